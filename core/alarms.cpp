@@ -1,0 +1,4 @@
+#include "core/alarms.h"
+
+uint32_t alarmFlags;
+uint32_t alarmAcked;

@@ -1,0 +1,29 @@
+#include "core/core_state.h"
+
+#include "core/alarms.h"
+#include "core/fuel_flow.h"
+#include "core/keys_and_time.h"
+#include "core/sensor_inputs.h"
+#include "core/settings.h"
+
+void resetCoreState()
+{
+    settings = Settings{};
+    fuelConfig = 0;
+
+    vrax = VraxData{};
+    vraxEnabled = vraxFlowValid = 0;
+    vraxFlowPeriod = 0;
+    flow1Input = flow2Input = level1Input = level2Input = 0;
+    pressureInput = pressureLoopInput = lightSensorInput = 0;
+    for (auto& count : injectorCounts)
+        count = 0;
+    gpsSpeedValid = 0;
+    gpsSpeed = 0;
+
+    pendingKey = 0;
+    blinkTicks = blinkPhase = slowTicks = alarmHoldOff = headerCycle = 0;
+
+    used1Pulses = used2Pulses = tank1Pulses = tank2Pulses = 0;
+    alarmFlags = alarmAcked = 0;
+}

@@ -1,0 +1,5 @@
+// Fuel pressure from the pressure sender.
+#pragma once
+#include <cstdint>
+
+void measurePressure();

@@ -1,0 +1,88 @@
+// Everything the pilot can configure, the derived fuel-system configuration
+// code, and the points where settings and totals would be saved.
+#pragma once
+#include <cstdint>
+
+// One curve format for the built-in sender curves and the user curve.
+// Points 0..count-1 are valid ({value, adc}); only the low byte of count is used.
+struct CurvePoint {
+    int16_t value;
+    int16_t adc;
+};
+struct PressureCurve {
+    uint16_t count;
+    CurvePoint points[16];
+};
+
+struct PressureSettings {
+    uint8_t senderType;    // 0 VDO, 1 UMA, 2 LINEAR
+    uint8_t curveKind;     // 0 VDO model curve, 1 USER curve, 2 by senderType
+    uint8_t unit;          // 0 "bar" (0.1 bar), 1 "psi", 2 "psi(0.1)"
+    int16_t pressureAt4mA;
+    int16_t pressureAt20mA;
+    uint8_t spare;         // 0..4; nothing reads it, the defaults leave it alone
+    int16_t displayMax;
+    int16_t displayMin;
+    int16_t lowAlarm;
+    uint8_t lowAlarmOn;
+    int16_t highAlarm;
+    int16_t lowCaution;
+    int16_t highCaution;
+    uint8_t highAlarmOn;
+    uint8_t umaModel;      // 0 "N1EU07", 1 "N1EU35", 2 "N1EU100"
+    uint8_t vdoModel;      // 0 "2 bar", 1 "5 bar", 2 "10 bar"
+    PressureCurve userCurve;
+};
+
+struct Settings {
+    uint8_t backlightMode;        // 0 MANUAL, 1 AUTO
+    uint8_t backlightLevel;       // percent, 10..100
+    uint16_t backlightThreshold;  // ADC counts, 100..4000
+    uint8_t backlightDim;         // percent, 10..100
+    uint8_t backlightBright;      // percent, 10..100
+    uint8_t securityEnabled;
+    uint16_t securityCode;        // 0..9999
+    uint8_t flowSenderType;       // 0 FF SENDER, 1 INJECTOR
+    uint8_t nmeaBaud;             // index into 1200 .. 115200
+    uint16_t cruiseSpeed;         // 0..999 in the speed unit of units
+    uint8_t units;                // odd: gallons; units / 2: 0 sm, 1 nm, 2 km
+    uint8_t flow1Enabled;
+    uint16_t kFactor1;            // pulses per litre, 10..60000
+    uint8_t flow2Enabled;
+    uint16_t kFactor2;
+    uint8_t flowMode;             // 0 DUAL, 1 DIFF, 2 SUM
+    uint8_t tank1Mode;            // 0 SENDER, 1 CALCULATED, 2 OFF
+    uint8_t tank2Mode;
+    uint8_t injectorPolarity;     // 0 LOW, 1 HIGH
+    int16_t tank1Size;            // volume units, 0..999
+    uint8_t tank1Filter;          // 0 NONE, 1 LOW, 2 MED, 3 HIGH
+    uint8_t tank1LowAlarmOn;
+    int16_t tank1LowAlarm;
+    int16_t tank1LowCaution;
+    int16_t tank1Cal[6];          // sender ADC at 0, 20, ... 100 % of tank1Size
+    int16_t tank2Size;
+    uint8_t tank2Filter;
+    uint8_t tank2LowAlarmOn;
+    int16_t tank2LowAlarm;
+    int16_t tank2LowCaution;
+    int16_t tank2Cal[6];
+    uint8_t tank1AddToRange;
+    uint8_t tank2AddToRange;
+    uint8_t litreResolution;      // 0 "1L", 1 "0.1L"
+    uint8_t dataSource;           // 0 INTERNAL, 1 VRAX
+    uint8_t vraxAddress;          // 0..3, shown as 1..4
+    uint8_t pressureDisplay;
+    PressureSettings pressure;
+};
+
+extern Settings settings;
+// Configuration code 0..14, recomputed from the flow and tank settings.
+extern uint8_t fuelConfig;
+
+void loadFactoryDefaults();
+void deriveFuelConfig();
+
+// Storage hooks: where the instrument would save or restore. They do nothing here.
+void restoreSettings();
+void storeSettings();
+void storeTotals();

@@ -1,0 +1,5 @@
+// Tank contents from the level senders.
+#pragma once
+#include <cstdint>
+
+void measureTankLevel(uint8_t tank);

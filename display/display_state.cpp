@@ -1,0 +1,15 @@
+#include "display/display_state.h"
+
+#include "display/framebuffer.h"
+#include "display/furniture.h"
+#include "display/text.h"
+
+void resetDisplayState()
+{
+    clearFrameBuffer();
+    textStartX = textEndX = 0;
+    menuCursor = menuTop = menuEditing = 0;
+    editStep = 0;
+    codeScratch = 0;
+    messageReturnScreen = nullptr;
+}

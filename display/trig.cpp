@@ -1,0 +1,3 @@
+#include "display/trig.h"
+
+void buildTrigTables() {}

@@ -1,0 +1,58 @@
+#include "host/power_cycle.h"
+
+#include "core/alarms.h"
+#include "core/core_state.h"
+#include "core/fuel_flow.h"
+#include "core/fuel_pressure.h"
+#include "core/keys_and_time.h"
+#include "core/sensor_inputs.h"
+#include "core/settings.h"
+#include "core/tank_level.h"
+#include "display/display_state.h"
+#include "display/framebuffer.h"
+#include "display/furniture.h"
+#include "display/trig.h"
+#include "screens/screen.h"
+#include "screens/screen_state.h"
+
+uint8_t powerOff;
+
+void resetToProgramStart()
+{
+    resetDisplayState();
+    resetCoreState();
+    resetScreenState();
+    powerOff = 0;
+    currentScreen = homeScreen;
+}
+
+void powerOnSequence()
+{
+    powerOff = 0;
+    restoreSettings();
+    loadFactoryDefaults();
+    used1Pulses = used2Pulses = tank1Pulses = tank2Pulses = 0;
+    currentScreen = homeScreen;
+    buildTrigTables();
+    editStep = 1;
+    alarmHoldOff = 0;
+    alarmFlags = alarmAcked = 0;
+    pendingKey = 0;
+    showTotals = 0;
+    deriveFuelConfig();
+}
+
+void firmwarePass(bool vraxChecked)
+{
+    vraxEnabled = vraxChecked ? 1 : 0;
+    measureTankLevel(1);
+    measureTankLevel(2);
+    measureFuelFlow();
+    measurePressure();
+    if (settings.pressureDisplay == 0) {
+        alarmFlags &= ~alarmPressure;
+        alarmAcked &= ~alarmPressure;
+    }
+    clearFrameBuffer();
+    currentScreen();
+}

@@ -1,0 +1,44 @@
+// Firmware globals and settings fields by their design names, for the
+// scripted runner's "print". Each subsystem lists its own in names_*.cpp.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <type_traits>
+
+enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, screen };
+
+struct NamedValue {
+    const char* name;      // "flowRate1", "settings.tank1Cal" (arrays: index with [i])
+    const void* address;
+    ValueKind kind;
+    uint16_t count;        // 1 for a scalar, else the array length
+};
+
+template <typename T>
+constexpr ValueKind kindOf()
+{
+    using U = std::remove_cv_t<T>;
+    if constexpr (std::is_same_v<U, uint8_t>) return ValueKind::u8;
+    else if constexpr (std::is_same_v<U, uint16_t>) return ValueKind::u16;
+    else if constexpr (std::is_same_v<U, uint32_t>) return ValueKind::u32;
+    else if constexpr (std::is_same_v<U, int8_t>) return ValueKind::i8;
+    else if constexpr (std::is_same_v<U, int16_t>) return ValueKind::i16;
+    else if constexpr (std::is_same_v<U, int32_t>) return ValueKind::i32;
+    else if constexpr (std::is_same_v<U, void (*)()>) return ValueKind::screen;
+    else static_assert(sizeof(U) == 0, "add this type to ValueKind");
+}
+
+template <typename T>
+NamedValue named(const char* name, T& value)
+{
+    if constexpr (std::is_array_v<T>)
+        return {name, &value, kindOf<std::remove_extent_t<T>>(), std::extent_v<T>};
+    else
+        return {name, &value, kindOf<T>(), 1};
+}
+
+std::span<const NamedValue> displayNames();
+std::span<const NamedValue> coreNames();
+std::span<const NamedValue> screenNames();
+std::span<const NamedValue> hostNames();
+std::span<const NamedValue> settingsNames();

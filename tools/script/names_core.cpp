@@ -1,0 +1,47 @@
+#include "core/alarms.h"
+#include "core/fuel_flow.h"
+#include "core/keys_and_time.h"
+#include "core/sensor_inputs.h"
+#include "core/settings.h"
+#include "tools/script/named_values.h"
+
+std::span<const NamedValue> coreNames()
+{
+    static const NamedValue names[] = {
+        named("fuelConfig", fuelConfig),
+        named("pendingKey", pendingKey),
+        named("blinkTicks", blinkTicks),
+        named("blinkPhase", blinkPhase),
+        named("slowTicks", slowTicks),
+        named("alarmHoldOff", alarmHoldOff),
+        named("headerCycle", headerCycle),
+        named("vraxEnabled", vraxEnabled),
+        named("vraxFlowValid", vraxFlowValid),
+        named("vraxFlowPeriod", vraxFlowPeriod),
+        named("vrax.flow1", vrax.flow1),
+        named("vrax.flow2", vrax.flow2),
+        named("vrax.duty1", vrax.duty1),
+        named("vrax.duty2", vrax.duty2),
+        named("vrax.level1", vrax.level1),
+        named("vrax.level2", vrax.level2),
+        named("vrax.pressure", vrax.pressure),
+        named("flow1Input", flow1Input),
+        named("flow2Input", flow2Input),
+        named("level1Input", level1Input),
+        named("level2Input", level2Input),
+        named("pressureInput", pressureInput),
+        named("pressureLoopInput", pressureLoopInput),
+        named("lightSensorInput", lightSensorInput),
+        named("injectorCounts", injectorCounts),
+        named("gpsSpeedValid", gpsSpeedValid),
+        named("gpsSpeed", gpsSpeed),
+        named("used1Pulses", used1Pulses),
+        named("used2Pulses", used2Pulses),
+        named("tank1Pulses", tank1Pulses),
+        named("tank2Pulses", tank2Pulses),
+        named("alarmFlags", alarmFlags),
+        named("alarmAcked", alarmAcked),
+        // settings fields are listed in names_settings.cpp
+    };
+    return names;
+}
