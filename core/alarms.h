@@ -8,3 +8,8 @@ constexpr uint32_t alarmPressure = 0x40;
 
 extern uint32_t alarmFlags; // active alarms
 extern uint32_t alarmAcked; // acknowledged alarms
+
+// Three-state alarm model: the bit is set in alarmFlags while the condition
+// holds; when it ends the bit is cleared in both words, so the next time the
+// alarm is unacknowledged again. Nothing changes while alarmHoldOff runs.
+void updateAlarm(uint32_t bit, bool condition);

@@ -10,3 +10,9 @@ extern uint16_t textEndX;   // pen x after the last glyph of that call
 // Returns the pen x after the text.
 uint16_t drawText(int16_t x, int16_t y, const char* text, uint8_t reserved,
                   uint8_t fontSize, uint8_t align, uint8_t colour);
+
+// Called at the end of every drawText when set (the scripted runner and the
+// tests record what a screen wrote); null on the instrument.
+using TextObserver = void (*)(uint16_t startX, int16_t y, uint8_t fontSize,
+                              uint8_t colour, const char* text);
+extern TextObserver textObserver;
