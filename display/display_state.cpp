@@ -8,6 +8,7 @@ void resetDisplayState()
 {
     clearFrameBuffer();
     textStartX = textEndX = 0;
+    textObserver = nullptr;
     menuCursor = menuTop = menuEditing = 0;
     editStep = 0;
     codeScratch = 0;

@@ -11,7 +11,6 @@
 #include "display/display_state.h"
 #include "display/framebuffer.h"
 #include "display/furniture.h"
-#include "display/text.h"
 #include "display/trig.h"
 #include "screens/screen.h"
 #include "screens/screen_state.h"
@@ -23,7 +22,6 @@ void resetToProgramStart()
     resetDisplayState();
     resetCoreState();
     resetScreenState();
-    textObserver = nullptr;
     powerOff = 0;
     currentScreen = homeScreen;
 }
