@@ -1,6 +1,7 @@
 // Firmware globals and settings fields by their design names, for the
 // scripted runner's "print". Each subsystem lists its own in names_*.cpp.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <type_traits>
@@ -9,9 +10,10 @@ enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, screen };
 
 struct NamedValue {
     const char* name;      // "flowRate1", "settings.tank1Cal" (arrays: index with [i])
-    const void* address;
+    const void* address;   // the value, or an array's first element
     ValueKind kind;
     uint16_t count;        // 1 for a scalar, else the array length
+    uint16_t stride = 0;   // bytes from one array element to the next; 0 for a scalar
 };
 
 template <typename T>
@@ -32,9 +34,19 @@ template <typename T>
 NamedValue named(const char* name, T& value)
 {
     if constexpr (std::is_array_v<T>)
-        return {name, &value, kindOf<std::remove_extent_t<T>>(), std::extent_v<T>};
+        return {name, &value, kindOf<std::remove_extent_t<T>>(), std::extent_v<T>,
+                sizeof(value[0])};
     else
         return {name, &value, kindOf<T>(), 1};
+}
+
+// One field of an array of records; the name marks the index with "[]":
+// namedField("settings.pressure.userCurve.points[].adc", points, &CurvePoint::adc)
+// prints as settings.pressure.userCurve.points[3].adc.
+template <typename Record, std::size_t N, typename Field>
+NamedValue namedField(const char* name, Record (&records)[N], Field Record::*field)
+{
+    return {name, &(records[0].*field), kindOf<Field>(), N, sizeof(Record)};
 }
 
 std::span<const NamedValue> displayNames();

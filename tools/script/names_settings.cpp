@@ -1,8 +1,6 @@
 #include "core/settings.h"
 #include "tools/script/named_values.h"
 
-// Curve points print as settings.pressure.userCurve.value[i] and .adc[i]
-// through the runner's curve lookup; the scalar fields are listed here.
 std::span<const NamedValue> settingsNames()
 {
     static const NamedValue names[] = {
@@ -60,6 +58,10 @@ std::span<const NamedValue> settingsNames()
         named("settings.pressure.umaModel", settings.pressure.umaModel),
         named("settings.pressure.vdoModel", settings.pressure.vdoModel),
         named("settings.pressure.userCurve.count", settings.pressure.userCurve.count),
+        namedField("settings.pressure.userCurve.points[].value",
+                   settings.pressure.userCurve.points, &CurvePoint::value),
+        namedField("settings.pressure.userCurve.points[].adc",
+                   settings.pressure.userCurve.points, &CurvePoint::adc),
     };
     return names;
 }

@@ -1,0 +1,24 @@
+#include "screens/screen_names.h"
+
+// One row per screen handler; each screen family appends its rows.
+#define SCREEN(handler) {handler, #handler}
+
+namespace {
+
+const NamedScreen screens[] = {
+    SCREEN(homeScreen),
+};
+
+} // namespace
+
+std::span<const NamedScreen> instrumentScreens() { return screens; }
+
+const char* screenName(ScreenHandler handler)
+{
+    if (handler == nullptr)
+        return "none";
+    for (const NamedScreen& screen : screens)
+        if (screen.handler == handler)
+            return screen.name;
+    return "unknown";
+}
