@@ -1,10 +1,11 @@
 #include "tools/script/script_runner.h"
 
 #include <charconv>
-#include <cstring>
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "host/power_cycle.h"
 #include "tools/script/script_commands.h"
@@ -34,9 +35,8 @@ const ScriptCommand& findCommand(std::string_view name)
     throw ScriptError{"unknown command \"" + std::string(name) + "\""};
 }
 
-void runLine(ScriptSession& session, std::string_view line)
+void runWords(ScriptSession& session, const std::vector<std::string_view>& words)
 {
-    const std::vector<std::string_view> words = splitWords(line);
     if (words.empty())
         return;
     const ScriptCommand& command = findCommand(words[0]);
@@ -63,23 +63,38 @@ uint32_t parseNumber(std::string_view text, const char* what)
     return value;
 }
 
-int runScript(std::istream& script, std::ostream& out, std::ostream& err)
+ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err) : session_(out), err_(err)
 {
     resetToProgramStart();
-    ScriptSession session{out};
+}
+
+bool ScriptRunner::runLine(const std::string& line)
+{
+    ++lineNumber_;
+    try {
+        runWords(session_, splitWords(line));
+        return true;
+    } catch (const ScriptError& error) {
+        session_.out.flush();
+        err_ << "line " << lineNumber_ << ": " << error.message << '\n';
+        return false;
+    }
+}
+
+int ScriptRunner::run(std::istream& script)
+{
     std::string line;
-    for (unsigned lineNumber = 1; std::getline(script, line); ++lineNumber) {
-        try {
-            runLine(session, line);
-        } catch (const ScriptError& error) {
-            out.flush();
-            err << "line " << lineNumber << ": " << error.message << '\n';
-            return scriptFailed;
-        }
+    while (!failed_ && std::getline(script, line))
+        failed_ = !runLine(line);
+    if (!failed_ && script.bad()) {
+        err_ << "the script could not be read to its end\n";
+        failed_ = true;
     }
-    if (script.bad()) {
-        err << "the script could not be read to its end\n";
-        return scriptFailed;
-    }
-    return scriptSucceeded;
+    return failed_ ? scriptFailed : scriptSucceeded;
+}
+
+int runScript(std::istream& script, std::ostream& out, std::ostream& err)
+{
+    ScriptRunner runner(out, err);
+    return runner.run(script);
 }

@@ -1,0 +1,94 @@
+// How the runner reads its lines: comments, blanks, bad lines, and that
+// nothing after the first bad line runs.
+#include <gtest/gtest.h>
+
+#include "core/keys_and_time.h"
+#include "core/sensor_inputs.h"
+#include "tests/script/script_test_support.h"
+
+namespace {
+
+TEST(ScriptLines, CommentsBlankLinesAndLineEndingsAreIgnored)
+{
+    const ScriptResult result = runText("# warm-up\n"
+                                        "\n"
+                                        "   \t \n"
+                                        "on   # power\r\n"
+                                        "\tslider  flow1\t42 \r\n"
+                                        "pass 2#two\n"
+                                        "print flow1Input");
+    EXPECT_EQ(result.status, scriptSucceeded) << result.err;
+    EXPECT_EQ(result.out, "flow1Input = 42\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(ScriptLines, AnEmptyScriptSucceeds)
+{
+    EXPECT_EQ(runText("").status, scriptSucceeded);
+}
+
+TEST(ScriptLines, BadLinesNameTheirLineAndWhatIsWrong)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"jump", "unknown command \"jump\""},
+        {"ON", "unknown command \"ON\""},
+        {"key", "missing argument; usage: key left|right|press|plus|minus|1..5"},
+        {"slider flow1", "missing argument; usage: slider flow1|level1|flow2|level2|pressure VALUE"},
+        {"pixel 3", "missing argument; usage: pixel X Y"},
+        {"shot", "missing argument; usage: shot FILE"},
+        {"print", "missing argument; usage: print NAME..."},
+        {"vrax", "missing argument; usage: vrax on|off"},
+        {"on now", "too many arguments; usage: on"},
+        {"off 1", "too many arguments; usage: off"},
+        {"pass 1 2", "too many arguments; usage: pass [N]"},
+        {"tick 1 2", "too many arguments; usage: tick [N]"},
+        {"texts all", "too many arguments; usage: texts"},
+        {"shot a.png b.png", "too many arguments; usage: shot FILE"},
+        {"tick -1", "bad tick count \"-1\": expected decimal digits"},
+        {"tick +1", "bad tick count \"+1\": expected decimal digits"},
+        {"pass 1.5", "bad pass count \"1.5\": expected decimal digits"},
+        {"pass 0x10", "bad pass count \"0x10\": expected decimal digits"},
+        {"tick 4294967296", "tick count \"4294967296\" is too large"},
+        {"slider level2 12a", "bad slider value \"12a\": expected decimal digits"},
+        {"pixel 1 y", "bad y \"y\": expected decimal digits"},
+        {"key 0", "unknown key \"0\": left, right, press, plus, minus or 1..5"},
+        {"key 6", "unknown key \"6\": left, right, press, plus, minus or 1..5"},
+        {"key knob", "unknown key \"knob\": left, right, press, plus, minus or 1..5"},
+    };
+    for (const auto& [line, message] : cases) {
+        const ScriptResult result = runText("# first\n\n" + std::string(line) + "\n");
+        EXPECT_EQ(result.status, scriptFailed) << line;
+        EXPECT_EQ(result.err, "line 3: " + std::string(message) + "\n") << line;
+    }
+}
+
+TEST(ScriptLines, NothingAfterTheFirstBadLineRuns)
+{
+    const ScriptResult result =
+        runText("slider flow1 5\nprint flow1Input\nbogus\nslider flow1 7\nkey left\n"
+                "print flow1Input\n");
+    EXPECT_EQ(result.status, scriptFailed);
+    EXPECT_EQ(result.out, "flow1Input = 5\n");
+    EXPECT_EQ(result.err, "line 3: unknown command \"bogus\"\n");
+    EXPECT_EQ(flow1Input, 5);
+    EXPECT_EQ(pendingKey, 0);
+}
+
+TEST(ScriptLines, ABadNameInAPrintLinePrintsNothingOfThatLine)
+{
+    const ScriptResult result = runText("print pendingKey nothing pendingKey\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "line 1: unknown name \"nothing\"\n");
+}
+
+TEST(ScriptLines, AStoppedScriptRunsNoLaterPiece)
+{
+    ScriptInPieces script;
+    EXPECT_EQ(script.run("on\nkey right\n").status, scriptSucceeded);
+    EXPECT_EQ(script.run("pass -2\n").err, "line 3: bad pass count \"-2\": expected decimal digits\n");
+    const ScriptResult later = script.run("print pendingKey\n");
+    EXPECT_EQ(later.status, scriptFailed);
+    EXPECT_EQ(later.out, "");
+}
+
+} // namespace
