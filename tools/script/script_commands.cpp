@@ -39,7 +39,7 @@ std::vector<DrawnText>* recordedTexts;
 
 void recordText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text)
 {
-    recordedTexts->push_back({startX, y, fontSize, colour, text});
+    recordedTexts->push_back({startX, y, fontSize, colour, text ? text : ""});
 }
 
 void pass(ScriptSession& session, Arguments arguments)
