@@ -7,6 +7,11 @@ namespace {
 
 const NamedScreen screens[] = {
     SCREEN(homeScreen),
+    SCREEN(mainMenuScreen),
+    SCREEN(securityCodeScreen),
+    SCREEN(cruiseSpeedScreen),
+    SCREEN(fuelLevel1Screen),
+    SCREEN(fuelLevel2Screen),
 };
 
 } // namespace
