@@ -18,17 +18,8 @@ protected:
 TEST_F(SettingsTest, PowerOnGivesFactorySettingsAndTheTenBarUserCurve)
 {
     EXPECT_EQ(fuelConfig, 0);
-    EXPECT_EQ(settings.kFactor1, 7000);
-    EXPECT_EQ(settings.kFactor2, 7000);
-    EXPECT_EQ(settings.securityCode, 8052);
-    EXPECT_EQ(settings.cruiseSpeed, 50);
     EXPECT_EQ(settings.tank2Mode, tankModeOff);
-    EXPECT_EQ(settings.tank1Cal[0], 809);
     EXPECT_EQ(settings.tank2Cal[5], 251);
-    EXPECT_EQ(settings.nmeaBaud, 2);
-    EXPECT_EQ(settings.pressure.senderType, 1);
-    EXPECT_EQ(settings.pressure.unit, 2);
-    EXPECT_EQ(settings.pressure.highAlarm, 80);
     EXPECT_EQ(settings.pressure.vdoModel, 2);
 
     const PressureCurve& curve = settings.pressure.userCurve;
