@@ -3,6 +3,7 @@
 #include "core/alarms.h"
 #include "core/fuel_flow.h"
 #include "core/keys_and_time.h"
+#include "core/range_endurance.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
 
@@ -10,6 +11,7 @@ void resetCoreState()
 {
     settings = Settings{};
     fuelConfig = 0;
+    storeSettingsCalls = storeTotalsCalls = 0;
 
     vrax = VraxData{};
     vraxEnabled = vraxFlowValid = 0;
@@ -25,5 +27,9 @@ void resetCoreState()
     blinkTicks = blinkPhase = slowTicks = alarmHoldOff = headerCycle = 0;
 
     used1Pulses = used2Pulses = tank1Pulses = tank2Pulses = 0;
+    flow1Sample = flow2Sample = flowRate1 = flowRate2 = 0;
+    fuelUsed1 = fuelUsed2 = 0;
+    tank1Level = tank2Level = 0;
+    rangeValue = enduranceMinutes = 0;
     alarmFlags = alarmAcked = 0;
 }

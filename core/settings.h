@@ -75,7 +75,28 @@ struct Settings {
     PressureSettings pressure;
 };
 
+// Option indexes of the fields that the measurements branch on.
+constexpr uint8_t flowSenderPulse = 0;    // "FF SENDER"
+constexpr uint8_t flowSenderInjector = 1; // "INJECTOR"
+constexpr uint8_t flowModeDual = 0;
+constexpr uint8_t flowModeDiff = 1;
+constexpr uint8_t flowModeSum = 2;
+constexpr uint8_t tankModeSender = 0;
+constexpr uint8_t tankModeCalculated = 1;
+constexpr uint8_t tankModeOff = 2;
+constexpr uint8_t dataSourceInternal = 0;
+constexpr uint8_t dataSourceVrax = 1;
+constexpr uint8_t injectorActiveHigh = 1;
+
 extern Settings settings;
+
+// Odd unit settings count US gallons.
+inline bool unitsAreGallons() { return (settings.units & 1) != 0; }
+// Tank volumes in tenths (0.1 L or 0.1 gal) rather than whole litres.
+inline bool volumeInTenths() { return unitsAreGallons() || settings.litreResolution != 0; }
+// A tank is in use when it is SENDER or CALCULATED.
+inline bool tankInUse(uint8_t mode) { return mode < tankModeOff; }
+
 // Configuration code 0..14, recomputed from the flow and tank settings.
 extern uint8_t fuelConfig;
 
@@ -86,3 +107,7 @@ void deriveFuelConfig();
 void restoreSettings();
 void storeSettings();
 void storeTotals();
+// How often the save points were reached since program start, so that the
+// runner and the tests can see where the instrument would have saved.
+extern uint32_t storeSettingsCalls;
+extern uint32_t storeTotalsCalls;

@@ -1,6 +1,7 @@
 #include "core/alarms.h"
 #include "core/fuel_flow.h"
 #include "core/keys_and_time.h"
+#include "core/range_endurance.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "tools/script/named_values.h"
@@ -41,6 +42,18 @@ std::span<const NamedValue> coreNames()
         named("tank2Pulses", tank2Pulses),
         named("alarmFlags", alarmFlags),
         named("alarmAcked", alarmAcked),
+        named("flow1Sample", flow1Sample),
+        named("flow2Sample", flow2Sample),
+        named("flowRate1", flowRate1),
+        named("flowRate2", flowRate2),
+        named("fuelUsed1", fuelUsed1),
+        named("fuelUsed2", fuelUsed2),
+        named("tank1Level", tank1Level),
+        named("tank2Level", tank2Level),
+        named("rangeValue", rangeValue),
+        named("enduranceMinutes", enduranceMinutes),
+        named("storeSettingsCalls", storeSettingsCalls),
+        named("storeTotalsCalls", storeTotalsCalls),
         // settings fields are listed in names_settings.cpp
     };
     return names;
