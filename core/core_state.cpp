@@ -2,9 +2,11 @@
 
 #include "core/alarms.h"
 #include "core/fuel_flow.h"
+#include "core/fuel_pressure.h"
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
+#include "core/tank_level.h"
 
 void resetCoreState()
 {
@@ -26,4 +28,12 @@ void resetCoreState()
 
     used1Pulses = used2Pulses = tank1Pulses = tank2Pulses = 0;
     alarmFlags = alarmAcked = 0;
+
+    level1Raw = level2Raw = 0;
+    level1Fail = level2Fail = 0;
+    level1FilterAcc = level2FilterAcc = 0; // power-on leaves these alone
+    tank1Level = tank2Level = 0;
+    pressureRaw = 0;
+    pressureFail = 0;
+    pressureValue = 0;
 }
