@@ -11,8 +11,8 @@ void measurePressure();
 
 // Evaluates the curve that the settings select (USER, UMA model or VDO model)
 // at pressureRaw, in the curve's own unit. Returns false, leaving value alone,
-// when no usable segment brackets the reading: a curve with fewer than two
-// points, ADC readings that are not monotonic, or two points with one reading.
+// when the curve gives no line there: fewer than two points, or the segment
+// for the reading has both its points at one ADC reading.
 bool interpolatePressureCurve(int32_t& value);
 
 // The value at x of the line through (x1, y1) and (x2, y2), cut to tenths and

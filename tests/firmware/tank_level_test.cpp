@@ -112,6 +112,9 @@ TEST_F(TankLevelTest, ReadingAbove3900FailsTheSenderButIsStillUsed)
     tank1At(4096);
     EXPECT_EQ(level1Raw, 4096);
     EXPECT_EQ(level1Fail, 0);
+
+    measureTankLevel(3); // no such tank: nothing is touched
+    EXPECT_EQ(level1Raw, 4096);
 }
 
 TEST_F(TankLevelTest, ReadingsAboveTheSignedRangeReadEmptyOnAFallingSender)
@@ -177,15 +180,6 @@ TEST_F(TankLevelTest, TanksThatAreNotSendersKeepTheirContentsAndFilter)
         EXPECT_EQ(tank1At(300), 13);
         EXPECT_EQ(level1FilterAcc, 1234u);
     }
-}
-
-TEST_F(TankLevelTest, TankNumbersOtherThanOneAndTwoDoNothing)
-{
-    level1Input = level2Input = 600;
-    measureTankLevel(0);
-    measureTankLevel(3);
-    EXPECT_EQ(level1Raw, 0);
-    EXPECT_EQ(level2Raw, 0);
 }
 
 TEST_F(TankLevelTest, LowFuelAlarmIsRaisedAcknowledgedAndClearedWithTheContents)
