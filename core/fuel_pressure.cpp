@@ -100,6 +100,20 @@ int32_t linearSenderPressure()
                            settings.pressure.pressureAt20mA, loop);
 }
 
+// The sender's pressure in the chosen unit; false when its curve gives no
+// line for this reading, so that the last pressure stays shown.
+bool senderPressure(int32_t& value)
+{
+    if (linearSender()) {
+        value = linearSenderPressure();
+        return true;
+    }
+    if (!interpolatePressureCurve(value))
+        return false;
+    value = convertToChosenUnit(value, selectedCurveUnit());
+    return true;
+}
+
 } // namespace
 
 int32_t interpolateLine(int32_t x1, int32_t x2, int32_t y1, int32_t y2, int32_t x)
@@ -145,14 +159,7 @@ void measurePressure()
     pressureFail = pressureRaw > senderFailReading ? 1 : 0;
 
     int32_t value = 0;
-    bool converted = true;
-    if (linearSender())
-        value = linearSenderPressure();
-    else if (interpolatePressureCurve(value))
-        value = convertToChosenUnit(value, selectedCurveUnit());
-    else
-        converted = false;
-    if (converted)
+    if (senderPressure(value))
         pressureValue = static_cast<int16_t>(std::clamp<int32_t>(value, 0, highestPressure));
 
     const PressureSettings& p = settings.pressure;
