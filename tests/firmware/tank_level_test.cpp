@@ -229,6 +229,7 @@ TEST_F(TankLevelTest, TankTwoAlarmUsesItsOwnBitAndCalculatedContents)
     // An OFF tank keeps its contents but never alarms.
     alarmAcked = alarmTank2Low;
     settings.tank2Mode = off;
+    tank2Level = 5;
     firmwarePass(false);
     EXPECT_EQ(tank2Level, 5);
     EXPECT_EQ(alarmFlags, 0u);
