@@ -2,10 +2,12 @@
 
 #include "core/alarms.h"
 #include "core/fuel_flow.h"
+#include "core/fuel_pressure.h"
 #include "core/keys_and_time.h"
 #include "core/range_endurance.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
+#include "core/tank_level.h"
 
 void resetCoreState()
 {
@@ -32,4 +34,11 @@ void resetCoreState()
     tank1Level = tank2Level = 0;
     rangeValue = enduranceMinutes = 0;
     alarmFlags = alarmAcked = 0;
+
+    level1Raw = level2Raw = 0;
+    level1Fail = level2Fail = 0;
+    level1FilterAcc = level2FilterAcc = 0; // power-on leaves these alone
+    pressureRaw = 0;
+    pressureFail = 0;
+    pressureValue = 0;
 }

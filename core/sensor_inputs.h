@@ -12,6 +12,9 @@ struct VraxData {
     uint16_t pressure;       // pressure sender ADC
 };
 
+// A sender reading above this means the sender is open or disconnected.
+constexpr uint16_t senderFailReading = 3900;
+
 extern VraxData vrax;
 extern uint8_t vraxEnabled;       // the "VRAX On/Off" box, sampled every pass
 extern uint8_t vraxFlowValid;

@@ -1,9 +1,11 @@
 #include "core/alarms.h"
 #include "core/fuel_flow.h"
+#include "core/fuel_pressure.h"
 #include "core/keys_and_time.h"
 #include "core/range_endurance.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
+#include "core/tank_level.h"
 #include "tools/script/named_values.h"
 
 std::span<const NamedValue> coreNames()
@@ -54,6 +56,16 @@ std::span<const NamedValue> coreNames()
         named("enduranceMinutes", enduranceMinutes),
         named("storeSettingsCalls", storeSettingsCalls),
         named("storeTotalsCalls", storeTotalsCalls),
+        // fuel level and fuel pressure
+        named("level1Raw", level1Raw),
+        named("level2Raw", level2Raw),
+        named("level1Fail", level1Fail),
+        named("level2Fail", level2Fail),
+        named("level1FilterAcc", level1FilterAcc),
+        named("level2FilterAcc", level2FilterAcc),
+        named("pressureRaw", pressureRaw),
+        named("pressureFail", pressureFail),
+        named("pressureValue", pressureValue),
         // settings fields are listed in names_settings.cpp
     };
     return names;
