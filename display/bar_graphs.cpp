@@ -4,17 +4,13 @@
 #include <cstdio>
 
 #include "core/settings.h"
+#include "display/colours.h"
 #include "display/coordinates.h"
 #include "display/framebuffer.h"
 
 BarGraph barGraph;
 
 namespace {
-
-constexpr uint8_t zoneRed = 9;
-constexpr uint8_t zoneYellow = 11;
-constexpr uint8_t zoneGreen = 10;
-constexpr uint8_t markerWhite = 15;
 
 // Value units per pixel. Zero, negative or not finite when the pilot has set
 // an empty or reversed scale (DISP MIN at or above DISP MAX, a tank size of 0)
@@ -85,7 +81,7 @@ void drawMarker(float scale)
 {
     const int32_t m = markerColumn(scale);
     fillRect(toCoordinate(m - 2), toCoordinate(barGraph.y - 3), toCoordinate(m + 2),
-             toCoordinate(barGraph.y + barGraph.height + 3), markerWhite);
+             toCoordinate(barGraph.y + barGraph.height + 3), colourWhite);
 }
 
 // An empty or reversed scale has no zones to show: only the marker, at the
@@ -103,7 +99,7 @@ void drawZoneBar(const int32_t* limits, const uint8_t* colours, int zoneCount)
 void drawZoneBar3()
 {
     const int32_t limits[] = {barGraph.limit1, barGraph.limit2};
-    const uint8_t colours[] = {zoneRed, zoneYellow, zoneGreen};
+    const uint8_t colours[] = {colourRed, colourYellow, colourGreen};
     drawZoneBar(limits, colours, 3);
 }
 
@@ -114,7 +110,7 @@ void drawZoneBar5()
     if (barGraph.limit2 < barGraph.min)
         barGraph.limit2 = barGraph.min;
     const int32_t limits[] = {barGraph.limit1, barGraph.limit2, barGraph.limit3, barGraph.limit4};
-    const uint8_t colours[] = {zoneRed, zoneYellow, zoneGreen, zoneYellow, zoneRed};
+    const uint8_t colours[] = {colourRed, colourYellow, colourGreen, colourYellow, colourRed};
     drawZoneBar(limits, colours, 5);
 }
 

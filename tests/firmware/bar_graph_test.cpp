@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "display/bar_graphs.h"
 #include "display/framebuffer.h"
+#include "display_probe.h"
 #include "host/power_cycle.h"
 
 namespace {
@@ -21,13 +22,12 @@ protected:
         // The worked example: a bar at columns 10..110, rows 50..56, scale 1.0.
         barGraph = BarGraph{10, 50, 100, 6, 75, 100, 0, 20, 40, 0, 0};
     }
-    static uint8_t at(int x, int y) { return frameBuffer[x + displayWidth * y]; }
     // First and last column of a row holding this colour, or {-1, -1}.
     static std::pair<int, int> span(uint8_t colour, int y)
     {
         int first = -1, last = -1;
         for (int x = 0; x < displayWidth; ++x)
-            if (at(x, y) == colour) {
+            if (pixelAt(x, y) == colour) {
                 if (first < 0)
                     first = x;
                 last = x;
@@ -47,12 +47,12 @@ TEST_F(BarGraphTest, ThreeZoneExampleDrawsZonesAndMarkerWhereExpected)
     EXPECT_EQ(span(red, 50), std::make_pair(10, 29));    // column 30 goes to yellow
     EXPECT_EQ(span(yellow, 50), std::make_pair(30, 49)); // column 50 goes to green
     EXPECT_EQ(span(green, 50), std::make_pair(50, 110));
-    EXPECT_EQ(at(82, 53), green);
-    EXPECT_EQ(at(83, 53), white); // the marker stands over the bar
+    EXPECT_EQ(pixelAt(82, 53), green);
+    EXPECT_EQ(pixelAt(83, 53), white); // the marker stands over the bar
     EXPECT_EQ(markerColumns(47), std::make_pair(83, 87));
     EXPECT_EQ(markerColumns(59), std::make_pair(83, 87));
-    EXPECT_EQ(at(85, 46), 0);
-    EXPECT_EQ(at(85, 60), 0);
+    EXPECT_EQ(pixelAt(85, 46), 0);
+    EXPECT_EQ(pixelAt(85, 60), 0);
     EXPECT_FALSE(rowHasZoneColours(49));
     EXPECT_FALSE(rowHasZoneColours(57));
 }
@@ -78,7 +78,7 @@ TEST_F(BarGraphTest, FiveZoneBarRaisesLowLimitsToMinAndKeepsItsZonesInOrder)
     EXPECT_EQ(barGraph.limit1, 0);
     EXPECT_EQ(barGraph.limit2, 0);
     EXPECT_EQ(span(red, 50), std::make_pair(100, 110)); // only the high red zone
-    EXPECT_EQ(at(10, 50), green);                      // the empty low zones are overdrawn
+    EXPECT_EQ(pixelAt(10, 50), green);                      // the empty low zones are overdrawn
     EXPECT_EQ(span(yellow, 50), std::make_pair(80, 99));
 }
 
@@ -86,11 +86,11 @@ TEST_F(BarGraphTest, FiveZoneBarWithLimitsInRangeShowsAllFiveZones)
 {
     barGraph = BarGraph{10, 50, 100, 6, 0, 100, 0, 10, 30, 70, 90};
     drawZoneBar5();
-    EXPECT_EQ(at(15, 53), red);
-    EXPECT_EQ(at(25, 53), yellow);
-    EXPECT_EQ(at(60, 53), green);
-    EXPECT_EQ(at(85, 53), yellow);
-    EXPECT_EQ(at(105, 53), red);
+    EXPECT_EQ(pixelAt(15, 53), red);
+    EXPECT_EQ(pixelAt(25, 53), yellow);
+    EXPECT_EQ(pixelAt(60, 53), green);
+    EXPECT_EQ(pixelAt(85, 53), yellow);
+    EXPECT_EQ(pixelAt(105, 53), red);
     EXPECT_EQ(barGraph.limit1, 10);
 }
 
@@ -99,9 +99,9 @@ TEST_F(BarGraphTest, LimitsBeyondTheScaleStopAtTheBarsEnds)
     barGraph = BarGraph{10, 50, 100, 6, 50, 100, 0, 20, 40, 150, 300};
     drawZoneBar5();
     EXPECT_EQ(span(green, 50).second, 109);
-    EXPECT_EQ(at(110, 50), red); // the last zone keeps the bar's end column
-    EXPECT_EQ(at(111, 50), 0);
-    EXPECT_EQ(at(150, 50), 0);
+    EXPECT_EQ(pixelAt(110, 50), red); // the last zone keeps the bar's end column
+    EXPECT_EQ(pixelAt(111, 50), 0);
+    EXPECT_EQ(pixelAt(150, 50), 0);
 }
 
 // The pilot can set DISP MIN at or above DISP MAX, or a tank size of 0.
@@ -128,8 +128,8 @@ TEST_F(BarGraphTest, ExtremeValuesKeepASoundScale)
 {
     barGraph = BarGraph{0, 50, 159, 6, 0, INT32_MAX, INT32_MIN, -1, 0, 1, 2};
     drawZoneBar5();
-    EXPECT_EQ(at(0, 53), red);
-    EXPECT_EQ(at(159, 53), red);
+    EXPECT_EQ(pixelAt(0, 53), red);
+    EXPECT_EQ(pixelAt(159, 53), red);
     EXPECT_EQ(markerColumns(), std::make_pair(77, 81));
 }
 

@@ -8,6 +8,7 @@
 #include "display/framebuffer.h"
 #include "display/furniture.h"
 #include "display/text.h"
+#include "display_probe.h"
 #include "host/power_cycle.h"
 #include "screens/screen.h"
 
@@ -38,17 +39,8 @@ protected:
         texts.clear();
         textObserver = recordText;
     }
-    static uint8_t at(int x, int y) { return frameBuffer[x + displayWidth * y]; }
-    static int litIn(int x0, int y0, int x1, int y1)
-    {
-        int lit = 0;
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x)
-                lit += at(x, y) != 0;
-        return lit;
-    }
     static bool rowIsLit(int y) { return litIn(0, y, 159, y) == displayWidth; }
-    static bool knobSymbolShown() { return at(80, 104) == 15 && at(65, 114) == 15 && at(96, 114) == 15; }
+    static bool knobSymbolShown() { return pixelAt(80, 104) == 15 && pixelAt(65, 114) == 15 && pixelAt(96, 114) == 15; }
 };
 
 void anotherScreen() {}
@@ -114,7 +106,7 @@ TEST_F(FurnitureTest, KnobSymbolStaysInsideTheMiddleCell)
     EXPECT_EQ(litIn(0, 0, 59, 119) + litIn(101, 0, 159, 119), 0);
     // The arrowheads are filled, not outlined.
     for (const auto& [x, y] : {std::pair{63, 112}, {64, 115}, {66, 113}, {94, 114}, {97, 112}, {98, 115}})
-        EXPECT_EQ(at(x, y), 15) << x << ", " << y;
+        EXPECT_EQ(pixelAt(x, y), 15) << x << ", " << y;
 }
 
 TEST_F(FurnitureTest, CursorRowIsRedAndOnlyItsValueStaysRedWhileEditing)
@@ -214,8 +206,8 @@ TEST_F(FurnitureTest, MessageScreenShowsDoneWithTheWarningIconUntilAnyKey)
     EXPECT_EQ(texts[4].startX, 110);
     EXPECT_EQ(texts[4].y, 55);
     EXPECT_EQ(texts[4].font, 16);
-    EXPECT_EQ(at(35, 70), 9);  // the exclamation mark
-    EXPECT_EQ(at(14, 70), 15); // the disc around it
+    EXPECT_EQ(pixelAt(35, 70), 9);  // the exclamation mark
+    EXPECT_EQ(pixelAt(14, 70), 15); // the disc around it
     EXPECT_EQ(litIn(0, 102, 159, 119), 0); // no soft-key bar
 
     for (uint8_t key = 1; key <= 5; ++key) {

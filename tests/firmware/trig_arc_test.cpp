@@ -1,26 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
-#include <utility>
 
-#include "display/framebuffer.h"
 #include "display/trig.h"
+#include "display_probe.h"
 #include "host/power_cycle.h"
 
 namespace {
-
-using Points = std::set<std::pair<int, int>>;
-
-Points litPixels()
-{
-    Points lit;
-    for (int y = 0; y < displayHeight; ++y)
-        for (int x = 0; x < displayWidth; ++x)
-            if (frameBuffer[x + displayWidth * y] != 0)
-                lit.insert({x, y});
-    return lit;
-}
 
 class TrigArcTest : public ::testing::Test {
 protected:
