@@ -23,7 +23,7 @@ float barScale()
 
 bool scaleIsSound(float scale) { return std::isfinite(scale) && scale > 0.0f; }
 
-// Pixels from the bar's left end to a value, truncated toward zero.
+// Pixels, with their fraction, from the bar's left end to a value.
 float offsetOf(int32_t value, float scale)
 {
     return static_cast<float>(static_cast<int64_t>(value) - barGraph.min) / scale;
