@@ -13,7 +13,4 @@ void blankUntilKey()
 } // namespace
 
 void mainMenuScreen() { blankUntilKey(); }
-void securityCodeScreen() { blankUntilKey(); }
-void cruiseSpeedScreen() { blankUntilKey(); }
-void fuelLevel1Screen() { blankUntilKey(); }
-void fuelLevel2Screen() { blankUntilKey(); }
+void miscSetupScreen() { blankUntilKey(); }

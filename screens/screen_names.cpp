@@ -1,6 +1,7 @@
 #include "screens/screen_names.h"
 
 #include "display/furniture.h"
+#include "screens/security_screens.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -15,6 +16,11 @@ const NamedScreen screens[] = {
     SCREEN(cruiseSpeedScreen),
     SCREEN(fuelLevel1Screen),
     SCREEN(fuelLevel2Screen),
+    SCREEN(securitySetupScreen),
+    SCREEN(currentCodeScreen),
+    SCREEN(newCodeScreen),
+    SCREEN(confirmCodeScreen),
+    SCREEN(codeMessageScreen),
 };
 
 } // namespace

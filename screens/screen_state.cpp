@@ -1,5 +1,6 @@
 #include "screens/screen_state.h"
 
+#include "screens/entry_screens.h"
 #include "screens/screen.h"
 
 void resetScreenState()
@@ -8,4 +9,5 @@ void resetScreenState()
     showTotals = 0;
     for (auto& digit : digitEntry)
         digit = 0;
+    manualLevel1 = manualLevel2 = 0;
 }
