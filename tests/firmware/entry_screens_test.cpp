@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "core/fuel_flow.h"
+#include "core/settings.h"
+#include "display/furniture.h"
+#include "screen_story.h"
+#include "screens/entry_screens.h"
+#include "screens/screen.h"
+
+namespace {
+
+using namespace story;
+
+class EntryScreens : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        powerOnAndWatch();
+        settings.tank1Mode = tankModeCalculated;
+        deriveFuelConfig();
+    }
+
+    // What the home screen's push buttons do: the value's three digits, cursor on the first.
+    static void openEntry(unsigned value, ScreenHandler screen)
+    {
+        digitEntry[0] = value / 100 % 10;
+        digitEntry[1] = value / 10 % 10;
+        digitEntry[2] = value % 10;
+        menuCursor = 0;
+        currentScreen = screen;
+    }
+
+    // Enters a level on the tank-1 screen and leaves with DONE.
+    static void enterLevel1(const char* digits)
+    {
+        openEntry(0, fuelLevel1Screen);
+        enterDigits(digits);
+        pass(keyLeft);
+    }
+};
+
+TEST_F(EntryScreens, CruisingSpeedTakesEffectAtEveryTurnOfTheKnob)
+{
+    ASSERT_EQ(settings.cruiseSpeed, 50);
+    openEntry(settings.cruiseSpeed, cruiseSpeedScreen);
+    pass();
+    EXPECT_EQ(shown("ENTER AIRCRAFT").y, 10);
+    EXPECT_EQ(shown("CRUISING SPEED").y, 25);
+    int red = 0;
+    EXPECT_EQ(digitsShown(20, &red), "050");
+    EXPECT_EQ(red, 0);
+    EXPECT_EQ(shown("5").startX, 70);
+    EXPECT_EQ(shown("mph").endX, 159);
+    EXPECT_EQ(shown("mph").colour, 229);
+    EXPECT_EQ(shown("EXIT").y, 104);
+
+    pass(keyPlus);
+    EXPECT_EQ(settings.cruiseSpeed, 150);
+    pass(keyMinus);
+    pass(keyMinus); // 0 turns round to 9
+    EXPECT_EQ(settings.cruiseSpeed, 950);
+
+    pass(keyPress);
+    pass(keyPress);
+    pass(keyPress); // past the last digit, back to the first
+    EXPECT_EQ(menuCursor, 0);
+    pass(keyPress);
+    pass(keyPlus);
+    pass();
+    EXPECT_EQ(digitsShown(20, &red), "960");
+    EXPECT_EQ(red, 1);
+
+    uint32_t savesBefore = storeSettingsCalls;
+    menuEditing = 1; // leaving goes home with the menu state reset
+    pass(keyLeft);
+    EXPECT_EQ(currentScreen, homeScreen);
+    EXPECT_EQ(menuCursor, 0);
+    EXPECT_EQ(menuEditing, 0);
+    EXPECT_GT(storeSettingsCalls, savesBefore);
+    EXPECT_EQ(settings.cruiseSpeed, 960);
+}
+
+TEST_F(EntryScreens, SpeedUnitFollowsTheDistanceUnit)
+{
+    const char* const words[] = {"mph", "mph", "kts", "kts", "km/h", "km/h"};
+    for (uint8_t units = 0; units < 6; ++units) {
+        settings.units = units;
+        openEntry(settings.cruiseSpeed, cruiseSpeedScreen);
+        pass();
+        EXPECT_EQ(shown(words[units]).font, 10) << int(units);
+    }
+}
+
+TEST_F(EntryScreens, WholeLitreLevelBecomesThePulseCountLimitedToTheTankSize)
+{
+    openEntry(tank1Level, fuelLevel1Screen);
+    pass();
+    EXPECT_EQ(shown("MANUALLY ENTER").y, 10);
+    EXPECT_EQ(shown("YOUR FUEL LEVEL 1").y, 25);
+    EXPECT_EQ(shown("L").startX, 120);
+    EXPECT_EQ(shown("L").font, 12);
+    EXPECT_EQ(shown(".").text, "");
+    EXPECT_EQ(shown("DONE").y, 104);
+    EXPECT_EQ(shown("FULL").y, 104);
+
+    uint32_t savesBefore = storeTotalsCalls;
+    enterLevel1("031");
+    EXPECT_EQ(currentScreen, homeScreen); // tank 2 is not calculated
+    EXPECT_EQ(manualLevel1, 31);
+    EXPECT_EQ(tank1Pulses, 217000u);
+    EXPECT_GT(storeTotalsCalls, savesBefore);
+    pass();
+    EXPECT_EQ(tank1Level, 31);
+
+    enterLevel1("060");
+    EXPECT_EQ(manualLevel1, 45);
+    EXPECT_EQ(tank1Pulses, 315000u);
+}
+
+TEST_F(EntryScreens, TenthUnitsShowAPointAndCountTenths)
+{
+    settings.units = 1; // gallons
+    settings.tank1Size = 200;
+    openEntry(0, fuelLevel1Screen);
+    enterDigits("125");
+    pass();
+    EXPECT_EQ(shown("1").startX, 39);
+    EXPECT_EQ(shown("2").startX, 60);
+    EXPECT_EQ(shown("5").startX, 91);
+    EXPECT_EQ(shown(".").startX, 80);
+    EXPECT_EQ(shown("G").startX, 120);
+    EXPECT_EQ(manualLevel1, 125);
+    pass(keyLeft);
+    EXPECT_EQ(tank1Pulses, 331212u); // 26497 pulses a gallon
+
+    settings.units = 0;
+    settings.litreResolution = 1;
+    openEntry(0, fuelLevel1Screen);
+    enterDigits("045");
+    pass();
+    EXPECT_EQ(shown("L").startX, 120);
+    EXPECT_EQ(shown(".").startX, 80);
+    pass(keyLeft);
+    EXPECT_EQ(tank1Pulses, 31500u);
+}
+
+TEST_F(EntryScreens, FullFillsTheTankWhateverTheDigits)
+{
+    openEntry(7, fuelLevel1Screen);
+    pass(keyRight);
+    EXPECT_EQ(manualLevel1, 45);
+    EXPECT_EQ(tank1Pulses, 315000u);
+    EXPECT_EQ(currentScreen, homeScreen);
+}
+
+TEST_F(EntryScreens, LargeGallonCountsDoNotWrapAndANegativeSizeEmptiesTheTank)
+{
+    settings.units = 1;
+    settings.flowSenderType = flowSenderInjector; // ten counts a pulse
+    settings.kFactor1 = 60000;
+    settings.tank1Size = 30000;
+    openEntry(0, fuelLevel1Screen);
+    pass(keyRight); // 2271240 counts a gallon, 3000.0 gal: beyond 32 bits
+    EXPECT_EQ(tank1Pulses, uint32_t{INT32_MAX});
+
+    settings.tank1Size = -5;
+    enterLevel1("010");
+    EXPECT_EQ(manualLevel1, 0);
+    EXPECT_EQ(tank1Pulses, 0u);
+}
+
+TEST_F(EntryScreens, BothCalculatedTanksAreEnteredInTurn)
+{
+    settings.tank2Mode = tankModeCalculated;
+    settings.tank2Size = 60;
+    deriveFuelConfig();
+    enterLevel1("020");
+    ASSERT_EQ(currentScreen, fuelLevel2Screen);
+    EXPECT_EQ(tank1Pulses, 140000u);
+    pass();
+    EXPECT_EQ(shown("YOUR FUEL LEVEL 2").y, 25);
+
+    enterDigits("055");
+    pass(keyLeft);
+    EXPECT_EQ(currentScreen, homeScreen);
+    EXPECT_EQ(manualLevel2, 55);
+    EXPECT_EQ(tank2Pulses, 385000u);
+    EXPECT_EQ(tank1Pulses, 140000u);
+}
+
+} // namespace
