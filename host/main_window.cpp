@@ -203,7 +203,7 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
             control = new ClickArea(client, post);
         }
         place(control, k.control, k.area);
-        control->setToolTip(QString::fromLatin1(k.help));
+        control->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut)));
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(k.shortcut)), this);
         connect(shortcut, &QShortcut::activated, this, post);
     }
