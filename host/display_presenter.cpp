@@ -43,7 +43,8 @@ void frameBufferToPanelPixels(PanelPixels& out)
 DisplayPresenter::DisplayPresenter()
 {
     setSurfaceType(QSurface::OpenGLSurface);
-    QSurfaceFormat format; // double-buffered; the platform's swap interval is kept
+    // Double-buffered, with the platform's own swap interval.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     format.setDepthBufferSize(24);

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
+#include <iterator>
 
 #include "core/keys_and_time.h"
 #include "host/display_presenter.h"
@@ -97,6 +98,17 @@ void addSensorRow(QWidget* box, const SensorSlider& s)
     });
 }
 
+// A new tab page holding one group box; returns the box.
+QGroupBox* newBoxedPage(const char* pageName, const char* title, const char* boxName,
+                        const ControlRect& r)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(pageName));
+    auto* box = new QGroupBox(QString::fromLatin1(title), page);
+    place(box, boxName, r);
+    return box;
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
@@ -158,14 +170,11 @@ QWidget* TfrmMain::buildClientArea()
     place(status, "StatusBar1", {0, 310, 503, 19});
     status->setSizeGripEnabled(false);
 
-    QTabWidget* pages = buildPageControl(client);
-    setTabOrder(pages, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, client->findChild<QPushButton*>(QStringLiteral("Button3")));
-    setTabOrder(client->findChild<QPushButton*>(QStringLiteral("Button3")),
-                client->findChild<QPushButton*>(QStringLiteral("Button4")));
-    setTabOrder(client->findChild<QPushButton*>(QStringLiteral("Button4")), Panel1);
-    setTabOrder(Panel1, Button5);
+    QWidget* tabOrder[] = {buildPageControl(client), Button1, Button2,
+                           client->findChild<QWidget*>(QStringLiteral("Button3")),
+                           client->findChild<QWidget*>(QStringLiteral("Button4")), Panel1, Button5};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     return client;
 }
 
@@ -222,31 +231,25 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 
 QWidget* TfrmMain::buildFuelDataPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet4"));
-    auto* box = new QGroupBox(QStringLiteral(" Fuel Data "), page);
-    place(box, "GroupBox1", {8, 8, 241, 145});
+    QGroupBox* box = newBoxedPage("TabSheet4", " Fuel Data ", "GroupBox1", {8, 8, 241, 145});
     for (const SensorSlider& s : sensorSliders())
         addSensorRow(box, s);
 
-    CheckBox4 = new QCheckBox(QStringLiteral("VRAX On/Off"), page);
+    CheckBox4 = new QCheckBox(QStringLiteral("VRAX On/Off"), box->parentWidget());
     place(CheckBox4, "CheckBox4", {8, 160, 97, 17});
     CheckBox4->setChecked(true);
-    return page;
+    return box->parentWidget();
 }
 
 // The GPS page is kept but its tab is hidden; nothing writes to its memo.
 QWidget* TfrmMain::buildGpsPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet2"));
-    auto* box = new QGroupBox(QStringLiteral(" GPS Communications Window "), page);
-    place(box, "GroupBox2", {0, 25, 249, 257});
+    QGroupBox* box = newBoxedPage("TabSheet2", " GPS Communications Window ", "GroupBox2",
+                                  {0, 25, 249, 257});
     auto* memo = new QPlainTextEdit(box);
     memo->setObjectName(QStringLiteral("Memo2"));
-    auto* fill = new QVBoxLayout(box);
-    fill->addWidget(memo);
-    return page;
+    (new QVBoxLayout(box))->addWidget(memo);
+    return box->parentWidget();
 }
 
 void TfrmMain::buildMenu()
