@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <unistd.h>
 #include <GL/gl.h>
 
 #include "display/framebuffer.h"
@@ -82,12 +83,14 @@ void presentWithPoints(benchmark::State& state, Frame frame)
 // Prints the usual table, then frames per second of both ways and their ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                microseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+                microseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
     }
 
     void printRatios() const
