@@ -7,7 +7,7 @@
 
 #include "display/text.h"
 
-struct DrawnText {
+struct RecordedText {
     int x;
     int y;
     int font;
@@ -15,7 +15,7 @@ struct DrawnText {
     std::string text;
 };
 
-inline std::vector<DrawnText> drawnTexts;
+inline std::vector<RecordedText> drawnTexts;
 
 inline void recordDrawnText(uint16_t startX, int16_t y, uint8_t font, uint8_t colour, const char* text)
 {
@@ -30,7 +30,7 @@ inline void recordTexts()
 }
 
 // The last drawing of the text (a blinking or boxed value is drawn twice); null when not drawn.
-inline const DrawnText* findText(const std::string& text)
+inline const RecordedText* findText(const std::string& text)
 {
     for (auto it = drawnTexts.rbegin(); it != drawnTexts.rend(); ++it)
         if (it->text == text)

@@ -49,7 +49,7 @@ protected:
 
     static void expectText(const char* text, int x, int y, int font, int colour)
     {
-        const DrawnText* drawn = findText(text);
+        const RecordedText* drawn = findText(text);
         ASSERT_NE(drawn, nullptr) << text;
         EXPECT_EQ(drawn->x, x) << text;
         EXPECT_EQ(drawn->y, y) << text;
@@ -60,7 +60,7 @@ protected:
     static int countOf(const char* text)
     {
         int count = 0;
-        for (const DrawnText& drawn : drawnTexts)
+        for (const RecordedText& drawn : drawnTexts)
             count += drawn.text == text;
         return count;
     }

@@ -92,7 +92,7 @@ TEST_F(HomeScreen, InvalidConfigurationShowsTheSelectFuelBox)
     const char* lines[] = {"SELECT FUEL", "MODE IN FUEL", "SETUP MENU"};
     const int rows[] = {26, 50, 74};
     for (int i = 0; i < 3; ++i) {
-        const DrawnText* line = findText(lines[i]);
+        const RecordedText* line = findText(lines[i]);
         ASSERT_NE(line, nullptr) << lines[i];
         EXPECT_EQ(line->y, rows[i]);
         EXPECT_EQ(line->font, 10);
@@ -111,9 +111,9 @@ TEST_F(HomeScreen, StatusLineShowsRangeAndEnduranceWithTheirLabels)
     enduranceMinutes = 90;
     show();
 
-    const DrawnText* label = findText("R: ");
-    const DrawnText* range = findText("75");
-    const DrawnText* unit = findText("sm");
+    const RecordedText* label = findText("R: ");
+    const RecordedText* range = findText("75");
+    const RecordedText* unit = findText("sm");
     ASSERT_TRUE(label && range && unit);
     EXPECT_EQ(label->x, 0);
     EXPECT_EQ(label->colour, colourGrey);
@@ -122,14 +122,14 @@ TEST_F(HomeScreen, StatusLineShowsRangeAndEnduranceWithTheirLabels)
     EXPECT_EQ(unit->x, range->x + textWidth("75", 9));
     EXPECT_EQ(unit->colour, colourGrey);
 
-    const DrawnText* endurance = findText("1:30");
-    const DrawnText* tag = findText("T:");
+    const RecordedText* endurance = findText("1:30");
+    const RecordedText* tag = findText("T:");
     ASSERT_TRUE(endurance && tag);
     EXPECT_EQ(endurance->x + textWidth("1:30", 9), 159);
     EXPECT_EQ(endurance->colour, colourWhite);
     EXPECT_EQ(tag->x + textWidth("T:", 9), endurance->x - 2);
     EXPECT_EQ(tag->colour, colourGrey);
-    for (const DrawnText& text : {*label, *range, *unit, *endurance, *tag}) {
+    for (const RecordedText& text : {*label, *range, *unit, *endurance, *tag}) {
         EXPECT_EQ(text.y, 0) << text.text;
         EXPECT_EQ(text.font, 9) << text.text;
     }
@@ -169,7 +169,7 @@ TEST_F(HomeScreen, DistanceAndSpeedUnitsFollowTheUnitsSetting)
         EXPECT_TRUE(wasDrawn(distance[units])) << int(units);
         drawnTexts.clear();
         drawSpeedLine(15);
-        const DrawnText* unit = findText(speed[units]);
+        const RecordedText* unit = findText(speed[units]);
         ASSERT_NE(unit, nullptr) << int(units);
         EXPECT_EQ(unit->y, 15);
         EXPECT_EQ(unit->colour, colourGrey);
@@ -180,7 +180,7 @@ TEST_F(HomeScreen, SpeedLineShowsGroundSpeedInMagentaWhenTheNavigationInputHasOn
 {
     settings.cruiseSpeed = 120;
     drawSpeedLine(0);
-    const DrawnText* cruise = findText("120");
+    const RecordedText* cruise = findText("120");
     ASSERT_NE(cruise, nullptr);
     EXPECT_EQ(cruise->colour, colourWhite);
     EXPECT_EQ(cruise->x, textWidth("S: ", 9));
@@ -300,19 +300,18 @@ void useEveryConfigurationInput()
     settings.tank1Mode = settings.tank2Mode = tankModeSender;
 }
 
-TEST_F(HomeScreen, PlusOpensTheTotalsOnlyWhereFuelIsCounted)
+TEST_F(HomeScreen, PlusOpensTheTotalsOnlyWhereFuelIsCountedAndEveryKeyIsConsumed)
 {
     useEveryConfigurationInput();
     for (int config = 0; config <= 15; ++config) {
         bool counted = config != 2 && config != 3 && config != 4 && config != 9 && config != 15;
         fuelConfig = static_cast<uint8_t>(config);
-        showTotals = 0;
         show(keyPlus);
         EXPECT_EQ(showTotals, counted ? 1 : 0) << "fuelConfig " << config;
-        show(keyPlus); // already open: stays open
-        EXPECT_EQ(showTotals, counted ? 1 : 0) << "fuelConfig " << config;
+        EXPECT_EQ(pendingKey, 0);
         show(keyMinus);
         EXPECT_EQ(showTotals, 0) << "fuelConfig " << config;
+        EXPECT_EQ(pendingKey, 0);
     }
     settings.flow1Enabled = settings.flow2Enabled = 0;
     for (uint8_t config : {11, 14}) {
@@ -322,14 +321,13 @@ TEST_F(HomeScreen, PlusOpensTheTotalsOnlyWhereFuelIsCounted)
     }
 }
 
-TEST_F(HomeScreen, LeftButtonOpensTheCruisingSpeedEntryInLevelConfigurations)
+TEST_F(HomeScreen, PushButtonsOpenTheEntriesOnlyInLevelConfigurations)
 {
     useEveryConfigurationInput();
     for (int config = 0; config <= 15; ++config) {
         bool level = config == 0 || config == 1 || config == 10 || config == 12 || config == 13 || config == 14;
         fuelConfig = static_cast<uint8_t>(config);
         currentScreen = homeScreen;
-        menuCursor = 2;
         show(keyLeft);
         EXPECT_EQ(currentScreen, level ? cruiseSpeedScreen : homeScreen) << "fuelConfig " << config;
         currentScreen = homeScreen;
@@ -338,7 +336,9 @@ TEST_F(HomeScreen, LeftButtonOpensTheCruisingSpeedEntryInLevelConfigurations)
     }
 }
 
-TEST_F(HomeScreen, CruisingSpeedEntryOpensWithTheSpeedAsThreeDigits)
+int enteredNumber() { return digitEntry[0] * 100 + digitEntry[1] * 10 + digitEntry[2]; }
+
+TEST_F(HomeScreen, EntriesOpenOnTheirValueAsThreeDigitsWithTheCursorOnTheFirst)
 {
     settings.cruiseSpeed = 50;
     digitEntry[3] = 7;
@@ -346,10 +346,13 @@ TEST_F(HomeScreen, CruisingSpeedEntryOpensWithTheSpeedAsThreeDigits)
     show(keyLeft);
     EXPECT_EQ(currentScreen, cruiseSpeedScreen);
     EXPECT_EQ(menuCursor, 0);
-    EXPECT_EQ(digitEntry[0], 0);
-    EXPECT_EQ(digitEntry[1], 5);
-    EXPECT_EQ(digitEntry[2], 0);
+    EXPECT_EQ(enteredNumber(), 50);
     EXPECT_EQ(digitEntry[3], 7);
+
+    tank1Level = 1234; // more than three digits: the first three
+    openFuelLevel1Entry();
+    EXPECT_EQ(enteredNumber(), 123);
+    EXPECT_EQ(currentScreen, fuelLevel1Screen);
 }
 
 TEST_F(HomeScreen, RightButtonOpensTheEntryOfTheCalculatedTankTankOneFirst)
@@ -360,7 +363,7 @@ TEST_F(HomeScreen, RightButtonOpensTheEntryOfTheCalculatedTankTankOneFirst)
     tank2Level = 7;
     show(keyRight);
     EXPECT_EQ(currentScreen, fuelLevel2Screen);
-    EXPECT_EQ(digitEntry[0] * 100 + digitEntry[1] * 10 + digitEntry[2], 7);
+    EXPECT_EQ(enteredNumber(), 7);
 
     currentScreen = homeScreen;
     show(keyLeft);
@@ -371,23 +374,13 @@ TEST_F(HomeScreen, RightButtonOpensTheEntryOfTheCalculatedTankTankOneFirst)
     tank1Level = 456;
     show(keyRight);
     EXPECT_EQ(currentScreen, fuelLevel1Screen);
-    EXPECT_EQ(digitEntry[0] * 100 + digitEntry[1] * 10 + digitEntry[2], 456);
+    EXPECT_EQ(enteredNumber(), 456);
 
     // The right button belongs to the configuration page only.
     currentScreen = homeScreen;
     showTotals = 1;
     show(keyRight);
     EXPECT_EQ(currentScreen, homeScreen);
-}
-
-TEST_F(HomeScreen, EntryOfALevelAboveThreeDigitsTakesItsFirstThree)
-{
-    tank1Level = 1234;
-    openFuelLevel1Entry();
-    EXPECT_EQ(digitEntry[0], 1);
-    EXPECT_EQ(digitEntry[1], 2);
-    EXPECT_EQ(digitEntry[2], 3);
-    EXPECT_EQ(currentScreen, fuelLevel1Screen);
 }
 
 TEST_F(HomeScreen, KnobPressOpensTheSetUpFromEveryPageThroughTheCodeWhenLocked)
@@ -404,27 +397,13 @@ TEST_F(HomeScreen, KnobPressOpensTheSetUpFromEveryPageThroughTheCodeWhenLocked)
     }
 
     settings.securityEnabled = 1;
-    for (auto& digit : digitEntry)
-        digit = 4;
-    fuelConfig = 0;
+    digitEntry[0] = digitEntry[3] = 4;
     showTotals = 1;
     currentScreen = homeScreen;
     show(keyPress);
     EXPECT_EQ(currentScreen, securityCodeScreen);
-    for (uint8_t digit : digitEntry)
-        EXPECT_EQ(digit, 0);
+    EXPECT_EQ(enteredNumber() + digitEntry[3], 0);
     EXPECT_EQ(showTotals, 1); // the totals page is back on return
-}
-
-TEST_F(HomeScreen, EveryKeyIsConsumedEvenWhereItDoesNothing)
-{
-    fuelConfig = 4;
-    for (uint8_t key : {1, 2, 4, 5, 6}) {
-        show(key);
-        EXPECT_EQ(pendingKey, 0) << int(key);
-        EXPECT_EQ(currentScreen, homeScreen) << int(key);
-        EXPECT_EQ(showTotals, 0) << int(key);
-    }
 }
 
 } // namespace
