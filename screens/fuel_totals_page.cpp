@@ -9,6 +9,7 @@
 #include "display/colours.h"
 #include "display/framebuffer.h"
 #include "display/text.h"
+#include "screens/home_screen.h"
 #include "screens/run_time_pages.h"
 
 namespace {
@@ -109,6 +110,8 @@ void drawResetKey()
 }
 
 } // namespace
+
+bool fuelTotalsToShow() { return showsFirstBlock() || showsSecondBlock(); }
 
 void fuelTotalsPage()
 {

@@ -52,8 +52,6 @@ bool pressureGaugeOnly()
            settings.flow2Enabled == 0 && settings.pressureDisplay == 1;
 }
 
-bool isSharedFlowConfig() { return fuelConfig == 11 || fuelConfig == 14; }
-
 // Configurations where a tank sits beside the flow: the push buttons open
 // the cruising-speed and manual fuel-level entries there.
 bool isLevelConfig()
@@ -65,17 +63,6 @@ bool isLevelConfig()
         return settings.tank1Mode != tankModeSender || settings.tank2Mode != tankModeSender;
     default:
         return false;
-    }
-}
-
-// Configurations that count fuel through a flow sender, so the totals page has something to show.
-bool hasFuelTotals()
-{
-    switch (fuelConfig) {
-    case 0: case 1: case 5: case 6: case 7: case 8: case 10: case 12: case 13:
-        return true;
-    default:
-        return isSharedFlowConfig() && (settings.flow1Enabled == 1 || settings.flow2Enabled == 1);
     }
 }
 
@@ -138,7 +125,7 @@ void dispatchKey()
         openSetup();
         break;
     case keyPlus:
-        if (showTotals == 0 && hasFuelTotals())
+        if (showTotals == 0 && fuelTotalsToShow())
             showTotals = 1;
         break;
     case keyMinus:

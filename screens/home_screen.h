@@ -21,5 +21,8 @@ HomePage selectedHomePage();
 // Red box telling the pilot to choose a fuel mode in the set-up.
 void selectFuelMessage();
 
+// True when some flow sender counts fuel, so the totals page has a total to show.
+bool fuelTotalsToShow();
+
 // Range (or speed while headerCycle is 5..7) at the left, endurance at the right.
 void drawStatusLine();
