@@ -9,31 +9,21 @@
 
 namespace {
 
-using namespace story;
-
 class EntryScreens : public ::testing::Test {
 protected:
     void SetUp() override
     {
         powerOnAndWatch();
         settings.tank1Mode = tankModeCalculated;
+        // The tanks start empty: without their low-fuel alarms no key goes to acknowledging one.
+        settings.tank1LowAlarmOn = settings.tank2LowAlarmOn = 0;
         deriveFuelConfig();
-    }
-
-    // What the home screen's push buttons do: the value's three digits, cursor on the first.
-    static void openEntry(unsigned value, ScreenHandler screen)
-    {
-        digitEntry[0] = value / 100 % 10;
-        digitEntry[1] = value / 10 % 10;
-        digitEntry[2] = value % 10;
-        menuCursor = 0;
-        currentScreen = screen;
     }
 
     // Enters a level on the tank-1 screen and leaves with DONE.
     static void enterLevel1(const char* digits)
     {
-        openEntry(0, fuelLevel1Screen);
+        pressOnHome(keyRight);
         enterDigits(digits);
         pass(keyLeft);
     }
@@ -42,15 +32,15 @@ protected:
 TEST_F(EntryScreens, CruisingSpeedTakesEffectAtEveryTurnOfTheKnob)
 {
     ASSERT_EQ(settings.cruiseSpeed, 50);
-    openEntry(settings.cruiseSpeed, cruiseSpeedScreen);
+    pressOnHome(keyLeft);
     pass();
     EXPECT_EQ(shown("ENTER AIRCRAFT").y, 10);
     EXPECT_EQ(shown("CRUISING SPEED").y, 25);
     int red = 0;
     EXPECT_EQ(digitsShown(20, &red), "050");
     EXPECT_EQ(red, 0);
-    EXPECT_EQ(shown("5").startX, 70);
-    EXPECT_EQ(shown("mph").endX, 159);
+    EXPECT_EQ(shown("5").x, 70);
+    EXPECT_EQ(shown("mph").x + textWidth("mph", 10), 159);
     EXPECT_EQ(shown("mph").colour, 229);
     EXPECT_EQ(shown("EXIT").y, 104);
 
@@ -85,7 +75,7 @@ TEST_F(EntryScreens, SpeedUnitFollowsTheDistanceUnit)
     const char* const words[] = {"mph", "mph", "kts", "kts", "km/h", "km/h"};
     for (uint8_t units = 0; units < 6; ++units) {
         settings.units = units;
-        openEntry(settings.cruiseSpeed, cruiseSpeedScreen);
+        pressOnHome(keyLeft);
         pass();
         EXPECT_EQ(shown(words[units]).font, 10) << int(units);
     }
@@ -93,11 +83,11 @@ TEST_F(EntryScreens, SpeedUnitFollowsTheDistanceUnit)
 
 TEST_F(EntryScreens, WholeLitreLevelBecomesThePulseCountLimitedToTheTankSize)
 {
-    openEntry(tank1Level, fuelLevel1Screen);
+    pressOnHome(keyRight);
     pass();
     EXPECT_EQ(shown("MANUALLY ENTER").y, 10);
     EXPECT_EQ(shown("YOUR FUEL LEVEL 1").y, 25);
-    EXPECT_EQ(shown("L").startX, 120);
+    EXPECT_EQ(shown("L").x, 120);
     EXPECT_EQ(shown("L").font, 12);
     EXPECT_EQ(shown(".").text, "");
     EXPECT_EQ(shown("DONE").y, 104);
@@ -109,8 +99,12 @@ TEST_F(EntryScreens, WholeLitreLevelBecomesThePulseCountLimitedToTheTankSize)
     EXPECT_EQ(manualLevel1, 31);
     EXPECT_EQ(tank1Pulses, 217000u);
     EXPECT_GT(storeTotalsCalls, savesBefore);
-    pass();
+    pressOnHome(keyRight); // opens again on the new contents
     EXPECT_EQ(tank1Level, 31);
+    pass();
+    EXPECT_EQ(digitsShown(20), "031");
+    pass(keyLeft); // DONE as it stands commits the same level
+    EXPECT_EQ(tank1Pulses, 217000u);
 
     enterLevel1("060");
     EXPECT_EQ(manualLevel1, 45);
@@ -121,32 +115,33 @@ TEST_F(EntryScreens, TenthUnitsShowAPointAndCountTenths)
 {
     settings.units = 1; // gallons
     settings.tank1Size = 200;
-    openEntry(0, fuelLevel1Screen);
+    pressOnHome(keyRight);
     enterDigits("125");
     pass();
-    EXPECT_EQ(shown("1").startX, 39);
-    EXPECT_EQ(shown("2").startX, 60);
-    EXPECT_EQ(shown("5").startX, 91);
-    EXPECT_EQ(shown(".").startX, 80);
-    EXPECT_EQ(shown("G").startX, 120);
+    EXPECT_EQ(shown("1").x, 39);
+    EXPECT_EQ(shown("2").x, 60);
+    EXPECT_EQ(shown("5").x, 91);
+    EXPECT_EQ(shown(".").x, 80);
+    EXPECT_EQ(shown("G").x, 120);
     EXPECT_EQ(manualLevel1, 125);
     pass(keyLeft);
     EXPECT_EQ(tank1Pulses, 331212u); // 26497 pulses a gallon
 
     settings.units = 0;
     settings.litreResolution = 1;
-    openEntry(0, fuelLevel1Screen);
+    pressOnHome(keyRight);
     enterDigits("045");
     pass();
-    EXPECT_EQ(shown("L").startX, 120);
-    EXPECT_EQ(shown(".").startX, 80);
+    EXPECT_EQ(shown("L").x, 120);
+    EXPECT_EQ(shown(".").x, 80);
     pass(keyLeft);
     EXPECT_EQ(tank1Pulses, 31500u);
 }
 
 TEST_F(EntryScreens, FullFillsTheTankWhateverTheDigits)
 {
-    openEntry(7, fuelLevel1Screen);
+    pressOnHome(keyRight);
+    enterDigits("007");
     pass(keyRight);
     EXPECT_EQ(manualLevel1, 45);
     EXPECT_EQ(tank1Pulses, 315000u);
@@ -159,7 +154,7 @@ TEST_F(EntryScreens, LargeGallonCountsDoNotWrapAndANegativeSizeEmptiesTheTank)
     settings.flowSenderType = flowSenderInjector; // ten counts a pulse
     settings.kFactor1 = 60000;
     settings.tank1Size = 30000;
-    openEntry(0, fuelLevel1Screen);
+    pressOnHome(keyRight);
     pass(keyRight); // 2271240 counts a gallon, 3000.0 gal: beyond 32 bits
     EXPECT_EQ(tank1Pulses, uint32_t{INT32_MAX});
 

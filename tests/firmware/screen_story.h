@@ -2,39 +2,21 @@
 // back the texts each pass drew.
 #pragma once
 #include <string>
-#include <vector>
 
 #include "core/keys_and_time.h"
-#include "display/text.h"
+#include "core/sensor_inputs.h"
+#include "drawn_texts.h"
 #include "host/power_cycle.h"
 #include "screens/screen.h"
 
-// Kept apart from other tests' text records: all test files link into one program.
-namespace story {
-
-struct DrawnText {
-    int startX;
-    int endX;
-    int y;
-    int font;
-    int colour;
-    std::string text;
-};
-
-// The texts of the last pass, in drawing order.
-inline std::vector<DrawnText> drawnTexts;
-
-inline void recordDrawnText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text)
-{
-    drawnTexts.push_back({startX, textEndX, y, fontSize, colour, text});
-}
-
-// Program start, "On", and texts recorded from then on.
+// Program start, "On", the pressure sender in its normal band (so that no
+// alarm takes the first key), and texts recorded from then on.
 inline void powerOnAndWatch()
 {
     resetToProgramStart();
     powerOnSequence();
-    textObserver = recordDrawnText;
+    pressureInput = 2000;
+    recordTexts();
 }
 
 // One main-loop pass, with a key clicked before it when one is given.
@@ -46,13 +28,18 @@ inline void pass(uint8_t key = keyNone)
     firmwarePass(true);
 }
 
-// The first text of the last pass that reads `text`; an empty record if none did.
-inline DrawnText shown(const std::string& text)
+// A key on the home screen's page.
+inline void pressOnHome(uint8_t key)
 {
-    for (const DrawnText& drawn : drawnTexts)
-        if (drawn.text == text)
-            return drawn;
-    return {};
+    currentScreen = homeScreen;
+    pass(key);
+}
+
+// The last drawing of `text` in the last pass; an empty record if it was not drawn.
+inline RecordedText shown(const std::string& text)
+{
+    const RecordedText* found = findText(text);
+    return found != nullptr ? *found : RecordedText{};
 }
 
 // The digits drawn in `font`, left to right as drawn, and the index of the red one (-1 if none).
@@ -61,7 +48,7 @@ inline std::string digitsShown(int font, int* redIndex = nullptr)
     std::string digits;
     if (redIndex)
         *redIndex = -1;
-    for (const DrawnText& drawn : drawnTexts) {
+    for (const RecordedText& drawn : drawnTexts) {
         if (drawn.font != font || drawn.text.size() != 1 || drawn.text[0] < '0' || drawn.text[0] > '9')
             continue;
         if (redIndex && drawn.colour == 9)
@@ -81,5 +68,3 @@ inline void enterDigits(const std::string& target)
         pass(keyPress);
     }
 }
-
-} // namespace story

@@ -8,24 +8,12 @@
 
 namespace {
 
-using namespace story;
-
 class SecurityScreens : public ::testing::Test {
 protected:
     void SetUp() override
     {
         powerOnAndWatch();
         settings.securityEnabled = 1;
-    }
-
-    // What the home screen's knob press does while the lock is on.
-    static void knobPressOnHomeWithLockOn()
-    {
-        menuCursor = 0;
-        menuEditing = 0;
-        for (auto& digit : digitEntry)
-            digit = 0;
-        currentScreen = securityCodeScreen;
     }
 
     // MISC SETUP -> SECURITY SETUP -> CHANGE CODE.
@@ -42,11 +30,11 @@ protected:
 
 TEST_F(SecurityScreens, CodeScreenShowsPromptAndDigitsInClearWithTheCursorDigitRed)
 {
-    knobPressOnHomeWithLockOn();
+    pressOnHome(keyPress);
     pass();
     EXPECT_EQ(shown("SECURITY").y, 0);
     EXPECT_EQ(shown("ENTER SECURITY").y, 30);
-    EXPECT_EQ(shown("CODE").y, 11); // the title bar's subtitle
+    EXPECT_EQ(shown("CODE").y, 45); // the prompt's second line
     EXPECT_EQ(shown("EXIT").y, 104);
     int red = 0;
     EXPECT_EQ(digitsShown(20, &red), "0000");
@@ -67,7 +55,7 @@ TEST_F(SecurityScreens, CodeScreenShowsPromptAndDigitsInClearWithTheCursorDigitR
 TEST_F(SecurityScreens, StoredAndMasterCodesOpenTheMainMenuWithDigitsCleared)
 {
     for (const char* code : {"8052", "7391"}) {
-        knobPressOnHomeWithLockOn();
+        pressOnHome(keyPress);
         enterDigits(code);
         EXPECT_EQ(currentScreen, mainMenuScreen) << code;
         EXPECT_TRUE(digitsCleared()) << code;
@@ -77,7 +65,7 @@ TEST_F(SecurityScreens, StoredAndMasterCodesOpenTheMainMenuWithDigitsCleared)
 
 TEST_F(SecurityScreens, AnyOtherCodeShowsCodeErrorThenGoesHome)
 {
-    knobPressOnHomeWithLockOn();
+    pressOnHome(keyPress);
     enterDigits("8053");
     EXPECT_EQ(currentScreen, codeMessageScreen);
     pass();
@@ -85,14 +73,23 @@ TEST_F(SecurityScreens, AnyOtherCodeShowsCodeErrorThenGoesHome)
     EXPECT_EQ(shown("ERROR").y, 63);
     EXPECT_EQ(shown("ERROR").font, 10);
     EXPECT_EQ(shown("BACK").y, 104);
-    pass(keyMinus); // any key
+    EXPECT_FALSE(digitsCleared()); // a failed attempt leaves its digits...
+    pass(keyMinus);                // any key
     EXPECT_EQ(currentScreen, homeScreen);
+    pass(keyPress);
+    EXPECT_EQ(currentScreen, securityCodeScreen);
+    EXPECT_TRUE(digitsCleared()); // ...the next opening clears them
 
     // EXIT leaves without opening the menu, whatever the digits.
-    knobPressOnHomeWithLockOn();
     pass(keyPlus);
     pass(keyLeft);
     EXPECT_EQ(currentScreen, homeScreen);
+    pass(keyPress);
+    EXPECT_TRUE(digitsCleared());
+
+    settings.securityEnabled = 0; // unlocked: straight to the menu
+    pressOnHome(keyPress);
+    EXPECT_EQ(currentScreen, mainMenuScreen);
 }
 
 TEST_F(SecurityScreens, ConfirmedCodeChangeTakesOverFromTheOldCode)
@@ -123,10 +120,10 @@ TEST_F(SecurityScreens, ConfirmedCodeChangeTakesOverFromTheOldCode)
     EXPECT_EQ(currentScreen, securitySetupScreen);
     EXPECT_EQ(menuCursor, 1);
 
-    knobPressOnHomeWithLockOn();
+    pressOnHome(keyPress);
     enterDigits("8052");
     EXPECT_EQ(currentScreen, codeMessageScreen);
-    knobPressOnHomeWithLockOn();
+    pressOnHome(keyPress);
     enterDigits("0042");
     EXPECT_EQ(currentScreen, mainMenuScreen);
 }
