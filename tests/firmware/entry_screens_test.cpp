@@ -113,29 +113,32 @@ TEST_F(EntryScreens, WholeLitreLevelBecomesThePulseCountLimitedToTheTankSize)
 
 TEST_F(EntryScreens, TenthUnitsShowAPointAndCountTenths)
 {
-    settings.units = 1; // gallons
-    settings.tank1Size = 200;
-    pressOnHome(keyRight);
-    enterDigits("125");
-    pass();
-    EXPECT_EQ(shown("1").x, 39);
-    EXPECT_EQ(shown("2").x, 60);
-    EXPECT_EQ(shown("5").x, 91);
-    EXPECT_EQ(shown(".").x, 80);
-    EXPECT_EQ(shown("G").x, 120);
-    EXPECT_EQ(manualLevel1, 125);
-    pass(keyLeft);
-    EXPECT_EQ(tank1Pulses, 331212u); // 26497 pulses a gallon
-
-    settings.units = 0;
-    settings.litreResolution = 1;
-    pressOnHome(keyRight);
-    enterDigits("045");
-    pass();
-    EXPECT_EQ(shown("L").x, 120);
-    EXPECT_EQ(shown(".").x, 80);
-    pass(keyLeft);
-    EXPECT_EQ(tank1Pulses, 31500u);
+    struct Tenths {
+        uint8_t units;
+        uint8_t litreResolution;
+        const char* digits;
+        const char* letter;
+        uint32_t pulses;
+    };
+    const Tenths cases[] = {
+        {1, 0, "125", "G", 331212}, // 12.5 gal at 26497 pulses a gallon
+        {0, 1, "045", "L", 31500},  // 4.5 L at 7000 pulses a litre
+    };
+    const int digitX[] = {39, 60, 91};
+    for (const Tenths& entry : cases) {
+        settings.units = entry.units;
+        settings.litreResolution = entry.litreResolution;
+        settings.tank1Size = 200;
+        pressOnHome(keyRight);
+        enterDigits(entry.digits);
+        pass();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(shown(std::string(1, entry.digits[i])).x, digitX[i]) << entry.digits;
+        EXPECT_EQ(shown(".").x, 80);
+        EXPECT_EQ(shown(entry.letter).x, 120);
+        pass(keyLeft);
+        EXPECT_EQ(tank1Pulses, entry.pulses) << entry.digits;
+    }
 }
 
 TEST_F(EntryScreens, FullFillsTheTankWhateverTheDigits)
