@@ -90,7 +90,6 @@ TEST_F(EntryScreens, WholeLitreLevelBecomesThePulseCountLimitedToTheTankSize)
     EXPECT_EQ(shown("L").x, 120);
     EXPECT_EQ(shown("L").font, 12);
     EXPECT_EQ(shown(".").text, "");
-    EXPECT_EQ(shown("DONE").y, 104);
     EXPECT_EQ(shown("FULL").y, 104);
 
     uint32_t savesBefore = storeTotalsCalls;
@@ -156,9 +155,14 @@ TEST_F(EntryScreens, LargeGallonCountsDoNotWrapAndANegativeSizeEmptiesTheTank)
     settings.units = 1;
     settings.flowSenderType = flowSenderInjector; // ten counts a pulse
     settings.kFactor1 = 60000;
-    settings.tank1Size = 30000;
+    settings.tank1Size = 999;
     pressOnHome(keyRight);
-    pass(keyRight); // 2271240 counts a gallon, 3000.0 gal: beyond 32 bits
+    pass(keyRight); // 2271240 counts a gallon times 999 tenths: past a signed 32-bit product
+    EXPECT_EQ(tank1Pulses, 226896876u);
+
+    settings.tank1Size = 30000; // and beyond what the count can hold it stays full
+    pressOnHome(keyRight);
+    pass(keyRight);
     EXPECT_EQ(tank1Pulses, uint32_t{INT32_MAX});
 
     settings.tank1Size = -5;

@@ -32,7 +32,6 @@ TEST_F(SecurityScreens, CodeScreenShowsPromptAndDigitsInClearWithTheCursorDigitR
 {
     pressOnHome(keyPress);
     pass();
-    EXPECT_EQ(shown("SECURITY").y, 0);
     EXPECT_EQ(shown("ENTER SECURITY").y, 30);
     EXPECT_EQ(shown("CODE").y, 45); // the prompt's second line
     EXPECT_EQ(shown("EXIT").y, 104);
