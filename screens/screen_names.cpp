@@ -1,5 +1,6 @@
 #include "screens/screen_names.h"
 
+#include "display/furniture.h"
 #include "screens/menu_screens.h"
 #include "screens/setup_screens.h"
 
@@ -10,6 +11,7 @@ namespace {
 
 const NamedScreen screens[] = {
     SCREEN(homeScreen),
+    SCREEN(messageScreen),
     SCREEN(mainMenuScreen),
     SCREEN(securityCodeScreen),
     SCREEN(cruiseSpeedScreen),

@@ -21,9 +21,9 @@ protected:
         const DrawnText* first = nullptr;
         const DrawnText* second = nullptr;
         for (const DrawnText& t : drawnTexts()) {
-            if (t.x == 110 && t.y == 46 && t.font == 10)
+            if (t.y == 46 && t.font == 10)
                 first = &t;
-            if (t.x == 110 && t.y == 64 && t.font == 10)
+            if (t.y == 64 && t.font == 10)
                 second = &t;
         }
         return first && second ? first->text + " " + second->text : "";
