@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/keys_and_time.h"
+#include "display/colours.h"
 #include "display/framebuffer.h"
 #include "display/furniture.h"
 #include "display/icons.h"
@@ -30,8 +31,8 @@ constexpr uint8_t pageCount = std::size(mainMenuPages);
 
 void drawMenuPage(const MenuPage& page)
 {
-    drawText(110, 46, page.caption[0], 0, 10, 0, 15);
-    drawText(110, 64, page.caption[1], 0, 10, 0, 15);
+    drawText(110, 46, page.caption[0], 0, 10, 0, colourWhite);
+    drawText(110, 64, page.caption[1], 0, 10, 0, colourWhite);
     drawRleBitmap(10, 41, page.icon);
 }
 
@@ -103,7 +104,7 @@ void mainMenuScreen()
     drawTitleBar("MAIN MENU", "");
     drawMenuScrollBar(menuCursor, pageCount);
     drawMenuPage(mainMenuPages[menuCursor < pageCount ? menuCursor : 0]);
-    drawSoftKeys(1);
+    drawSoftKeys(softKeyExit);
     applyMainMenuKey();
 }
 

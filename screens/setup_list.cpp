@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/keys_and_time.h"
+#include "display/colours.h"
 #include "display/furniture.h"
 #include "display/text.h"
 
@@ -12,8 +13,6 @@ const StepLegend tenthStepLegend = {{"X0.1", "X1", "X10", nullptr}};
 
 namespace {
 
-constexpr uint8_t colourWhite = 15;
-constexpr uint8_t colourRed = 9;
 constexpr uint8_t lastItemOnFirstPage = 4;
 
 char valueBuffer[32];
@@ -94,7 +93,7 @@ void runSetupList(const SetupList& list)
     if (cursorRow != nullptr && pendingKey != keyNone && list.rowKeys == RowKeys::afterDrawing)
         applyRowKey(*cursorRow);
     drawMenuScrollBar(menuCursor, count);
-    drawSoftKeys(2);
+    drawSoftKeys(softKeyBack);
     applyListKey(list, count, cursorRow);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/settings.h"
 #include "display/furniture.h"
+#include "display/text.h"
 #include "menu_walk.h"
 #include "screens/screen.h"
 #include "screens/setup_screens.h"
@@ -42,6 +43,8 @@ TEST_F(FuelSetupTest, FactoryListHasTenRows)
     EXPECT_NE(findText("BACK"), nullptr);
     EXPECT_EQ(shownRows(), (std::vector<std::string>{"UNIT: LITRE/SM", "FLOW 1: ON", "K-FACTOR 1: 7000",
                                                     "FLOW 2: OFF", "MODE: FF SENDER"}));
+    const int valueStart = findText("LITRE/SM")->x;
+    EXPECT_EQ(valueStart, drawText(0, 26, "UNIT: ", 0, 8, 1, 15)) << "the value follows its label";
     key(keyMinus);
     EXPECT_EQ(menuCursor, lastRow);
     EXPECT_EQ(menuTop, 5);

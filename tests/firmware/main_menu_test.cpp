@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "display/furniture.h"
+#include "display/text.h"
 #include "menu_walk.h"
 #include "screens/menu_screens.h"
 #include "screens/screen.h"
@@ -33,6 +34,10 @@ protected:
 TEST_F(MainMenuTest, KnobTurnsThePagesRoundInBothDirections)
 {
     EXPECT_EQ(caption(), "FUEL SETUP");
+    const int captionStart = findText("FUEL")->x;
+    drawText(110, 46, "FUEL", 0, 10, 0, 15);
+    EXPECT_EQ(captionStart, textStartX) << "centred on x 110";
+    EXPECT_LT(captionStart, 110);
     ASSERT_NE(findText("MAIN MENU"), nullptr);
     EXPECT_NE(findText("EXIT"), nullptr);
     key(keyPlus);
