@@ -48,7 +48,8 @@ void applyListKey(const SetupList& list, uint8_t count, const SetupRow* cursorRo
 {
     switch (pendingKey) {
     case keyLeft:
-        list.leave();
+        if (list.leave != nullptr)
+            list.leave();
         break;
     case keyRight:
         if (list.stepKey == StepKey::anyRow || hasLegend(cursorRow))

@@ -28,11 +28,15 @@
 //   knob press  editing on / off
 //   "+" / "-"   when not editing: the cursor, wrapping at both ends
 //
-// A list whose rows sit at fixed positions (the tank set-up) is the same
-// table: the rows it hides are the ones after which the later rows move up.
-// Screens whose rows are not a table (page menus, calibration point editors)
-// use the small pieces below directly: moveCursor, cycleEditStep,
-// scrollToCursor, stepWrapped, drawStepLegend.
+// Row positions: the tank set-up's fixed positions come out of the same
+// numbering, with `shown` on CALIBRATE TANK and FILTER (SENDER only) and on
+// LITRE RES (litres, tank in use), which then lands on 8 or 6 as it must.
+// A row's `value` runs just before the row is drawn and before it acts, so a
+// field that must be brought into range after its row is drawn can be
+// corrected there once the text is taken.
+// Screens whose rows are not one table (the main menu's pages, calibration
+// point editors) use the pieces below directly: moveCursor, cycleEditStep,
+// scrollToCursor, stepWrapped, nextOption, drawStepLegend.
 #pragma once
 #include <cstddef>
 #include <cstdint>

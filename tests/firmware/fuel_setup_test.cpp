@@ -20,10 +20,7 @@ class FuelSetupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        powerOnAndWatch();
-        enterMenu(0);
-        currentScreen = mainMenuScreen;
-        pass();
+        openMainMenu();
         key(keyPress);
     }
     static void goToRow(int row) { keys(keyPlus, row - menuCursor); }

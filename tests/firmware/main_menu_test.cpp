@@ -12,10 +12,7 @@ class MainMenuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        powerOnAndWatch();
-        enterMenu(0);
-        currentScreen = mainMenuScreen;
-        pass();
+        openMainMenu();
     }
     static std::string caption()
     {

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "core/keys_and_time.h"
+#include "display/furniture.h"
 #include "display/text.h"
 #include "host/power_cycle.h"
+#include "screens/screen.h"
 #include "screens/screen_names.h"
 
 struct DrawnText {
@@ -40,6 +42,15 @@ inline void pass()
 {
     drawnTexts().clear();
     firmwarePass(true);
+}
+
+// Powered, on the main menu's FUEL SETUP page as the home screen opens it.
+inline void openMainMenu()
+{
+    powerOnAndWatch();
+    enterMenu(0);
+    currentScreen = mainMenuScreen;
+    pass();
 }
 
 // One key, one pass to act on it, one more pass to draw the result.
