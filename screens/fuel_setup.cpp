@@ -31,6 +31,9 @@ constexpr int32_t highestKFactor = 60000;
 
 bool eitherFlow() { return settings.flow1Enabled != 0 || settings.flow2Enabled != 0; }
 bool injectorSender() { return settings.flowSenderType == flowSenderInjector; }
+bool injectorRowShown() { return eitherFlow() && injectorSender(); }
+// Combining two channels (DIFF, SUM) needs two pulse senders.
+bool flowModeRowShown() { return settings.flow1Enabled != 0 && settings.flow2Enabled != 0 && !injectorSender(); }
 
 uint16_t steppedKFactor(uint16_t kFactor, int8_t direction)
 {
@@ -58,15 +61,10 @@ void openSetupScreen(ScreenHandler screen)
     currentScreen = screen;
 }
 
-bool openTank1Setup()
+template <ScreenHandler screen>
+bool openFromRow()
 {
-    openSetupScreen(tank1SetupScreen);
-    return true;
-}
-
-bool openTank2Setup()
-{
-    openSetupScreen(tank2SetupScreen);
+    openSetupScreen(screen);
     return true;
 }
 
@@ -85,54 +83,41 @@ void leaveFuelSetup()
     deriveFuelConfig();
 }
 
+// A flow channel's K-factor, shown while the channel is on.
+template <uint8_t Settings::*enabled, uint16_t Settings::*kFactor>
+constexpr SetupRow kFactorRow(const char* label)
+{
+    return {.label = label,
+            .value = [] { return formatValue("%u", settings.*kFactor); },
+            .change = [](int8_t d) { settings.*kFactor = steppedKFactor(settings.*kFactor, d); },
+            .shown = [] { return settings.*enabled != 0; },
+            .legend = kFactorSteps};
+}
+
 const SetupRow fuelRows[] = {
-    {.label = "UNIT: ",
-     .value = [] { return optionText(unitNames, settings.units); },
-     .change = [](int8_t d) { settings.units = nextOption(settings.units, std::size(unitNames), d); }},
-    {.label = "FLOW 1: ",
-     .value = [] { return optionText(offOn, settings.flow1Enabled); },
-     .change = [](int8_t) { settings.flow1Enabled = toggled(settings.flow1Enabled); }},
-    {.label = "K-FACTOR 1: ",
-     .value = [] { return formatValue("%u", settings.kFactor1); },
-     .change = [](int8_t d) { settings.kFactor1 = steppedKFactor(settings.kFactor1, d); },
-     .shown = [] { return settings.flow1Enabled != 0; },
-     .legend = kFactorSteps},
-    {.label = "FLOW 2: ",
-     .value = [] { return optionText(offOn, settings.flow2Enabled); },
-     .change = [](int8_t) { settings.flow2Enabled = toggled(settings.flow2Enabled); }},
-    {.label = "K-FACTOR 2: ",
-     .value = [] { return formatValue("%u", settings.kFactor2); },
-     .change = [](int8_t d) { settings.kFactor2 = steppedKFactor(settings.kFactor2, d); },
-     .shown = [] { return settings.flow2Enabled != 0; },
-     .legend = kFactorSteps},
+    optionRow<&Settings::units, unitNames>("UNIT: "),
+    switchRow<&Settings::flow1Enabled, offOn>("FLOW 1: "),
+    kFactorRow<&Settings::flow1Enabled, &Settings::kFactor1>("K-FACTOR 1: "),
+    switchRow<&Settings::flow2Enabled, offOn>("FLOW 2: "),
+    kFactorRow<&Settings::flow2Enabled, &Settings::kFactor2>("K-FACTOR 2: "),
     {.label = "MODE: ",
      .value = [] { return optionText(senderNames, settings.flowSenderType); },
      .change = changeSenderType,
      .shown = eitherFlow},
-    {.label = "INJECTOR: ",
-     .value = [] { return optionText(polarityNames, settings.injectorPolarity); },
-     .change = [](int8_t) { settings.injectorPolarity = toggled(settings.injectorPolarity); },
-     .shown = [] { return eitherFlow() && injectorSender(); }},
-    {.label = "FLOW MODE: ",
-     .value = [] { return optionText(flowModeNames, settings.flowMode); },
-     .change = [](int8_t d) { settings.flowMode = nextOption(settings.flowMode, std::size(flowModeNames), d); },
-     .shown = [] { return settings.flow1Enabled != 0 && settings.flow2Enabled != 0 && !injectorSender(); }},
-    {.label = "TANK 1 SETUP", .press = openTank1Setup},
-    {.label = "TANK 2 SETUP", .press = openTank2Setup},
+    switchRow<&Settings::injectorPolarity, polarityNames>("INJECTOR: ", injectorRowShown),
+    optionRow<&Settings::flowMode, flowModeNames>("FLOW MODE: ", flowModeRowShown),
+    {.label = "TANK 1 SETUP", .press = openFromRow<tank1SetupScreen>},
+    {.label = "TANK 2 SETUP", .press = openFromRow<tank2SetupScreen>},
     {.label = "FUEL PRESS SETUP", .press = openPressureSetup},
-    {.label = "NMEA BAUD: ",
-     .value = [] { return optionText(baudNames, settings.nmeaBaud); },
-     .change = [](int8_t d) { settings.nmeaBaud = nextOption(settings.nmeaBaud, std::size(baudNames), d); }},
-    {.label = "DATA: ",
-     .value = [] { return optionText(dataSourceNames, settings.dataSource); },
-     .change = [](int8_t) { settings.dataSource = toggled(settings.dataSource); }},
+    optionRow<&Settings::nmeaBaud, baudNames>("NMEA BAUD: "),
+    switchRow<&Settings::dataSource, dataSourceNames>("DATA: "),
     {.label = "VRAX ADDRESS: ",
      .value = [] { return formatValue("%d", settings.vraxAddress + 1); },
      .change = [](int8_t d) { settings.vraxAddress = nextOption(settings.vraxAddress, vraxAddresses, d); },
      .shown = [] { return settings.dataSource == dataSourceVrax; }},
 };
 
-const SetupList fuelList = {"FUEL",          "SETUP",    fuelRows,      std::size(fuelRows),
+const SetupList fuelList = {"FUEL", "SETUP", fuelRows, std::size(fuelRows),
                             RowKeys::whileDrawing, StepKey::anyRow, 100, leaveFuelSetup};
 
 } // namespace

@@ -4,7 +4,7 @@
 // A list screen describes itself as a SetupList and its handler is one call:
 //
 //     const SetupRow rows[] = {
-//         {.label = "UNIT: ", .value = unitsText, .change = changeUnits},
+//         optionRow<&Settings::units, unitNames>("UNIT: "),   // see the row makers below
 //         {.label = "K-FACTOR 1: ", .value = kFactor1Text, .change = changeKFactor1,
 //          .shown = flow1On, .legend = wholeSteps},   // wholeSteps returns &wholeStepLegend
 //         {.label = "TANK 1 SETUP", .press = openTank1Setup},   // a text row
@@ -40,6 +40,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
+
+#include "core/settings.h"
 
 // Texts of the step legend in the right soft-key cell for editStep 1, 10, 100
 // and 1000; null where the step has no legend.
@@ -123,3 +126,23 @@ extern const StepLegend tenthStepLegend;  // "X0.1", "X1", "X10"
 const char* stepLegendText(const StepLegend& legend);
 // That text in the right soft-key cell; nothing when there is none.
 void drawStepLegend(const StepLegend& legend);
+
+// Rows for a settings field with option texts: picked next / previous with
+// wrap-around, or switched by either knob direction.
+template <uint8_t Settings::*field, const auto& options>
+constexpr SetupRow optionRow(const char* label, bool (*shown)() = nullptr)
+{
+    return {.label = label,
+            .value = [] { return optionText(options, settings.*field); },
+            .change = [](int8_t d) { settings.*field = nextOption(settings.*field, std::size(options), d); },
+            .shown = shown};
+}
+
+template <uint8_t Settings::*field, const auto& options>
+constexpr SetupRow switchRow(const char* label, bool (*shown)() = nullptr)
+{
+    return {.label = label,
+            .value = [] { return optionText(options, settings.*field); },
+            .change = [](int8_t) { settings.*field = toggled(settings.*field); },
+            .shown = shown};
+}

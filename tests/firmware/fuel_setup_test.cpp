@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
+#include "display/framebuffer.h"
 #include "display/furniture.h"
 #include "display/text.h"
 #include "menu_walk.h"
@@ -48,6 +49,8 @@ TEST_F(FuelSetupTest, FactoryListHasTenRows)
     EXPECT_EQ(shownRows(), (std::vector<std::string>{"TANK 1 SETUP", "TANK 2 SETUP", "FUEL PRESS SETUP",
                                                     "NMEA BAUD: 4800", "DATA: INTERNAL"}));
     EXPECT_EQ(findText("DATA: ")->colour, 9);
+    EXPECT_EQ(frameBuffer[153 + 160 * 90], 0) << "scroll bar thumb of the last of ten rows: y 91..97";
+    EXPECT_EQ(frameBuffer[153 + 160 * 91], 15);
     EXPECT_EQ(findText("TANK 1 SETUP")->colour, 15);
 
     key(keyPlus);
