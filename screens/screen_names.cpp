@@ -1,7 +1,9 @@
 #include "screens/screen_names.h"
 
 #include "display/furniture.h"
+#include "screens/menu_screens.h"
 #include "screens/security_screens.h"
+#include "screens/setup_screens.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -16,7 +18,16 @@ const NamedScreen screens[] = {
     SCREEN(cruiseSpeedScreen),
     SCREEN(fuelLevel1Screen),
     SCREEN(fuelLevel2Screen),
+    SCREEN(miscSetupScreen),
+    SCREEN(backlightScreen),
     SCREEN(securitySetupScreen),
+    SCREEN(infoScreen),
+    SCREEN(defaultSettingsScreen),
+    SCREEN(valuesScreen),
+    SCREEN(fuelSetupScreen),
+    SCREEN(tank1SetupScreen),
+    SCREEN(tank2SetupScreen),
+    SCREEN(pressureSetupScreen),
     SCREEN(currentCodeScreen),
     SCREEN(newCodeScreen),
     SCREEN(confirmCodeScreen),

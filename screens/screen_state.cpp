@@ -2,6 +2,7 @@
 
 #include "screens/entry_screens.h"
 #include "screens/screen.h"
+#include "screens/setup_screens.h"
 
 void resetScreenState()
 {
@@ -10,4 +11,6 @@ void resetScreenState()
     for (auto& digit : digitEntry)
         digit = 0;
     manualLevel1 = manualLevel2 = 0;
+    setupReturnRow = 0;
+    pressureEdit = nullptr;
 }

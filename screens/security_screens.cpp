@@ -8,6 +8,7 @@
 #include "display/icons.h"
 #include "display/text.h"
 #include "screens/entry_screens.h"
+#include "screens/menu_screens.h"
 #include "screens/screen.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "display/furniture.h"
 #include "screen_story.h"
+#include "screens/menu_screens.h"
 #include "screens/screen.h"
 #include "screens/security_screens.h"
 
@@ -16,13 +17,13 @@ protected:
         settings.securityEnabled = 1;
     }
 
-    // MISC SETUP -> SECURITY SETUP -> CHANGE CODE.
+    // Home, the code, MAIN MENU turned to MISC SETUP, SECURITY SETUP, CHANGE CODE.
     static void startCodeChange()
     {
-        currentScreen = securitySetupScreen;
-        enterMenu(0);
-        pass(keyPlus);
-        pass(keyPress);
+        pressOnHome(keyPress);
+        enterDigits("7391");
+        for (KeyEvent key : {keyPlus, keyPress, keyPlus, keyPress, keyPlus, keyPress})
+            pass(key);
     }
 
     static bool digitsCleared() { return digitEntry[0] + digitEntry[1] + digitEntry[2] + digitEntry[3] == 0; }

@@ -1,5 +1,6 @@
 #include "screens/entry_screens.h"
 #include "screens/screen.h"
+#include "screens/setup_screens.h"
 #include "tools/script/named_values.h"
 
 std::span<const NamedValue> screenNames()
@@ -10,6 +11,7 @@ std::span<const NamedValue> screenNames()
         named("digitEntry", digitEntry),
         named("manualLevel1", manualLevel1),
         named("manualLevel2", manualLevel2),
+        named("setupReturnRow", setupReturnRow),
     };
     return names;
 }
