@@ -10,5 +10,5 @@ cd docs/entries
 ../../build/tools/pictures/entries/qs9_entries_pictures
 for picture in *.png; do
     case "$picture" in *-4x.png) continue ;; esac
-    convert "$picture" -scale 400% "${picture%.png}-4x.png"
+    convert "$picture" -filter point -scale 400% -strip "${picture%.png}-4x.png"
 done
