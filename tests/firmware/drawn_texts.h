@@ -1,0 +1,82 @@
+// What a page wrote and where: every drawText call recorded through the
+// display's text observer, with the pen position after it.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "display/framebuffer.h"
+#include "display/text.h"
+
+struct DrawnText {
+    uint16_t startX;
+    uint16_t endX;
+    int16_t y;
+    uint8_t fontSize;
+    uint8_t colour;
+    std::string text;
+};
+
+inline std::vector<DrawnText> drawnTexts;
+
+inline void recordText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text)
+{
+    drawnTexts.push_back({startX, textEndX, y, fontSize, colour, text});
+}
+
+// Clears the display and the record, and records from now on.
+inline void startRecording()
+{
+    clearFrameBuffer();
+    drawnTexts.clear();
+    textObserver = recordText;
+}
+
+// The texts drawn as `text`, in drawing order.
+inline std::vector<DrawnText> drawn(const std::string& text)
+{
+    std::vector<DrawnText> found;
+    for (const DrawnText& d : drawnTexts)
+        if (d.text == text)
+            found.push_back(d);
+    return found;
+}
+
+inline std::vector<std::string> drawnWords()
+{
+    std::vector<std::string> words;
+    for (const DrawnText& d : drawnTexts)
+        words.push_back(d.text);
+    return words;
+}
+
+// Placement checks: right-aligned texts end at x, left-aligned ones start at
+// x, centred ones have x in their middle (to the pixel).
+inline void expectRightAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+{
+    EXPECT_EQ(d.endX, x) << d.text;
+    EXPECT_EQ(d.y, y) << d.text;
+    EXPECT_EQ(d.fontSize, fontSize) << d.text;
+    EXPECT_EQ(d.colour, colour) << d.text;
+}
+
+inline void expectLeftAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+{
+    EXPECT_EQ(d.startX, x) << d.text;
+    EXPECT_EQ(d.y, y) << d.text;
+    EXPECT_EQ(d.fontSize, fontSize) << d.text;
+    EXPECT_EQ(d.colour, colour) << d.text;
+}
+
+inline void expectCentredAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+{
+    EXPECT_LE(std::abs(d.startX + d.endX - 2 * x), 1) << d.text;
+    EXPECT_EQ(d.y, y) << d.text;
+    EXPECT_EQ(d.fontSize, fontSize) << d.text;
+    EXPECT_EQ(d.colour, colour) << d.text;
+}
+
+inline uint8_t colourAt(int x, int y) { return frameBuffer[x + displayWidth * y]; }
