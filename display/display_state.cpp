@@ -1,8 +1,10 @@
 #include "display/display_state.h"
 
+#include "display/bar_graphs.h"
 #include "display/framebuffer.h"
 #include "display/furniture.h"
 #include "display/text.h"
+#include "display/trig.h"
 
 void resetDisplayState()
 {
@@ -13,4 +15,7 @@ void resetDisplayState()
     editStep = 0;
     codeScratch = 0;
     messageReturnScreen = nullptr;
+    barGraph = BarGraph{};
+    for (int i = 0; i < trigTableSize; ++i)
+        sinTablePositive[i] = sinTableNegative[i] = cosTablePositive[i] = cosTableNegative[i] = 0.0f;
 }

@@ -1,4 +1,6 @@
-// Furniture shared by the set-up screens, and the menu state they edit.
+// Furniture shared by the set-up screens: title bar, soft-key bar with the
+// knob symbol, menu rows and scroll bar; the menu state they edit; and the
+// message screen that confirms an action.
 #pragma once
 #include <cstdint>
 
@@ -10,3 +12,36 @@ extern uint8_t menuEditing;  // 1 while the selected value is being changed
 extern uint16_t editStep;    // step of numeric edits
 extern uint16_t codeScratch; // working value of the security-code screens
 extern ScreenHandler messageReturnScreen;
+
+// Menu rows on screen, 0..4, from y 26 in steps of 15.
+constexpr int8_t menuRowCount = 5;
+
+// Left soft-key legends of drawSoftKeys.
+constexpr uint8_t softKeyNone = 0;
+constexpr uint8_t softKeyExit = 1;
+constexpr uint8_t softKeyBack = 2;
+constexpr uint8_t softKeyDone = 3;
+
+// Brand mark left, title and subtitle right-aligned in red, rule at y 25.
+void drawTitleBar(const char* title, const char* subtitle);
+// Rule at y 102, cell dividers, the left legend (softKey*), the knob symbol.
+void drawSoftKeys(uint8_t leftWord);
+// The same bar with "NO" left and "YES" right, no knob symbol.
+void drawYesNoKeys();
+// A dotted arc with an arrowhead at each end, in the middle cell.
+void drawKnobSymbol();
+
+// Label, then value right after it, on a row on screen (not an item index).
+// The cursor row is red; while it is edited only its value stays red.
+void drawMenuRow(int8_t row, const char* label, const char* value);
+void drawMenuText(int8_t row, const char* text, uint8_t colour);
+// Track at x 156, thumb at x 153..159 sized for count items. No thumb for 0 items.
+void drawMenuScrollBar(uint16_t position, uint16_t count);
+
+// Leaves the menus for the home screen and saves the settings.
+void returnToHome();
+// Menu state for a screen about to be opened; the caller installs the screen.
+void enterMenu(uint8_t cursor);
+
+// "DONE" with the warning icon; any key goes on to messageReturnScreen.
+void messageScreen();

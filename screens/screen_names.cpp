@@ -1,5 +1,7 @@
 #include "screens/screen_names.h"
 
+#include "display/furniture.h"
+
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
 
@@ -7,6 +9,7 @@ namespace {
 
 const NamedScreen screens[] = {
     SCREEN(homeScreen),
+    SCREEN(messageScreen),
     SCREEN(mainMenuScreen),
     SCREEN(securityCodeScreen),
     SCREEN(cruiseSpeedScreen),

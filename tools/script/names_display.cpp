@@ -1,3 +1,4 @@
+#include "display/bar_graphs.h"
 #include "display/furniture.h"
 #include "display/text.h"
 #include "tools/script/named_values.h"
@@ -13,6 +14,17 @@ std::span<const NamedValue> displayNames()
         named("editStep", editStep),
         named("codeScratch", codeScratch),
         named("messageReturnScreen", messageReturnScreen),
+        named("barGraph.x", barGraph.x),
+        named("barGraph.y", barGraph.y),
+        named("barGraph.width", barGraph.width),
+        named("barGraph.height", barGraph.height),
+        named("barGraph.marker", barGraph.marker),
+        named("barGraph.max", barGraph.max),
+        named("barGraph.min", barGraph.min),
+        named("barGraph.limit1", barGraph.limit1),
+        named("barGraph.limit2", barGraph.limit2),
+        named("barGraph.limit3", barGraph.limit3),
+        named("barGraph.limit4", barGraph.limit4),
     };
     return names;
 }

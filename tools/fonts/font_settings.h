@@ -1,0 +1,47 @@
+// Settings of the font generator: for each of the display's nine fonts the
+// outline face it is rasterised from and the metrics the screens' layouts
+// rely on. Change a value here and regenerate; never edit font_data.cpp.
+#pragma once
+#include <cstdint>
+
+struct FontSettings {
+    uint8_t fontSize;        // the number screens pass to drawText
+    const char* face;        // file name under faceDirectory
+    uint16_t firstCode, lastCode;
+    uint8_t headerByte6;     // table byte 6; the renderer ignores it
+    uint8_t cellHeight;      // rows of every glyph
+    uint8_t pixelSize;       // vertical pixel size the face is hinted at
+    uint8_t zeroTop, zeroBottom;  // rows with ink in "0": they set the baseline
+    uint8_t minWidth, maxWidth;   // every glyph width lies in this range
+    uint8_t digitMin, digitMax;   // digit widths (equal where numbers must keep their width)
+    uint8_t spaceWidth;      // also the width of the blank control-code glyphs
+    uint8_t condensePercent; // horizontal pixel size as a share of the vertical one
+    int8_t tracking;         // added to every natural glyph width
+};
+
+// A glyph whose width is set by hand rather than taken from the face.
+struct WidthOverride {
+    uint8_t fontSize;
+    uint8_t code;
+    uint8_t width;
+};
+
+inline constexpr const char* faceDirectory = "/usr/share/fonts/truetype/dejavu/";
+
+inline constexpr FontSettings fontSettings[] = {
+    // size face                           codes      b6   h  px  "0"    widths  digits sp  cond trk
+    {8,  "DejaVuSansCondensed-Bold.ttf", 0x00, 0xFF,   0, 16, 14,  3, 12,  3, 14,  7,  8,  4,  90, 0},
+    {9,  "DejaVuSansCondensed-Bold.ttf", 0x20, 0x7F,  62, 19, 16,  3, 14,  4, 16,  9,  9,  4, 100, 0},
+    {10, "DejaVuSansCondensed-Bold.ttf", 0x00, 0xFF,   0, 21, 19,  4, 17,  4, 21, 11, 11,  5, 100, 0},
+    {12, "DejaVuSansCondensed-Bold.ttf", 0x20, 0x7F,  67, 24, 20,  4, 18,  5, 21, 12, 12,  6, 100, 0},
+    {16, "DejaVuSansCondensed-Bold.ttf", 0x20, 0x7F,  64, 33, 27,  6, 25,  7, 27, 16, 16,  8, 100, 0},
+    {20, "DejaVuSansCondensed-Bold.ttf", 0x20, 0x39, 115, 41, 34,  7, 31,  8, 31, 19, 19, 10,  97, 0},
+    {24, "DejaVuSansCondensed-Bold.ttf", 0x20, 0x39, 127, 51, 40,  9, 39, 10, 39, 24, 24, 12, 100, 0},
+    {30, "DejaVuSansCondensed-Bold.ttf", 0x20, 0x39,  96, 62, 50, 11, 48, 13, 47, 29, 29, 15,  96, 0},
+    {34, "DejaVuSansCondensed-Bold.ttf", 0x20, 0x39,  96, 70, 58, 13, 56, 14, 51, 33, 33, 17,  94, 0},
+};
+
+inline constexpr WidthOverride widthOverrides[] = {
+    {8, 'A', 9},
+    {8, 'B', 10},
+};
