@@ -78,5 +78,3 @@ inline void expectCentredAt(const DrawnText& d, int x, int y, int fontSize, int 
     EXPECT_EQ(d.fontSize, fontSize) << d.text;
     EXPECT_EQ(d.colour, colour) << d.text;
 }
-
-inline uint8_t colourAt(int x, int y) { return frameBuffer[x + displayWidth * y]; }

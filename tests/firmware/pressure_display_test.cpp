@@ -7,6 +7,7 @@
 #include "display/colours.h"
 #include "host/power_cycle.h"
 #include "screens/run_time_pages.h"
+#include "tests/firmware/display_probe.h"
 #include "tests/firmware/drawn_texts.h"
 
 namespace {
@@ -52,11 +53,11 @@ protected:
 void expectBox(const DrawnText& value, int margin, int top, int bottom, uint8_t colour)
 {
     const int left = value.startX - margin;
-    EXPECT_EQ(colourAt(left, top), colour) << value.text;
-    EXPECT_EQ(colourAt(left, bottom), colour) << value.text;
-    EXPECT_EQ(colourAt(value.endX, bottom), colour) << value.text;
-    EXPECT_EQ(colourAt(left, bottom + 1), colourBlack) << value.text;
-    EXPECT_EQ(colourAt(left - 1, bottom), colourBlack) << value.text;
+    EXPECT_EQ(pixelAt(left, top), colour) << value.text;
+    EXPECT_EQ(pixelAt(left, bottom), colour) << value.text;
+    EXPECT_EQ(pixelAt(value.endX, bottom), colour) << value.text;
+    EXPECT_EQ(pixelAt(left, bottom + 1), colourBlack) << value.text;
+    EXPECT_EQ(pixelAt(left - 1, bottom), colourBlack) << value.text;
 }
 
 TEST_F(PressureDisplayTest, StripBandsAtTheirBoundaries)
@@ -78,7 +79,7 @@ TEST_F(PressureDisplayTest, StripBandsAtTheirBoundaries)
         if (band == "normal") {
             ASSERT_EQ(values.size(), 1u);
             EXPECT_EQ(values[0].colour, colourWhite);
-            EXPECT_EQ(colourAt(values[0].startX - 2, stripY - 2), colourBlack);
+            EXPECT_EQ(pixelAt(values[0].startX - 2, stripY - 2), colourBlack);
         } else {
             ASSERT_EQ(values.size(), 2u);
             const bool alarm = band == "alarm";
@@ -95,7 +96,7 @@ TEST_F(PressureDisplayTest, AlarmBoxBlinksCautionBoxStays)
     drawStrip();
     ASSERT_EQ(drawn("95").size(), 1u);
     EXPECT_EQ(drawn("95")[0].colour, colourWhite);
-    EXPECT_EQ(colourAt(drawn("95")[0].startX - 2, stripY - 2), colourBlack);
+    EXPECT_EQ(pixelAt(drawn("95")[0].startX - 2, stripY - 2), colourBlack);
 
     pressureValue = 15;
     drawStrip();
