@@ -53,11 +53,16 @@ inline std::vector<std::string> drawnWords()
     return words;
 }
 
-// Placement checks: right-aligned texts end at x, left-aligned ones start at
+// Placement checks: left-aligned texts start at x, right-aligned ones end at
 // x, centred ones have x in their middle (to the pixel).
-inline void expectRightAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+enum class Aligned { left, centre, right };
+
+inline void expectText(const DrawnText& d, Aligned aligned, int x, int y, int fontSize, int colour)
 {
-    EXPECT_EQ(d.endX, x) << d.text;
+    const int twiceAnchor = aligned == Aligned::left    ? 2 * d.startX
+                            : aligned == Aligned::right ? 2 * d.endX
+                                                        : d.startX + d.endX;
+    EXPECT_LE(std::abs(twiceAnchor - 2 * x), aligned == Aligned::centre ? 1 : 0) << d.text;
     EXPECT_EQ(d.y, y) << d.text;
     EXPECT_EQ(d.fontSize, fontSize) << d.text;
     EXPECT_EQ(d.colour, colour) << d.text;
@@ -65,16 +70,15 @@ inline void expectRightAt(const DrawnText& d, int x, int y, int fontSize, int co
 
 inline void expectLeftAt(const DrawnText& d, int x, int y, int fontSize, int colour)
 {
-    EXPECT_EQ(d.startX, x) << d.text;
-    EXPECT_EQ(d.y, y) << d.text;
-    EXPECT_EQ(d.fontSize, fontSize) << d.text;
-    EXPECT_EQ(d.colour, colour) << d.text;
+    expectText(d, Aligned::left, x, y, fontSize, colour);
+}
+
+inline void expectRightAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+{
+    expectText(d, Aligned::right, x, y, fontSize, colour);
 }
 
 inline void expectCentredAt(const DrawnText& d, int x, int y, int fontSize, int colour)
 {
-    EXPECT_LE(std::abs(d.startX + d.endX - 2 * x), 1) << d.text;
-    EXPECT_EQ(d.y, y) << d.text;
-    EXPECT_EQ(d.fontSize, fontSize) << d.text;
-    EXPECT_EQ(d.colour, colour) << d.text;
+    expectText(d, Aligned::centre, x, y, fontSize, colour);
 }

@@ -48,10 +48,8 @@ TEST_F(FlowPagesTest, SingleFlowInBothLayouts)
     // Title, then the strip, then the flow.
     draw(singleFlowPage, 1);
     EXPECT_EQ(drawnWords(), (std::vector<std::string>{"FUEL FLOW", "FP", "psi", "45", "12.3", "L/hr"}));
-}
 
-TEST_F(FlowPagesTest, SingleFlowShowsTheSensorInUse)
-{
+    // Flow 1 off: the page shows the sensor in use.
     settings.flow1Enabled = 0;
     draw(singleFlowPage, 0);
     EXPECT_EQ(drawn("4.5").size(), 1u);
@@ -97,34 +95,30 @@ TEST_F(FlowPagesTest, DualFlowInBothLayouts)
     EXPECT_EQ(drawnWords(), (std::vector<std::string>{"FF1", "FF2", "12.3", "4.5", "L/hr"}));
 }
 
-TEST_F(FlowPagesTest, CombinedFlowWithTheStrip)
+// Sum on top; the two sensors 20 rows lower without the strip, which also
+// brings the large unit word beside the sum.
+TEST_F(FlowPagesTest, CombinedFlowInBothLayouts)
 {
     settings.flowMode = flowModeSum;
-    draw(combinedFlowPage, 1);
-    EXPECT_EQ(drawnWords(), (std::vector<std::string>{"FP", "psi", "45", "16.8", "FF1", "12.3", "FF2",
-                                                      "4.5", "L/hr", "L/hr"}));
-    expectRightAt(drawn("16.8")[0], 159, 0, 34, colourWhite);
-    expectLeftAt(drawn("FF1")[0], 0, 66, 8, colourGrey);
-    expectRightAt(drawn("12.3")[0], 120, 60, 12, colourWhite);
-    expectLeftAt(drawn("FF2")[0], 0, 84, 8, colourGrey);
-    expectRightAt(drawn("4.5")[0], 120, 78, 12, colourWhite);
-    expectRightAt(drawn("L/hr")[0], 159, 66, 8, colourGrey);
-    expectRightAt(drawn("L/hr")[1], 159, 84, 8, colourGrey);
-}
-
-TEST_F(FlowPagesTest, CombinedFlowWithoutTheStripAddsTheLargeUnit)
-{
-    draw(combinedFlowPage, 0);
-    EXPECT_FALSE(stripDrawn());
-    expectLeftAt(drawn("FF1")[0], 0, 86, 8, colourGrey);
-    expectRightAt(drawn("12.3")[0], 120, 80, 12, colourWhite);
-    expectLeftAt(drawn("FF2")[0], 0, 104, 8, colourGrey);
-    expectRightAt(drawn("4.5")[0], 120, 98, 12, colourWhite);
-    const auto units = drawn("L/hr");
-    ASSERT_EQ(units.size(), 3u);
-    expectRightAt(units[0], 159, 60, 10, colourGrey);
-    expectRightAt(units[1], 159, 86, 8, colourGrey);
-    expectRightAt(units[2], 159, 104, 8, colourGrey);
+    for (uint8_t strip : {1, 0}) {
+        SCOPED_TRACE(int(strip));
+        draw(combinedFlowPage, strip);
+        const int d = strip ? 0 : 20;
+        EXPECT_EQ(stripDrawn(), strip == 1);
+        expectRightAt(drawn("16.8")[0], 159, 0, 34, colourWhite);
+        expectLeftAt(drawn("FF1")[0], 0, d + 66, 8, colourGrey);
+        expectRightAt(drawn("12.3")[0], 120, d + 60, 12, colourWhite);
+        expectLeftAt(drawn("FF2")[0], 0, d + 84, 8, colourGrey);
+        expectRightAt(drawn("4.5")[0], 120, d + 78, 12, colourWhite);
+        auto units = drawn("L/hr");
+        ASSERT_EQ(units.size(), strip ? 2u : 3u);
+        if (!strip) {
+            expectRightAt(units[0], 159, 60, 10, colourGrey);
+            units.erase(units.begin());
+        }
+        expectRightAt(units[0], 159, d + 66, 8, colourGrey);
+        expectRightAt(units[1], 159, d + 84, 8, colourGrey);
+    }
 }
 
 TEST_F(FlowPagesTest, CombinedFlowDifferenceKeepsItsSign)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/fuel_pressure.h"
 #include "core/keys_and_time.h"
 #include "core/settings.h"
@@ -60,58 +62,32 @@ void expectBox(const DrawnText& value, int margin, int top, int bottom, uint8_t 
     EXPECT_EQ(pixelAt(left - 1, bottom), colourBlack) << value.text;
 }
 
+// Each band at its boundaries, in both blink phases: the alarm box blinks,
+// the caution box stays. The alarm switches concern the alarm only.
 TEST_F(PressureDisplayTest, StripBandsAtTheirBoundaries)
-{
-    struct Case {
-        int16_t value;
-        const char* band;
-    };
-    const Case cases[] = {
-        {10, "alarm"},  {11, "caution"}, {20, "caution"}, {21, "normal"}, {79, "normal"},
-        {80, "caution"}, {89, "caution"}, {90, "alarm"},   {-5, "alarm"},  {999, "alarm"},
-    };
-    for (const Case& c : cases) {
-        pressureValue = c.value;
-        drawStrip();
-        const auto values = drawn(std::to_string(c.value));
-        const std::string band = c.band;
-        SCOPED_TRACE(c.value);
-        if (band == "normal") {
-            ASSERT_EQ(values.size(), 1u);
-            EXPECT_EQ(values[0].colour, colourWhite);
-            EXPECT_EQ(pixelAt(values[0].startX - 2, stripY - 2), colourBlack);
-        } else {
-            ASSERT_EQ(values.size(), 2u);
-            const bool alarm = band == "alarm";
-            EXPECT_EQ(values[1].colour, alarm ? colourWhite : colourBlack);
-            expectBox(values[1], 2, stripY - 2, stripY + 14, alarm ? colourRed : colourYellow);
-        }
-    }
-}
-
-TEST_F(PressureDisplayTest, AlarmBoxBlinksCautionBoxStays)
-{
-    pressureValue = 95;
-    blinkPhase = 0;
-    drawStrip();
-    ASSERT_EQ(drawn("95").size(), 1u);
-    EXPECT_EQ(drawn("95")[0].colour, colourWhite);
-    EXPECT_EQ(pixelAt(drawn("95")[0].startX - 2, stripY - 2), colourBlack);
-
-    pressureValue = 15;
-    drawStrip();
-    ASSERT_EQ(drawn("15").size(), 2u);
-    expectBox(drawn("15")[1], 2, stripY - 2, stripY + 14, colourYellow);
-}
-
-TEST_F(PressureDisplayTest, AlarmColoursIgnoreTheAlarmSwitches)
 {
     settings.pressure.lowAlarmOn = 0;
     settings.pressure.highAlarmOn = 0;
-    pressureValue = 5;
-    drawStrip();
-    ASSERT_EQ(drawn("5").size(), 2u);
-    expectBox(drawn("5")[1], 2, stripY - 2, stripY + 14, colourRed);
+    enum Band { normal, caution, alarm };
+    const std::pair<int16_t, Band> cases[] = {{10, alarm},  {11, caution}, {20, caution}, {21, normal},
+                                              {79, normal}, {80, caution}, {89, caution}, {90, alarm}};
+    for (uint8_t phase : {1, 0})
+        for (auto [value, band] : cases) {
+            SCOPED_TRACE(testing::Message() << value << " in phase " << int(phase));
+            blinkPhase = phase;
+            pressureValue = value;
+            drawStrip();
+            const auto texts = drawn(std::to_string(value));
+            const bool boxed = band == caution || (band == alarm && phase == 1);
+            ASSERT_EQ(texts.size(), boxed ? 2u : 1u);
+            EXPECT_EQ(texts[0].colour, colourWhite);
+            if (!boxed) {
+                EXPECT_EQ(pixelAt(texts[0].startX - 2, stripY - 2), colourBlack);
+                continue;
+            }
+            EXPECT_EQ(texts[1].colour, band == alarm ? colourWhite : colourBlack);
+            expectBox(texts[1], 2, stripY - 2, stripY + 14, band == alarm ? colourRed : colourYellow);
+        }
 }
 
 TEST_F(PressureDisplayTest, StripLabelUnitAndValuePlaces)
@@ -122,6 +98,10 @@ TEST_F(PressureDisplayTest, StripLabelUnitAndValuePlaces)
     const DrawnText unit = drawn("psi")[0];
     expectRightAt(unit, 159, stripY - 3, 8, colourGrey);
     expectRightAt(drawn("45")[0], unit.startX - 3, stripY - 3, 9, colourWhite);
+    // Zones in ascending order: low alarm, low caution, high caution, high alarm.
+    EXPECT_EQ((std::vector<int32_t>{barGraph.limit1, barGraph.limit2, barGraph.limit3, barGraph.limit4,
+                                    barGraph.marker}),
+              (std::vector<int32_t>{10, 20, 80, 90, 45}));
 
     startRecording();
     drawPressureStrip(25, 105, 65, 12, 0);
@@ -144,10 +124,8 @@ TEST_F(PressureDisplayTest, ValueAndUnitWordPerUnit)
     EXPECT_EQ(drawn("4.5").size(), 1u);
     EXPECT_EQ(drawn("psi").size(), 1u);
     EXPECT_EQ(drawn("10.0").size(), 1u); // the sender's full scale, 100 tenths
-}
 
-TEST_F(PressureDisplayTest, UnknownUnitShowsNoWord)
-{
+    // A unit setting out of range shows no word rather than reading past the words.
     settings.pressure.unit = 7;
     drawStrip();
     ASSERT_EQ(drawn("").size(), 1u);
@@ -170,22 +148,6 @@ TEST_F(PressureDisplayTest, FailedSenderBlinksFailInPlaceOfTheValue)
     EXPECT_EQ(barGraph.marker, 45); // the bar still shows the last pressure
 }
 
-TEST_F(PressureDisplayTest, StripBarTakesTheScaleAndLimits)
-{
-    drawPressureStrip(25, 104, 65, 12, 1);
-    EXPECT_EQ(barGraph.x, 25);
-    EXPECT_EQ(barGraph.y, 104);
-    EXPECT_EQ(barGraph.width, 65);
-    EXPECT_EQ(barGraph.height, 12);
-    EXPECT_EQ(barGraph.min, 0);
-    EXPECT_EQ(barGraph.max, 100);
-    EXPECT_EQ(barGraph.limit1, 10);
-    EXPECT_EQ(barGraph.limit2, 20);
-    EXPECT_EQ(barGraph.limit3, 80);
-    EXPECT_EQ(barGraph.limit4, 90);
-    EXPECT_EQ(barGraph.marker, 45);
-}
-
 TEST_F(PressureDisplayTest, PageLayout)
 {
     drawPage();
@@ -195,10 +157,6 @@ TEST_F(PressureDisplayTest, PageLayout)
     expectRightAt(drawn("psi")[0], 159, 46, 12, colourGrey);
     expectLeftAt(drawn("0")[0], 0, 100, 10, colourGrey);
     expectRightAt(drawn("100")[0], 159, 100, 10, colourGrey);
-    EXPECT_EQ(barGraph.x, 5);
-    EXPECT_EQ(barGraph.y, 82);
-    EXPECT_EQ(barGraph.width, 150);
-    EXPECT_EQ(barGraph.height, 14);
 }
 
 TEST_F(PressureDisplayTest, PageBoxesAndFail)
