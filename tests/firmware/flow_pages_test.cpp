@@ -6,7 +6,7 @@
 #include "display/colours.h"
 #include "host/power_cycle.h"
 #include "screens/run_time_pages.h"
-#include "tests/firmware/drawn_texts.h"
+#include "tests/firmware/page_texts_probe.h"
 
 namespace {
 

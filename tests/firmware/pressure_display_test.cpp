@@ -10,7 +10,7 @@
 #include "host/power_cycle.h"
 #include "screens/run_time_pages.h"
 #include "tests/firmware/display_probe.h"
-#include "tests/firmware/drawn_texts.h"
+#include "tests/firmware/page_texts_probe.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ protected:
 
 // The box behind a value reaches from its text start less the margin to its
 // text end, over rows top..bottom; the rows just outside it stay clear.
-void expectBox(const DrawnText& value, int margin, int top, int bottom, uint8_t colour)
+void expectBox(const PageText& value, int margin, int top, int bottom, uint8_t colour)
 {
     const int left = value.startX - margin;
     EXPECT_EQ(pixelAt(left, top), colour) << value.text;
@@ -95,7 +95,7 @@ TEST_F(PressureDisplayTest, StripLabelUnitAndValuePlaces)
     drawStrip();
     ASSERT_EQ(drawnWords(), (std::vector<std::string>{"FP", "psi", "45"}));
     expectLeftAt(drawn("FP")[0], 0, stripY - 2, 8, colourGrey);
-    const DrawnText unit = drawn("psi")[0];
+    const PageText unit = drawn("psi")[0];
     expectRightAt(unit, 159, stripY - 3, 8, colourGrey);
     expectRightAt(drawn("45")[0], unit.startX - 3, stripY - 3, 9, colourWhite);
     // Zones in ascending order: low alarm, low caution, high caution, high alarm.

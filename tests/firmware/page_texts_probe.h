@@ -11,7 +11,7 @@
 #include "display/framebuffer.h"
 #include "display/text.h"
 
-struct DrawnText {
+struct PageText {
     uint16_t startX;
     uint16_t endX;
     int16_t y;
@@ -20,26 +20,26 @@ struct DrawnText {
     std::string text;
 };
 
-inline std::vector<DrawnText> drawnTexts;
+inline std::vector<PageText> pageTexts;
 
-inline void recordText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text)
+inline void recordPageText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text)
 {
-    drawnTexts.push_back({startX, textEndX, y, fontSize, colour, text});
+    pageTexts.push_back({startX, textEndX, y, fontSize, colour, text});
 }
 
 // Clears the display and the record, and records from now on.
 inline void startRecording()
 {
     clearFrameBuffer();
-    drawnTexts.clear();
-    textObserver = recordText;
+    pageTexts.clear();
+    textObserver = recordPageText;
 }
 
 // The texts drawn as `text`, in drawing order.
-inline std::vector<DrawnText> drawn(const std::string& text)
+inline std::vector<PageText> drawn(const std::string& text)
 {
-    std::vector<DrawnText> found;
-    for (const DrawnText& d : drawnTexts)
+    std::vector<PageText> found;
+    for (const PageText& d : pageTexts)
         if (d.text == text)
             found.push_back(d);
     return found;
@@ -48,7 +48,7 @@ inline std::vector<DrawnText> drawn(const std::string& text)
 inline std::vector<std::string> drawnWords()
 {
     std::vector<std::string> words;
-    for (const DrawnText& d : drawnTexts)
+    for (const PageText& d : pageTexts)
         words.push_back(d.text);
     return words;
 }
@@ -57,7 +57,7 @@ inline std::vector<std::string> drawnWords()
 // x, centred ones have x in their middle (to the pixel).
 enum class Aligned { left, centre, right };
 
-inline void expectText(const DrawnText& d, Aligned aligned, int x, int y, int fontSize, int colour)
+inline void expectText(const PageText& d, Aligned aligned, int x, int y, int fontSize, int colour)
 {
     const int twiceAnchor = aligned == Aligned::left    ? 2 * d.startX
                             : aligned == Aligned::right ? 2 * d.endX
@@ -68,17 +68,17 @@ inline void expectText(const DrawnText& d, Aligned aligned, int x, int y, int fo
     EXPECT_EQ(d.colour, colour) << d.text;
 }
 
-inline void expectLeftAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+inline void expectLeftAt(const PageText& d, int x, int y, int fontSize, int colour)
 {
     expectText(d, Aligned::left, x, y, fontSize, colour);
 }
 
-inline void expectRightAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+inline void expectRightAt(const PageText& d, int x, int y, int fontSize, int colour)
 {
     expectText(d, Aligned::right, x, y, fontSize, colour);
 }
 
-inline void expectCentredAt(const DrawnText& d, int x, int y, int fontSize, int colour)
+inline void expectCentredAt(const PageText& d, int x, int y, int fontSize, int colour)
 {
     expectText(d, Aligned::centre, x, y, fontSize, colour);
 }
