@@ -2,7 +2,7 @@
 // pressure strip, in litres and gallons, with the pressure normal, in its
 // caution band, in its alarm band and with the sender failed, and saves them
 // as contact sheets enlarged four times, for checking by eye.
-// Usage: qs9_page_pictures OUTPUT_DIRECTORY
+// Usage: qs9_pressure_flow_pictures OUTPUT_DIRECTORY
 #include <png.h>
 
 #include <iostream>
@@ -134,7 +134,7 @@ std::vector<Picture> pressureSheet()
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::cerr << "usage: qs9_page_pictures OUTPUT_DIRECTORY\n";
+        std::cerr << "usage: qs9_pressure_flow_pictures OUTPUT_DIRECTORY\n";
         return 2;
     }
     const std::string dir = argv[1];
