@@ -52,12 +52,12 @@ protected:
 
 // The box behind a value reaches from its text start less the margin to its
 // text end, over rows top..bottom; the rows just outside it stay clear.
-void expectBox(const PageText& value, int margin, int top, int bottom, uint8_t colour)
+void expectBox(const RecordedText& value, int margin, int top, int bottom, uint8_t colour)
 {
-    const int left = value.startX - margin;
+    const int left = value.x - margin;
     EXPECT_EQ(pixelAt(left, top), colour) << value.text;
     EXPECT_EQ(pixelAt(left, bottom), colour) << value.text;
-    EXPECT_EQ(pixelAt(value.endX, bottom), colour) << value.text;
+    EXPECT_EQ(pixelAt(endOf(value), bottom), colour) << value.text;
     EXPECT_EQ(pixelAt(left, bottom + 1), colourBlack) << value.text;
     EXPECT_EQ(pixelAt(left - 1, bottom), colourBlack) << value.text;
 }
@@ -82,7 +82,7 @@ TEST_F(PressureDisplayTest, StripBandsAtTheirBoundaries)
             ASSERT_EQ(texts.size(), boxed ? 2u : 1u);
             EXPECT_EQ(texts[0].colour, colourWhite);
             if (!boxed) {
-                EXPECT_EQ(pixelAt(texts[0].startX - 2, stripY - 2), colourBlack);
+                EXPECT_EQ(pixelAt(texts[0].x - 2, stripY - 2), colourBlack);
                 continue;
             }
             EXPECT_EQ(texts[1].colour, band == alarm ? colourWhite : colourBlack);
@@ -95,9 +95,9 @@ TEST_F(PressureDisplayTest, StripLabelUnitAndValuePlaces)
     drawStrip();
     ASSERT_EQ(drawnWords(), (std::vector<std::string>{"FP", "psi", "45"}));
     expectLeftAt(drawn("FP")[0], 0, stripY - 2, 8, colourGrey);
-    const PageText unit = drawn("psi")[0];
+    const RecordedText unit = drawn("psi")[0];
     expectRightAt(unit, 159, stripY - 3, 8, colourGrey);
-    expectRightAt(drawn("45")[0], unit.startX - 3, stripY - 3, 9, colourWhite);
+    expectRightAt(drawn("45")[0], unit.x - 3, stripY - 3, 9, colourWhite);
     // Zones in ascending order: low alarm, low caution, high caution, high alarm.
     EXPECT_EQ((std::vector<int32_t>{barGraph.limit1, barGraph.limit2, barGraph.limit3, barGraph.limit4,
                                     barGraph.marker}),
@@ -129,7 +129,7 @@ TEST_F(PressureDisplayTest, ValueAndUnitWordPerUnit)
     settings.pressure.unit = 7;
     drawStrip();
     ASSERT_EQ(drawn("").size(), 1u);
-    EXPECT_EQ(drawn("4.5")[0].endX, 159 - 3);
+    EXPECT_EQ(endOf(drawn("4.5")[0]), 159 - 3);
 }
 
 TEST_F(PressureDisplayTest, FailedSenderBlinksFailInPlaceOfTheValue)
@@ -138,7 +138,7 @@ TEST_F(PressureDisplayTest, FailedSenderBlinksFailInPlaceOfTheValue)
     drawStrip();
     const auto fails = drawn("FAIL");
     ASSERT_EQ(fails.size(), 2u);
-    expectRightAt(fails[1], drawn("psi")[0].startX - 3, stripY - 3, 9, colourWhite);
+    expectRightAt(fails[1], drawn("psi")[0].x - 3, stripY - 3, 9, colourWhite);
     expectBox(fails[1], 1, stripY - 2, stripY + 14, colourRed);
     EXPECT_TRUE(drawn("45").empty());
 
