@@ -274,6 +274,7 @@ void TfrmMain::Button1Click()
         firmwarePass(CheckBox4->isChecked());
         presenter->present();
         QCoreApplication::processEvents();
+        ++passCount;
     }
     loopRunning = false;
 }

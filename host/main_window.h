@@ -18,6 +18,8 @@ public:
 
     DisplayPresenter* displayPresenter() const { return presenter; }
     bool mainLoopRunning() const { return loopRunning; }
+    // Main-loop passes run since the window was created.
+    uint64_t passesRun() const { return passCount; }
 
 public slots:
     // "On": the power-on sequence, then the main loop until the stop flag is
@@ -47,4 +49,5 @@ private:
     QCheckBox* CheckBox4 = nullptr;
     QTimer* Timer1 = nullptr;
     bool loopRunning = false;
+    uint64_t passCount = 0;
 };

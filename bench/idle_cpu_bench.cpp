@@ -1,0 +1,68 @@
+// CPU time the simulator takes, in the real window, while the instrument is
+// off (from program start, and again after a run) and while it is on. Off, it
+// should only wake for the 100 ms timer. Counts every thread of the process
+// (the OpenGL driver's too). Needs a display: run it under xvfb-run.
+// Options: --seconds S per state (10), --rounds N (3).
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+#include "window_bench_support.h"
+
+namespace {
+
+double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) * 1e-6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// CPU seconds per second of wall time while the message loop runs idle.
+double idleShare(double seconds)
+{
+    QEventLoop idle;
+    QTimer::singleShot(int(seconds * 1000), &idle, &QEventLoop::quit);
+    const double before = processCpuSeconds();
+    idle.exec();
+    return (processCpuSeconds() - before) / seconds;
+}
+
+// The same while "On" runs the main loop for `seconds`.
+double runningShare(TfrmMain& window, double seconds)
+{
+    QTimer::singleShot(int(seconds * 1000), &window, [&window] { clickButton(window, "Button2"); });
+    const double before = processCpuSeconds();
+    clickButton(window, "Button1");
+    return (processCpuSeconds() - before) / seconds;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const double seconds = option(arguments, "--seconds", 10);
+    const int rounds = int(option(arguments, "--rounds", 3));
+
+    TfrmMain window;
+    showWindow(window);
+    setNormalReadings(window);
+
+    std::printf("off from program start: %.2f %% of one core\n", 100 * idleShare(seconds));
+    std::vector<double> on, offAfterRun;
+    for (int round = 1; round <= rounds; ++round) {
+        on.push_back(runningShare(window, seconds));
+        offAfterRun.push_back(idleShare(seconds));
+        std::printf("round %d: on %.1f %%, off after the run %.2f %% of one core\n", round,
+                    100 * on.back(), 100 * offAfterRun.back());
+    }
+    std::printf("median of %d rounds of %.0f s: off %.2f %% (%.1f ms CPU a second), on %.1f %% of one core\n",
+                rounds, seconds, 100 * median(offAfterRun), 1000 * median(offAfterRun), 100 * median(on));
+    return 0;
+}

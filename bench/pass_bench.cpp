@@ -1,0 +1,195 @@
+// The firmware part of one main-loop pass (measurements, cleared frame, one
+// call of the current screen) for every screen family. Each screen is reached
+// from the home screen by the keys a pilot would press, and the run stops
+// with an error when the keys end anywhere else, so a changed menu shows up
+// here instead of timing the wrong screen.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/alarms.h"
+#include "core/keys_and_time.h"
+#include "core/sensor_inputs.h"
+#include "core/settings.h"
+#include "display/framebuffer.h"
+#include "host/power_cycle.h"
+#include "screens/screen.h"
+#include "screens/screen_names.h"
+
+namespace {
+
+// Flow and tank settings that give one fuel configuration code.
+struct FuelSystem {
+    uint8_t flow1, flow2;
+    uint8_t tank1, tank2;
+    uint8_t flowMode;
+};
+
+constexpr uint8_t S = tankModeSender;
+constexpr uint8_t C = tankModeCalculated;
+constexpr uint8_t X = tankModeOff;
+
+// Index = the configuration code the settings give. Code 9 is an invalid
+// combination (a calculated tank without flow): the "SELECT FUEL" box.
+constexpr FuelSystem fuelSystems[15] = {
+    {1, 0, S, X, flowModeDual}, {0, 1, X, S, flowModeDual}, {0, 0, S, X, flowModeDual},
+    {0, 0, X, S, flowModeDual}, {0, 0, S, S, flowModeDual}, {1, 0, X, X, flowModeDual},
+    {0, 1, X, X, flowModeDual}, {1, 1, X, X, flowModeDual}, {1, 1, X, X, flowModeDiff},
+    {0, 0, C, X, flowModeDual}, {1, 1, S, S, flowModeDual}, {1, 1, S, S, flowModeDiff},
+    {1, 1, S, X, flowModeDiff}, {1, 1, X, S, flowModeDiff}, {1, 0, C, S, flowModeDual},
+};
+
+void useFuelSystem(const FuelSystem& f)
+{
+    settings.flow1Enabled = f.flow1;
+    settings.flow2Enabled = f.flow2;
+    settings.tank1Mode = f.tank1;
+    settings.tank2Mode = f.tank2;
+    settings.flowMode = f.flowMode;
+    deriveFuelConfig();
+}
+
+// Where a benchmark starts: settings changed after power-on, then the keys
+// pressed from the home screen ('L' left, 'R' right, 'P' knob press, '+',
+// '-'), ending on the named screen.
+struct Walk {
+    std::string name;
+    FuelSystem fuel;
+    bool locked; // set-up lock on
+    const char* keys;
+    const char* screen;
+    int fuelConfig; // the code the home screen must show, -1 for any
+    bool totals;    // the fuel totals page
+};
+
+uint8_t keyFor(char c)
+{
+    switch (c) {
+    case 'L': return keyLeft;
+    case 'R': return keyRight;
+    case 'P': return keyPress;
+    case '+': return keyPlus;
+    case '-': return keyMinus;
+    default: return keyNone;
+    }
+}
+
+void pass(uint8_t key = keyNone)
+{
+    if (key != keyNone)
+        postKey(key);
+    firmwarePass(true);
+}
+
+// Senders in their normal bands: flows, both tanks part full, pressure fine.
+void powerOnWithSenders()
+{
+    resetToProgramStart();
+    powerOnSequence();
+    flow1Input = 3000;
+    flow2Input = 1000;
+    level1Input = 600;
+    level2Input = 500;
+    pressureInput = 2000;
+}
+
+// Unacknowledged alarms (an empty calculated tank) take the first keys on the
+// home screen; the pilot spends "-" on them before anything else.
+void acknowledgeAlarms()
+{
+    const uint32_t alarms = alarmTank1Low | alarmTank2Low | alarmPressure;
+    for (int i = 0; i < 3 && (alarmFlags & alarms & ~alarmAcked) != 0; ++i)
+        pass(keyMinus);
+}
+
+// Empty when the walk arrived; otherwise what went wrong.
+std::string arrive(const Walk& w)
+{
+    powerOnWithSenders();
+    useFuelSystem(w.fuel);
+    settings.securityEnabled = w.locked ? 1 : 0;
+    pass();
+    acknowledgeAlarms();
+    for (const char* k = w.keys; *k != '\0'; ++k)
+        if (keyFor(*k) != keyNone)
+            pass(keyFor(*k));
+    pass();
+    std::string problem;
+    if (std::strcmp(screenName(currentScreen), w.screen) != 0)
+        problem = std::string("keys ended on ") + screenName(currentScreen) + ", not " + w.screen;
+    else if (w.fuelConfig >= 0 && fuelConfig != w.fuelConfig)
+        problem = "fuel configuration " + std::to_string(fuelConfig) + ", not " + std::to_string(w.fuelConfig);
+    else if (showTotals != (w.totals ? 1 : 0))
+        problem = "totals page not as expected";
+    return problem;
+}
+
+void firmwarePasses(benchmark::State& state, const Walk& w)
+{
+    const std::string problem = arrive(w);
+    if (!problem.empty()) {
+        state.SkipWithError(problem.c_str());
+        return;
+    }
+    for (auto _ : state) {
+        firmwarePass(true);
+        benchmark::DoNotOptimize(frameBuffer);
+        benchmark::ClobberMemory();
+    }
+    state.counters["passes/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+std::vector<Walk> walks()
+{
+    const FuelSystem factory = fuelSystems[0];
+    std::vector<Walk> all;
+    for (int code = 0; code < 15; ++code)
+        all.push_back({"home/config" + std::to_string(code), fuelSystems[code], false, "", "homeScreen", code, false});
+    // Neither flow nor tank, pressure display on: the fuel pressure page.
+    all.push_back({"home/pressurePage", {0, 0, X, X, flowModeDual}, false, "", "homeScreen", 9, false});
+    all.push_back({"home/totals", factory, false, "+", "homeScreen", 0, true});
+
+    const char* misc = "P+P";
+    const std::vector<Walk> screens = {
+        {"menus/main", factory, false, "P", "mainMenuScreen", -1, false},
+        {"menus/misc", factory, false, misc, "miscSetupScreen", -1, false},
+        {"setup/fuel", factory, false, "PP", "fuelSetupScreen", -1, false},
+        {"setup/tank", factory, false, "PP+++++P", "tank1SetupScreen", -1, false},
+        {"setup/tankCalibration", factory, false, "PP+++++P++++++P", "tank1CalibrationScreen", -1, false},
+        {"setup/pressure", factory, false, "PP+++++++P", "pressureSetupScreen", -1, false},
+        // SENDER row to USER, then CALIBRATE SENDER.
+        {"setup/senderCalibration", factory, false, "PP+++++++P+P+P+P", "senderCalibrationScreen", -1, false},
+        {"setup/backlight", factory, false, "P+PP", "backlightScreen", -1, false},
+        {"setup/security", factory, false, "P+P+P", "securitySetupScreen", -1, false},
+        {"setup/information", factory, false, "P+P++P", "infoScreen", -1, false},
+        {"setup/values", factory, false, "P++P", "valuesScreen", -1, false},
+        {"entries/cruiseSpeed", factory, false, "L", "cruiseSpeedScreen", -1, false},
+        {"entries/fuelLevel", {1, 0, C, X, flowModeDual}, false, "R", "fuelLevel1Screen", -1, false},
+        {"entries/securityCode", factory, true, "P", "securityCodeScreen", -1, false},
+        // Lock switched on in SECURITY SETUP, then CHANGE CODE.
+        {"entries/currentCode", factory, false, "P+P+PP+P+P", "currentCodeScreen", -1, false},
+        {"messages/defaultSettings", factory, false, "P+P+++P", "defaultSettingsScreen", -1, false},
+        {"messages/done", factory, false, "P+P+++PR", "messageScreen", -1, false},
+        {"messages/codeError", factory, true, "PPPPP", "codeMessageScreen", -1, false},
+        // Two points captured at the same reading do not run one way.
+        {"messages/slopeError", factory, false, "PP+++++P++++++P+P+PL", "slopeErrorScreen", -1, false},
+    };
+    all.insert(all.end(), screens.begin(), screens.end());
+    return all;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    for (const Walk& w : walks())
+        benchmark::RegisterBenchmark(("pass/" + w.name).c_str(), firmwarePasses, w)
+            ->Unit(benchmark::kMicrosecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

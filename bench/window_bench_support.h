@@ -1,0 +1,64 @@
+// The real simulator window for the window benchmarks: shown, its display
+// panel on screen, the sliders at readings that raise no alarm, and its
+// power buttons pressed as a user presses them.
+#pragma once
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "host/display_presenter.h"
+#include "host/front_panel.h"
+#include "host/main_window.h"
+
+// Shows the window and waits until its display panel is exposed.
+inline void showWindow(TfrmMain& window)
+{
+    window.show();
+    while (!window.displayPresenter()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// Flow 1, both tanks part full and the pressure in its normal band, moved on
+// the window's own sliders.
+inline void setNormalReadings(TfrmMain& window)
+{
+    const struct {
+        const char* slider;
+        int position;
+    } readings[] = {{"flow1", 3000}, {"level1", 600}, {"level2", 500}, {"pressure", 2000}};
+    for (const auto& r : readings)
+        window.findChild<QScrollBar*>(QString::fromLatin1(findSlider(r.slider)->scrollBar))->setValue(r.position);
+}
+
+inline void clickButton(TfrmMain& window, const char* name)
+{
+    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+// "--name value" from the command line, or the fallback.
+inline double option(const QStringList& arguments, const char* name, double fallback)
+{
+    const qsizetype at = arguments.indexOf(QString::fromLatin1(name));
+    if (at < 0 || at + 1 >= arguments.size())
+        return fallback;
+    bool ok = false;
+    const double value = arguments[at + 1].toDouble(&ok);
+    if (!ok || value <= 0) {
+        std::fprintf(stderr, "%s needs a positive number\n", name);
+        std::exit(2);
+    }
+    return value;
+}
+
+inline double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
