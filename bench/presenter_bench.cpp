@@ -88,8 +88,9 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions the median comes after the runs and replaces them.
         for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
+            if (!run.error_occurred && (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
                 microseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
     }
 
