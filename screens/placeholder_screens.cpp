@@ -13,6 +13,7 @@ void blankUntilKey()
 } // namespace
 
 void mainMenuScreen() { blankUntilKey(); }
+void miscSetupScreen() { blankUntilKey(); }
 void securityCodeScreen() { blankUntilKey(); }
 void cruiseSpeedScreen() { blankUntilKey(); }
 void fuelLevel1Screen() { blankUntilKey(); }

@@ -1,6 +1,7 @@
 #include "screens/screen_names.h"
 
 #include "display/furniture.h"
+#include "screens/misc_screens.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -15,6 +16,11 @@ const NamedScreen screens[] = {
     SCREEN(cruiseSpeedScreen),
     SCREEN(fuelLevel1Screen),
     SCREEN(fuelLevel2Screen),
+    SCREEN(miscSetupScreen),
+    SCREEN(backlightScreen),
+    SCREEN(valuesScreen),
+    SCREEN(infoScreen),
+    SCREEN(defaultSettingsScreen),
 };
 
 } // namespace

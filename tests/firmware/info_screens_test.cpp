@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "core/fuel_flow.h"
+#include "core/sensor_inputs.h"
+#include "core/settings.h"
+#include "display/furniture.h"
+#include "display_probe.h"
+#include "screen_texts.h"
+#include "screens/misc_screens.h"
+
+namespace {
+
+class InfoScreensTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetToProgramStart();
+        powerOnSequence();
+    }
+    static void open(ScreenHandler screen, bool vrax = false)
+    {
+        enterMenu(0);
+        currentScreen = screen;
+        runPass(vrax);
+    }
+    // The knob's keys leave the screen and the settings as they are.
+    static void expectKnobIgnored(ScreenHandler screen)
+    {
+        for (uint8_t key : {keyPress, keyPlus, keyMinus}) {
+            pressKey(key);
+            EXPECT_EQ(currentScreen, screen) << "key " << int(key);
+        }
+        EXPECT_EQ(menuCursor, 0);
+    }
+};
+
+TEST_F(InfoScreensTest, AdcValuesFollowTheSlidersAndGoBackToTheirPage)
+{
+    open(valuesScreen);
+    EXPECT_EQ(valueAfter("ADC"), "VALUES");
+    EXPECT_NE(drawn("PRESSURE: 0"), nullptr);
+
+    level1Input = 600;
+    level2Input = 4000; // a failed sender still shows its reading
+    pressureInput = 2000;
+    runPass();
+    ASSERT_NE(drawn("LEVEL 1: 600"), nullptr);
+    EXPECT_EQ(drawn("LEVEL 1: 600")->y, 26);
+    EXPECT_EQ(drawn("LEVEL 2: 4000")->y, 41);
+    EXPECT_EQ(drawn("PRESSURE: 2000")->y, 56);
+    EXPECT_NE(drawn("BACK"), nullptr);
+
+    expectKnobIgnored(valuesScreen);
+    pressKey(keyRight);
+    EXPECT_EQ(currentScreen, valuesScreen);
+    postKey(keyLeft);
+    runPass();
+    EXPECT_EQ(currentScreen, mainMenuScreen);
+    EXPECT_EQ(menuCursor, 2);
+}
+
+TEST_F(InfoScreensTest, InfoNamesTheDevicesOnTheCanBus)
+{
+    open(infoScreen);
+    EXPECT_EQ(drawn("MODEL: QS-9")->y, 26);
+    EXPECT_EQ(drawn("FIRMWARE: V1.00")->y, 41);
+    ASSERT_NE(drawn("CAN: ERROR"), nullptr);
+    EXPECT_EQ(drawn("CAN: ERROR")->y, 86);
+
+    runPass(true);
+    EXPECT_NE(drawn("CAN: OK (V)"), nullptr);
+    EXPECT_EQ(drawn("CAN: ERROR"), nullptr);
+    canDeviceA = 1;
+    runPass(false);
+    EXPECT_NE(drawn("CAN: OK (A)"), nullptr);
+    canDeviceC = 1;
+    runPass(true);
+    EXPECT_NE(drawn("CAN: OK (VCA)"), nullptr);
+
+    expectKnobIgnored(infoScreen);
+    postKey(keyLeft);
+    runPass();
+    EXPECT_EQ(currentScreen, miscSetupScreen);
+    EXPECT_EQ(menuCursor, 2);
+}
+
+TEST_F(InfoScreensTest, DefaultSettingsNoKeepsEverything)
+{
+    settings.cruiseSpeed = 120;
+    settings.securityEnabled = 1;
+    open(defaultSettingsScreen);
+    EXPECT_EQ(valueAfter("LOAD"), "DEFAULT");
+    EXPECT_NEAR(drawn("SETTINGS?")->middle(), 110, 1);
+    EXPECT_EQ(drawn("SETTINGS?")->font, 9);
+    EXPECT_NE(drawn("NO"), nullptr);
+    EXPECT_NE(drawn("YES"), nullptr);
+    EXPECT_GT(litIn(5, 40, 54, 89), 0); // the question icon
+
+    expectKnobIgnored(defaultSettingsScreen);
+    postKey(keyLeft);
+    runPass();
+    EXPECT_EQ(currentScreen, miscSetupScreen);
+    EXPECT_EQ(menuCursor, 3);
+    EXPECT_EQ(settings.cruiseSpeed, 120);
+    EXPECT_EQ(settings.securityEnabled, 1);
+}
+
+TEST_F(InfoScreensTest, DefaultSettingsYesRestoresTheSettingsButNotTheFuel)
+{
+    // After a flight on a calculated second tank, with a changed set-up.
+    settings.cruiseSpeed = 120;
+    settings.securityEnabled = 1;
+    settings.securityCode = 1234;
+    settings.backlightMode = 1;
+    settings.tank2Mode = tankModeCalculated;
+    deriveFuelConfig();
+    ASSERT_NE(fuelConfig, 0);
+    used1Pulses = 12 * 7000;
+    tank2Pulses = 30 * 7000;
+    open(defaultSettingsScreen);
+    const uint32_t usedBefore = fuelUsed1;
+    ASSERT_EQ(usedBefore, 12u);
+
+    postKey(keyRight);
+    runPass();
+    EXPECT_EQ(currentScreen, messageScreen);
+    EXPECT_EQ(settings.cruiseSpeed, 50);
+    EXPECT_EQ(settings.securityEnabled, 0);
+    EXPECT_EQ(settings.securityCode, 8052);
+    EXPECT_EQ(settings.backlightMode, 0);
+    EXPECT_EQ(settings.tank2Mode, tankModeOff);
+    EXPECT_EQ(fuelConfig, 0); // the configuration follows the restored set-up
+
+    runPass();
+    EXPECT_NE(drawn("DONE"), nullptr);
+    EXPECT_EQ(fuelUsed1, usedBefore);
+    EXPECT_EQ(used1Pulses, 12u * 7000);
+    EXPECT_EQ(tank2Pulses, 30u * 7000);
+
+    postKey(keyMinus);
+    runPass();
+    EXPECT_EQ(currentScreen, miscSetupScreen);
+    EXPECT_EQ(menuCursor, 3);
+}
+
+} // namespace
