@@ -115,9 +115,14 @@ TEST_F(BacklightScreenTest, ThresholdStepsByHundredOrThousandAndWraps)
     pressKeys(keyPlus, 2);
     EXPECT_EQ(settings.backlightThreshold, 100); // 4000 itself is kept, then wraps
     EXPECT_EQ(valueAfter("THRESHOLD: "), "100");
+    pressKey(keyRight);
+    pressKey(keyMinus);
+    EXPECT_EQ(settings.backlightThreshold, 4000); // 100 - 1000 wraps to the top too
+    pressKey(keyMinus);
+    EXPECT_EQ(settings.backlightThreshold, 3000);
 
     // A turn outside edit mode brings the step back to 100.
-    pressKey(keyRight);
+    ASSERT_EQ(editStep, 1000);
     pressKey(keyPress);
     pressKey(keyMinus);
     pressKey(keyPlus);
