@@ -4,7 +4,7 @@
 #include "core/settings.h"
 #include "display/furniture.h"
 #include "display_probe.h"
-#include "screen_texts.h"
+#include "screen_passes.h"
 #include "screens/misc_screens.h"
 
 namespace {
@@ -45,8 +45,8 @@ protected:
 TEST_F(BacklightScreenTest, ManualKnobSetsTheLevelAndStopsAtTenAndHundred)
 {
     EXPECT_EQ(valueAfter("BACKLIGHT: "), "MANUAL");
-    ASSERT_NE(drawn("USE THE ROTARY"), nullptr);
-    EXPECT_EQ(drawn("CONTROL TO ADJUST")->y, 54);
+    ASSERT_NE(findText("USE THE ROTARY"), nullptr);
+    EXPECT_EQ(findText("CONTROL TO ADJUST")->y, 54);
     EXPECT_TRUE(barShown());
     EXPECT_EQ(barEnd(), 149);
 
@@ -75,8 +75,8 @@ TEST_F(BacklightScreenTest, EditingTheModeRowSwitchesToAutoAndBack)
     EXPECT_EQ(valueAfter("THRESHOLD: "), "300");
     EXPECT_EQ(valueAfter("DIM: "), "10%");
     EXPECT_EQ(valueAfter("BRIGHT: "), "100%");
-    EXPECT_EQ(drawn("BRIGHT: ")->y, 71);
-    EXPECT_EQ(drawn("USE THE ROTARY"), nullptr);
+    EXPECT_EQ(findText("BRIGHT: ")->y, 71);
+    EXPECT_EQ(findText("USE THE ROTARY"), nullptr);
     EXPECT_FALSE(barShown());
 
     lightSensorInput = 1234;
@@ -95,19 +95,19 @@ TEST_F(BacklightScreenTest, ThresholdStepsByHundredOrThousandAndWraps)
     switchToAuto();
     pressKey(keyPlus);
     EXPECT_EQ(menuCursor, 1);
-    const DrawnText* legend = drawn("X100");
+    const RecordedText* legend = findText("X100");
     ASSERT_NE(legend, nullptr);
     EXPECT_EQ(legend->y, 104);
-    EXPECT_NEAR(legend->middle(), 134, 1);
+    EXPECT_NEAR(middleOf(*legend), 134, 1);
 
     settings.backlightThreshold = 3500;
     pressKey(keyRight);
-    EXPECT_NE(drawn("X1000"), nullptr);
+    EXPECT_NE(findText("X1000"), nullptr);
     pressKey(keyPress);
     pressKey(keyPlus);
     EXPECT_EQ(settings.backlightThreshold, 100); // 3500 + 1000 is past 4000
     pressKey(keyRight);
-    EXPECT_NE(drawn("X100"), nullptr);
+    EXPECT_NE(findText("X100"), nullptr);
     pressKey(keyMinus);
     EXPECT_EQ(settings.backlightThreshold, 4000);
     pressKey(keyMinus);
@@ -167,8 +167,8 @@ TEST_F(BacklightScreenTest, RightButtonActsOnlyOnTheThresholdRow)
         const uint16_t step = editStep;
         pressKey(keyRight);
         EXPECT_EQ(editStep, step) << "row " << int(row);
-        EXPECT_EQ(drawn("X100"), nullptr);
-        EXPECT_EQ(drawn("X1000"), nullptr);
+        EXPECT_EQ(findText("X100"), nullptr);
+        EXPECT_EQ(findText("X1000"), nullptr);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "core/settings.h"
 #include "display/furniture.h"
 #include "display_probe.h"
-#include "screen_texts.h"
+#include "screen_passes.h"
 #include "screens/misc_screens.h"
 
 namespace {
@@ -38,17 +38,17 @@ TEST_F(InfoScreensTest, AdcValuesFollowTheSlidersAndGoBackToTheirPage)
 {
     open(valuesScreen);
     EXPECT_EQ(valueAfter("ADC"), "VALUES");
-    EXPECT_NE(drawn("PRESSURE: 0"), nullptr);
+    EXPECT_NE(findText("PRESSURE: 0"), nullptr);
 
     level1Input = 600;
     level2Input = 4000; // a failed sender still shows its reading
     pressureInput = 2000;
     runPass();
-    ASSERT_NE(drawn("LEVEL 1: 600"), nullptr);
-    EXPECT_EQ(drawn("LEVEL 1: 600")->y, 26);
-    EXPECT_EQ(drawn("LEVEL 2: 4000")->y, 41);
-    EXPECT_EQ(drawn("PRESSURE: 2000")->y, 56);
-    EXPECT_NE(drawn("BACK"), nullptr);
+    ASSERT_NE(findText("LEVEL 1: 600"), nullptr);
+    EXPECT_EQ(findText("LEVEL 1: 600")->y, 26);
+    EXPECT_EQ(findText("LEVEL 2: 4000")->y, 41);
+    EXPECT_EQ(findText("PRESSURE: 2000")->y, 56);
+    EXPECT_NE(findText("BACK"), nullptr);
 
     expectKnobIgnored(valuesScreen);
     pressKey(keyRight);
@@ -62,20 +62,20 @@ TEST_F(InfoScreensTest, AdcValuesFollowTheSlidersAndGoBackToTheirPage)
 TEST_F(InfoScreensTest, InfoNamesTheDevicesOnTheCanBus)
 {
     open(infoScreen);
-    EXPECT_EQ(drawn("MODEL: QS-9")->y, 26);
-    EXPECT_EQ(drawn("FIRMWARE: V1.00")->y, 41);
-    ASSERT_NE(drawn("CAN: ERROR"), nullptr);
-    EXPECT_EQ(drawn("CAN: ERROR")->y, 86);
+    EXPECT_EQ(findText("MODEL: QS-9")->y, 26);
+    EXPECT_EQ(findText("FIRMWARE: V1.00")->y, 41);
+    ASSERT_NE(findText("CAN: ERROR"), nullptr);
+    EXPECT_EQ(findText("CAN: ERROR")->y, 86);
 
     runPass(true);
-    EXPECT_NE(drawn("CAN: OK (V)"), nullptr);
-    EXPECT_EQ(drawn("CAN: ERROR"), nullptr);
+    EXPECT_NE(findText("CAN: OK (V)"), nullptr);
+    EXPECT_EQ(findText("CAN: ERROR"), nullptr);
     canDeviceA = 1;
     runPass(false);
-    EXPECT_NE(drawn("CAN: OK (A)"), nullptr);
+    EXPECT_NE(findText("CAN: OK (A)"), nullptr);
     canDeviceC = 1;
     runPass(true);
-    EXPECT_NE(drawn("CAN: OK (VCA)"), nullptr);
+    EXPECT_NE(findText("CAN: OK (VCA)"), nullptr);
 
     expectKnobIgnored(infoScreen);
     postKey(keyLeft);
@@ -90,10 +90,10 @@ TEST_F(InfoScreensTest, DefaultSettingsNoKeepsEverything)
     settings.securityEnabled = 1;
     open(defaultSettingsScreen);
     EXPECT_EQ(valueAfter("LOAD"), "DEFAULT");
-    EXPECT_NEAR(drawn("SETTINGS?")->middle(), 110, 1);
-    EXPECT_EQ(drawn("SETTINGS?")->font, 9);
-    EXPECT_NE(drawn("NO"), nullptr);
-    EXPECT_NE(drawn("YES"), nullptr);
+    EXPECT_NEAR(middleOf(*findText("SETTINGS?")), 110, 1);
+    EXPECT_EQ(findText("SETTINGS?")->font, 9);
+    EXPECT_NE(findText("NO"), nullptr);
+    EXPECT_NE(findText("YES"), nullptr);
     EXPECT_GT(litIn(5, 40, 54, 89), 0); // the question icon
 
     expectKnobIgnored(defaultSettingsScreen);
@@ -132,7 +132,7 @@ TEST_F(InfoScreensTest, DefaultSettingsYesRestoresTheSettingsButNotTheFuel)
     EXPECT_EQ(fuelConfig, 0); // the configuration follows the restored set-up
 
     runPass();
-    EXPECT_NE(drawn("DONE"), nullptr);
+    EXPECT_NE(findText("DONE"), nullptr);
     EXPECT_EQ(fuelUsed1, usedBefore);
     EXPECT_EQ(used1Pulses, 12u * 7000);
     EXPECT_EQ(tank2Pulses, 30u * 7000);
