@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdio>
 
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
@@ -8,7 +7,8 @@
 #include "display/framebuffer.h"
 #include "display/furniture.h"
 #include "display/text.h"
-#include "screens/misc_screens.h"
+#include "screens/menu_screens.h"
+#include "screens/setup_list.h"
 
 // MANUAL: the knob sets the level directly and a knob press lets the knob
 // switch the mode. AUTO: the knob moves over four rows and a knob press starts
@@ -16,10 +16,10 @@
 
 namespace {
 
-constexpr uint8_t backlightManual = 0;
-constexpr uint8_t backlightAuto = 1;
+constexpr uint8_t backlightManual = 0; // any other mode is AUTO
 
 enum BacklightRow : uint8_t { modeRow, thresholdRow, dimRow, brightRow };
+constexpr uint8_t autoRowCount = 4;
 
 constexpr int percentLow = 10;
 constexpr int percentHigh = 100;
@@ -40,17 +40,6 @@ uint8_t stepPercent(uint8_t percent, int8_t direction)
     return static_cast<uint8_t>(std::clamp(percent + direction * percentStep, percentLow, percentHigh));
 }
 
-// The threshold wraps: past 4000 to 100, below 100 to 4000.
-uint16_t stepThreshold(uint16_t threshold, int8_t direction)
-{
-    const int32_t next = threshold + direction * int32_t{editStep};
-    if (next > thresholdHigh)
-        return thresholdLow;
-    if (next < thresholdLow)
-        return thresholdHigh;
-    return static_cast<uint16_t>(next);
-}
-
 // The bar's right end is 9 + 1.4 x level: 23 at 10 %, 149 at 100 %.
 void drawLevelBar()
 {
@@ -69,18 +58,13 @@ void drawManual()
 
 void drawAuto()
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "ADC: %d", lightSensorInput);
-    drawTitleBar("BACKLIGHT", text);
-    std::snprintf(text, sizeof text, "%d", settings.backlightThreshold);
-    drawMenuRow(thresholdRow, "THRESHOLD: ", text);
+    drawTitleBar("BACKLIGHT", formatValue("ADC: %d", lightSensorInput));
+    drawMenuRow(thresholdRow, "THRESHOLD: ", formatValue("%d", settings.backlightThreshold));
     if (menuCursor == thresholdRow)
         drawText(134, 104, editStep == thresholdFineStep ? "X100" : "X1000", 0, textFont, alignCentre,
                  colourWhite);
-    std::snprintf(text, sizeof text, "%d%%", settings.backlightDim);
-    drawMenuRow(dimRow, "DIM: ", text);
-    std::snprintf(text, sizeof text, "%d%%", settings.backlightBright);
-    drawMenuRow(brightRow, "BRIGHT: ", text);
+    drawMenuRow(dimRow, "DIM: ", formatValue("%d%%", settings.backlightDim));
+    drawMenuRow(brightRow, "BRIGHT: ", formatValue("%d%%", settings.backlightBright));
 }
 
 // "+" or "-" while the row under the cursor is being edited.
@@ -88,10 +72,12 @@ void editRow(int8_t direction)
 {
     switch (menuCursor) {
     case modeRow:
-        settings.backlightMode = manualMode() ? backlightAuto : backlightManual;
+        settings.backlightMode = toggled(settings.backlightMode);
         break;
     case thresholdRow:
-        settings.backlightThreshold = stepThreshold(settings.backlightThreshold, direction);
+        // Wraps: past 4000 to 100, below 100 to 4000.
+        settings.backlightThreshold = static_cast<uint16_t>(
+            stepWrapped(settings.backlightThreshold, direction, thresholdLow, thresholdHigh));
         break;
     case dimRow:
         settings.backlightDim = stepPercent(settings.backlightDim, direction);
@@ -110,10 +96,8 @@ void turnKnob(int8_t direction)
 {
     if (manualMode())
         settings.backlightLevel = stepPercent(settings.backlightLevel, direction);
-    else if (direction > 0)
-        menuCursor = menuCursor >= brightRow ? modeRow : menuCursor + 1;
     else
-        menuCursor = menuCursor == modeRow ? brightRow : menuCursor - 1;
+        moveCursor(direction, autoRowCount);
     editStep = thresholdFineStep;
 }
 
@@ -121,7 +105,8 @@ void handleKey(uint8_t key)
 {
     switch (key) {
     case keyLeft:
-        backToMenu(miscSetupScreen, 0);
+        currentScreen = miscSetupScreen;
+        enterMenu(0);
         break;
     case keyRight:
         if (menuCursor == thresholdRow)
@@ -131,14 +116,12 @@ void handleKey(uint8_t key)
         menuEditing = menuEditing ? 0 : 1;
         break;
     case keyPlus:
-    case keyMinus: {
-        const int8_t direction = key == keyPlus ? 1 : -1;
+    case keyMinus:
         if (menuEditing)
-            editRow(direction);
+            editRow(knobDirection(key));
         else
-            turnKnob(direction);
+            turnKnob(knobDirection(key));
         break;
-    }
     default:
         break;
     }

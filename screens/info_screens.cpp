@@ -1,3 +1,5 @@
+// The raw sender readings (ADC VALUES), the instrument's identity and CAN bus
+// (INFO), and the question that loads the factory settings.
 #include <cstdio>
 
 #include "core/fuel_pressure.h"
@@ -10,7 +12,8 @@
 #include "display/furniture.h"
 #include "display/icons.h"
 #include "display/text.h"
-#include "screens/misc_screens.h"
+#include "screens/menu_screens.h"
+#include "screens/screen.h"
 
 namespace {
 
@@ -47,6 +50,13 @@ void drawCanLine()
     drawMenuText(4, text, colourWhite);
 }
 
+// Installs a menu with its cursor on the row (or page) that opened a screen.
+void backToMenu(ScreenHandler menu, uint8_t openerRow)
+{
+    currentScreen = menu;
+    enterMenu(openerRow);
+}
+
 // The left key goes back to the opener; the other keys do nothing here.
 void consumeKeyBackTo(ScreenHandler menu, uint8_t openerRow)
 {
@@ -56,12 +66,6 @@ void consumeKeyBackTo(ScreenHandler menu, uint8_t openerRow)
 }
 
 } // namespace
-
-void backToMenu(ScreenHandler menu, uint8_t openerRow)
-{
-    currentScreen = menu;
-    enterMenu(openerRow);
-}
 
 void valuesScreen()
 {

@@ -21,7 +21,6 @@ void openFuelLevel2Entry();
 
 // Screens reached from the home screen.
 void mainMenuScreen();
-void miscSetupScreen();
 void securityCodeScreen();
 void cruiseSpeedScreen();
 void fuelLevel1Screen();

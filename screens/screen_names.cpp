@@ -1,7 +1,8 @@
 #include "screens/screen_names.h"
 
 #include "display/furniture.h"
-#include "screens/misc_screens.h"
+#include "screens/menu_screens.h"
+#include "screens/setup_screens.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -18,9 +19,14 @@ const NamedScreen screens[] = {
     SCREEN(fuelLevel2Screen),
     SCREEN(miscSetupScreen),
     SCREEN(backlightScreen),
-    SCREEN(valuesScreen),
+    SCREEN(securitySetupScreen),
     SCREEN(infoScreen),
     SCREEN(defaultSettingsScreen),
+    SCREEN(valuesScreen),
+    SCREEN(fuelSetupScreen),
+    SCREEN(tank1SetupScreen),
+    SCREEN(tank2SetupScreen),
+    SCREEN(pressureSetupScreen),
 };
 
 } // namespace

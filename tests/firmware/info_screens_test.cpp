@@ -6,7 +6,7 @@
 #include "display/furniture.h"
 #include "display_probe.h"
 #include "screen_passes.h"
-#include "screens/misc_screens.h"
+#include "screens/menu_screens.h"
 
 namespace {
 

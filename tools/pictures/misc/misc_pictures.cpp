@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "display/furniture.h"
-#include "screens/misc_screens.h"
+#include "screens/menu_screens.h"
 #include "tools/script/script_runner.h"
 
 namespace {
