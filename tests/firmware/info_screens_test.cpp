@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/alarms.h"
 #include "core/fuel_flow.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
@@ -34,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(InfoScreensTest, AdcValuesFollowTheSlidersAndGoBackToTheirPage)
+TEST_F(InfoScreensTest, AdcValuesFollowTheSliders)
 {
     open(valuesScreen);
     EXPECT_EQ(valueAfter("ADC"), "VALUES");
@@ -53,10 +54,6 @@ TEST_F(InfoScreensTest, AdcValuesFollowTheSlidersAndGoBackToTheirPage)
     expectKnobIgnored(valuesScreen);
     pressKey(keyRight);
     EXPECT_EQ(currentScreen, valuesScreen);
-    postKey(keyLeft);
-    runPass();
-    EXPECT_EQ(currentScreen, mainMenuScreen);
-    EXPECT_EQ(menuCursor, 2);
 }
 
 TEST_F(InfoScreensTest, InfoNamesTheDevicesOnTheCanBus)
@@ -78,10 +75,6 @@ TEST_F(InfoScreensTest, InfoNamesTheDevicesOnTheCanBus)
     EXPECT_NE(findText("CAN: OK (VCA)"), nullptr);
 
     expectKnobIgnored(infoScreen);
-    postKey(keyLeft);
-    runPass();
-    EXPECT_EQ(currentScreen, miscSetupScreen);
-    EXPECT_EQ(menuCursor, 2);
 }
 
 TEST_F(InfoScreensTest, DefaultSettingsNoKeepsEverything)
@@ -141,6 +134,52 @@ TEST_F(InfoScreensTest, DefaultSettingsYesRestoresTheSettingsButNotTheFuel)
     runPass();
     EXPECT_EQ(currentScreen, miscSetupScreen);
     EXPECT_EQ(menuCursor, 3);
+}
+
+// From the home screen through the real menus to each screen and back, with
+// the cursor returning to the row or page that opened it.
+TEST_F(InfoScreensTest, MenusLeadToEachScreenAndBackToItsRow)
+{
+    level1Input = 600; // no alarm to acknowledge first
+    pressureInput = 2000;
+    runPass();
+    ASSERT_EQ(alarmFlags, 0u);
+    pressKey(keyPress);
+    ASSERT_EQ(currentScreen, mainMenuScreen);
+    pressKey(keyPlus);
+    pressKey(keyPress);
+    ASSERT_EQ(currentScreen, miscSetupScreen);
+
+    const struct {
+        ScreenHandler screen;
+        uint8_t row;
+    } miscRows[] = {{backlightScreen, 0}, {infoScreen, 2}, {defaultSettingsScreen, 3}};
+    for (const auto& row : miscRows) {
+        while (menuCursor != row.row)
+            pressKey(keyPlus);
+        pressKey(keyPress);
+        EXPECT_EQ(currentScreen, row.screen);
+        pressKey(keyLeft);
+        EXPECT_EQ(currentScreen, miscSetupScreen);
+        EXPECT_EQ(menuCursor, row.row);
+    }
+
+    pressKey(keyPress);
+    pressKey(keyRight);
+    EXPECT_EQ(currentScreen, messageScreen);
+    pressKey(keyPress);
+    EXPECT_EQ(currentScreen, miscSetupScreen);
+    EXPECT_EQ(menuCursor, 3);
+
+    pressKey(keyLeft);
+    EXPECT_EQ(currentScreen, mainMenuScreen);
+    pressKey(keyPlus);
+    pressKey(keyPress);
+    EXPECT_EQ(currentScreen, valuesScreen);
+    EXPECT_NE(findText("LEVEL 1: 600"), nullptr);
+    pressKey(keyLeft);
+    EXPECT_EQ(currentScreen, mainMenuScreen);
+    EXPECT_EQ(menuCursor, 2);
 }
 
 } // namespace
