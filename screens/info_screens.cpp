@@ -1,7 +1,5 @@
 // The raw sender readings (ADC VALUES), the instrument's identity and CAN bus
 // (INFO), and the question that loads the factory settings.
-#include <cstdio>
-
 #include "core/fuel_pressure.h"
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
@@ -14,6 +12,7 @@
 #include "display/text.h"
 #include "screens/menu_screens.h"
 #include "screens/screen.h"
+#include "screens/setup_list.h"
 
 namespace {
 
@@ -27,9 +26,7 @@ constexpr uint8_t questionFont = 9;
 
 void drawReading(int8_t row, const char* label, uint16_t reading)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "%s%d", label, reading);
-    drawMenuText(row, text, colourWhite);
+    drawMenuText(row, formatValue("%s%d", label, reading), colourWhite);
 }
 
 // "CAN: OK (...)" with a letter for each device present (VRAX, C, A), or
@@ -44,10 +41,7 @@ void drawCanLine()
         present[count++] = 'C';
     if (canDeviceA == 1)
         present[count++] = 'A';
-    char text[16] = "CAN: ERROR";
-    if (count > 0)
-        std::snprintf(text, sizeof text, "CAN: OK (%s)", present);
-    drawMenuText(4, text, colourWhite);
+    drawMenuText(4, count > 0 ? formatValue("CAN: OK (%s)", present) : "CAN: ERROR", colourWhite);
 }
 
 // Installs a menu with its cursor on the row (or page) that opened a screen.
@@ -63,6 +57,16 @@ void consumeKeyBackTo(ScreenHandler menu, uint8_t openerRow)
     if (pendingKey == keyLeft)
         backToMenu(menu, openerRow);
     pendingKey = keyNone;
+}
+
+// Loads the factory settings (the fuel totals and the tank contents stay) and
+// confirms with the message screen, which then returns to MISC SETUP.
+void loadDefaultsAndConfirm()
+{
+    currentScreen = messageScreen;
+    messageReturnScreen = miscSetupScreen;
+    enterMenu(defaultsRow);
+    loadFactoryDefaults();
 }
 
 } // namespace
@@ -81,27 +85,11 @@ void infoScreen()
 {
     drawTitleBar("INFO", "");
     drawMenuText(0, "MODEL: QS-9", colourWhite);
-    char text[24];
-    std::snprintf(text, sizeof text, "FIRMWARE: V%.2f", firmwareVersion * 0.01);
-    drawMenuText(1, text, colourWhite);
+    drawMenuText(1, formatValue("FIRMWARE: V%.2f", firmwareVersion * 0.01), colourWhite);
     drawCanLine();
     drawSoftKeys(softKeyBack);
     consumeKeyBackTo(miscSetupScreen, informationRow);
 }
-
-namespace {
-
-// Loads the factory settings (the fuel totals and the tank contents stay) and
-// confirms with the message screen, which then returns to MISC SETUP.
-void loadDefaultsAndConfirm()
-{
-    currentScreen = messageScreen;
-    messageReturnScreen = miscSetupScreen;
-    enterMenu(defaultsRow);
-    loadFactoryDefaults();
-}
-
-} // namespace
 
 void defaultSettingsScreen()
 {
