@@ -7,7 +7,7 @@ set -euo pipefail
 set_name="${1:?usage: $0 SET}"
 cd "$(dirname "$0")/../.."
 cmake -S . -B build -G Ninja -DQS9_GENERATORS=ON > /dev/null
-cmake --build build --target "qs9_${set_name}_pictures"
+cmake --build build -j2 --target "qs9_${set_name}_pictures"
 mkdir -p "docs/$set_name"
 cd "docs/$set_name"
 "../../build/tools/pictures/$set_name/qs9_${set_name}_pictures"
