@@ -1,12 +1,11 @@
 // Level pages with flow: the fuel flow large, each tank's contents, bar and
 // "CALC" tag, under the home screen's status line. With the pressure display
 // off the speed line takes the top and the rest moves down.
-#include <cstdio>
-
 #include "core/fuel_flow.h"
 #include "core/settings.h"
 #include "display/colours.h"
 #include "display/text.h"
+#include "screens/page_texts.h"
 #include "screens/run_time_pages.h"
 #include "screens/tank_display.h"
 
@@ -35,14 +34,12 @@ constexpr TankPlace twoTankTank2Place = {
     {120, 72, 16, alignCentre}, {75, 100, 2, end}, {145, 76, 12, alignRight}, {77, 97, 1, end},
     "FL2", 79, 30, 80, 61, 14, 80};
 
-constexpr size_t flowTextSize = 16;
-
 // Tenths of the volume unit per hour, with one decimal and its sign.
 void drawFlow(int32_t tenths, const TextPlace& place)
 {
-    char text[flowTextSize];
-    std::snprintf(text, sizeof text, "%.1f", tenths * 0.1);
-    drawText(place.x, place.y, text, 0, place.font, place.align, colourWhite);
+    char text[tenthsTextSize];
+    formatTenths(text, tenths);
+    drawText(place.x, place.y, text, 0, place.fontSize, place.align, colourWhite);
 }
 
 // The two channels as one flow: supply less return (DIFF) or the sum of both
@@ -119,7 +116,7 @@ void twoTankPage()
     drawFlow(flow, textAt(100, f + 12, 20, alignRight));
     drawTank(1, twoTankTank1Place, p);
     drawTank(2, twoTankTank2Place, p);
-    drawLabel(textAt(125, f + 21, 9, alignCentre), unitText("L/hr", "G/hr"));
+    drawLabel(textAt(125, f + 21, 9, alignCentre), flowUnitWord());
     drawLabel(textAt(159, p + 52, 9, alignRight), unitText("L", "G"));
     drawLabel(textAt(159, p + 80, 9, alignRight), unitText("L", "G"));
 }

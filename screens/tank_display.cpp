@@ -1,12 +1,12 @@
 #include "screens/tank_display.h"
 
+#include <cstdint>
+
 #include "core/fuel_flow.h"
-#include "core/keys_and_time.h"
 #include "core/settings.h"
 #include "core/tank_level.h"
 #include "display/bar_graphs.h"
 #include "display/colours.h"
-#include "display/framebuffer.h"
 #include "display/text.h"
 #include "screens/run_time_pages.h"
 
@@ -31,18 +31,11 @@ TankState tankState(uint8_t tank)
             settings.tank1LowCaution, settings.tank1Mode};
 }
 
-enum class Band { normal, caution, alarm };
-
-// The contents (never negative) against the pilot's signed thresholds, so a
-// threshold set below zero never catches an empty tank.
-Band lowFuelBand(const TankState& tank)
+// Only low limits: the contents (never negative) against the pilot's signed
+// thresholds, so a threshold set below zero never catches an empty tank.
+ValueBand lowFuelBand(const TankState& tank)
 {
-    const int32_t level = tank.level;
-    if (level <= tank.lowAlarm)
-        return Band::alarm;
-    if (level <= tank.lowCaution)
-        return Band::caution;
-    return Band::normal;
+    return bandOf(tank.level, tank.lowAlarm, tank.lowCaution, INT32_MAX, INT32_MAX);
 }
 
 TextPlace movedDown(TextPlace place, int16_t rows)
@@ -58,50 +51,12 @@ TextBox movedDown(TextBox box, int16_t rows)
     return box;
 }
 
-void drawAt(const TextPlace& place, const char* text, uint8_t colour)
-{
-    drawText(place.x, place.y, text, 0, place.font, place.align, colour);
-}
-
-// The text just drawn at place, again on top of a box filled behind it.
-void redrawOnBox(const TextPlace& place, const char* text, const TextBox& box,
-                 uint8_t boxColour, uint8_t textColour)
-{
-    const int16_t right = box.right == boxToTextEnd ? static_cast<int16_t>(textEndX) : box.right;
-    fillRect(static_cast<int16_t>(textStartX - box.margin), box.top, right, box.bottom, boxColour);
-    drawAt(place, text, textColour);
-}
-
-// A failed sender: "FAIL" white on red in place of the number, blinking.
-void drawSenderFail(const TankPlace& place, int16_t rows)
-{
-    if (blinkPhase != 1)
-        return;
-    const TextPlace fail = movedDown(place.fail, rows);
-    drawAt(fail, "FAIL", colourWhite);
-    redrawOnBox(fail, "FAIL", movedDown(place.failBox, rows), colourRed, colourWhite);
-}
-
-// The contents in white; at the low alarm on a red box that blinks, at the
-// low caution black on a steady yellow box.
 void drawContents(const TankState& tank, const TankPlace& place, int16_t rows)
 {
     char text[fuelQuantityTextSize] = "";
     formatFuelQuantity(text, tank.level);
-    const TextPlace value = movedDown(place.value, rows);
-    const TextBox box = movedDown(place.valueBox, rows);
-    drawAt(value, text, colourWhite);
-    switch (lowFuelBand(tank)) {
-    case Band::alarm:
-        if (blinkPhase == 1)
-            redrawOnBox(value, text, box, colourRed, colourWhite);
-        break;
-    case Band::caution:
-        redrawOnBox(value, text, box, colourYellow, colourBlack);
-        break;
-    case Band::normal:
-        break;
-    }
+    drawValueInBand(text, movedDown(place.value, rows), movedDown(place.valueBox, rows),
+                    lowFuelBand(tank));
 }
 
 // Empty (red) up to the low alarm, yellow up to the low caution, then green;
@@ -127,14 +82,15 @@ void drawTank(uint8_t tank, const TankPlace& place, int16_t rowOffset)
 {
     const TankState state = tankState(tank);
     if (state.fail == 1)
-        drawSenderFail(place, rowOffset);
+        drawFailInBox(movedDown(place.fail, rowOffset), movedDown(place.failBox, rowOffset));
     else
         drawContents(state, place, rowOffset);
     if (place.label != nullptr)
         drawLabel(textAt(0, place.labelY + rowOffset, 8, alignLeft), place.label);
     drawTankBar(state, place, rowOffset);
     if (place.calcY != noCalcTag && state.mode == tankModeCalculated)
-        drawAt(textAt(60, place.calcY + rowOffset, 8, alignCentre), "CALC", colourBlack);
+        drawText(60, static_cast<int16_t>(place.calcY + rowOffset), "CALC", 0, 8, alignCentre,
+                 colourBlack);
 }
 
 const char* unitText(const char* litres, const char* gallons)
@@ -147,7 +103,7 @@ const char* unitText(const char* litres, const char* gallons)
 void drawLabel(const TextPlace& place, const char* text)
 {
     if (text != nullptr)
-        drawAt(place, text, colourGrey);
+        drawText(place.x, place.y, text, 0, place.fontSize, place.align, colourGrey);
 }
 
 bool pressureStripShown() { return settings.pressureDisplay == 1; }

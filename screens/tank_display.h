@@ -5,33 +5,13 @@
 #pragma once
 #include <cstdint>
 
-// A text's anchor point, font and alignment (as drawText: 0 centred,
-// 1 starts at x, 2 ends at x).
-struct TextPlace {
-    int16_t x;
-    int16_t y;
-    uint8_t font;
-    uint8_t align;
-};
-constexpr uint8_t alignCentre = 0;
-constexpr uint8_t alignLeft = 1;
-constexpr uint8_t alignRight = 2;
+#include "screens/value_band.h"
 
 // A place from row arithmetic such as "18 rows lower without the strip".
-constexpr TextPlace textAt(int x, int y, uint8_t font, uint8_t align)
+constexpr TextPlace textAt(int x, int y, uint8_t fontSize, uint8_t align)
 {
-    return {static_cast<int16_t>(x), static_cast<int16_t>(y), font, align};
+    return {static_cast<int16_t>(x), static_cast<int16_t>(y), fontSize, align};
 }
-
-// The box behind a text: rows top..bottom, from the text's first column less
-// the margin to its end, or to a fixed column on pages that give one.
-struct TextBox {
-    int16_t top;
-    int16_t bottom;
-    uint8_t margin;
-    int16_t right;
-};
-constexpr int16_t boxToTextEnd = -1;
 
 // Where one page puts one tank. All rows move together by the row offset
 // passed to drawTank, which is how a page makes room for the pressure strip.
