@@ -20,6 +20,8 @@ namespace {
 constexpr uint8_t white = 15, grey = 229, red = 9, yellow = 11, black = 0;
 constexpr uint8_t centre = 0, left = 1, right = 2;
 
+using Texts = std::vector<std::string>;
+
 struct Drawn {
     int startX, y, font, colour;
     std::string text;
@@ -84,18 +86,26 @@ protected:
 
     // The page's own texts: without the pressure strip's line (rows 101 and
     // below) and the speed line (font 9 on row 15), which other pieces draw.
-    static std::vector<std::string> pageTexts()
+    static Texts pageTexts()
     {
-        std::vector<std::string> texts;
+        Texts texts;
         for (const Drawn& d : drawn)
             if (d.y < 101 && !(d.y == 15 && d.font == 9))
                 texts.push_back(describe(d));
         return texts;
     }
 
-    static std::vector<std::string> textsOf(const std::string& text)
+    // The page's texts with the pressure strip on or off.
+    static Texts layoutOf(ScreenHandler page, bool strip)
     {
-        std::vector<std::string> found;
+        settings.pressureDisplay = strip ? 1 : 0;
+        show(page);
+        return pageTexts();
+    }
+
+    static Texts textsOf(const std::string& text)
+    {
+        Texts found;
         for (const Drawn& d : drawn)
             if (d.text == text)
                 found.push_back(describe(d));
@@ -107,28 +117,25 @@ TEST_F(LevelPages, SingleTankPageInBothLayouts)
 {
     configure(1, 0, tankModeSender, tankModeOff);
     ASSERT_EQ(fuelConfig, 0);
-    show(singleTankPage);
-    EXPECT_EQ(pageTexts(), (std::vector<std::string>{
-                               expected(0, 22, 8, left, grey, "FF"),
-                               expected(150, 35, 8, centre, grey, "L/"),
-                               expected(159, 79, 8, right, grey, "L"),
-                               expected(150, 47, 8, centre, grey, "hr"),
-                               expected(140, 12, 34, right, white, "12.3"),
-                               expected(120, 71, 16, centre, white, "30"),
-                               expected(0, 78, 8, left, grey, "FL"),
-                           }));
+    EXPECT_EQ(layoutOf(singleTankPage, true), (Texts{
+        expected(0, 22, 8, left, grey, "FF"),
+        expected(150, 35, 8, centre, grey, "L/"),
+        expected(159, 79, 8, right, grey, "L"),
+        expected(150, 47, 8, centre, grey, "hr"),
+        expected(140, 12, 34, right, white, "12.3"),
+        expected(120, 71, 16, centre, white, "30"),
+        expected(0, 78, 8, left, grey, "FL"),
+    }));
 
-    settings.pressureDisplay = 0;
-    show(singleTankPage);
-    EXPECT_EQ(pageTexts(), (std::vector<std::string>{
-                               expected(0, 37, 8, left, grey, "FF"),
-                               expected(150, 50, 8, centre, grey, "L/"),
-                               expected(159, 97, 8, right, grey, "L"),
-                               expected(150, 62, 8, centre, grey, "hr"),
-                               expected(140, 27, 34, right, white, "12.3"),
-                               expected(120, 89, 16, centre, white, "30"),
-                               expected(0, 96, 8, left, grey, "FL"),
-                           }));
+    EXPECT_EQ(layoutOf(singleTankPage, false), (Texts{
+        expected(0, 37, 8, left, grey, "FF"),
+        expected(150, 50, 8, centre, grey, "L/"),
+        expected(159, 97, 8, right, grey, "L"),
+        expected(150, 62, 8, centre, grey, "hr"),
+        expected(140, 27, 34, right, white, "12.3"),
+        expected(120, 89, 16, centre, white, "30"),
+        expected(0, 96, 8, left, grey, "FL"),
+    }));
     // The bar moves down with the tank line: its marker stands 3 rows above it.
     EXPECT_EQ(pixel(25 + 30 * 66 / 45, 78 + 18 - 3), white);
 }
@@ -153,7 +160,7 @@ TEST_F(LevelPages, SingleTankPageShowsTheTankAndFlowOfItsConfiguration)
     flowRate1 = 100;
     flowRate2 = 250;
     show(singleTankPage);
-    EXPECT_EQ(textsOf("-15.0"), std::vector<std::string>{expected(140, 12, 34, right, white, "-15.0")});
+    EXPECT_EQ(textsOf("-15.0"), Texts{expected(140, 12, 34, right, white, "-15.0")});
     EXPECT_EQ(textsOf("30").size(), 1u);
 }
 
@@ -177,20 +184,18 @@ TEST_F(LevelPages, TwoTankDualFlowPageInBothLayouts)
     configure(1, 1, tankModeSender, tankModeSender);
     ASSERT_EQ(fuelConfig, 10);
     for (int q : {0, 18}) {
-        settings.pressureDisplay = q == 0;
-        show(twoTankDualFlowPage);
-        EXPECT_EQ(pageTexts(), (std::vector<std::string>{
-                                   expected(35, q + 15, 16, centre, white, "12.3"),
-                                   expected(128, q + 15, 16, centre, white, "4.5"),
-                                   expected(120, q + 43, 16, centre, white, "30"),
-                                   expected(0, q + 50, 8, left, grey, "FL1"),
-                                   expected(120, q + 71, 16, centre, white, "40"),
-                                   expected(0, q + 78, 8, left, grey, "FL2"),
-                                   expected(80, q + 17, 8, centre, grey, "L/"),
-                                   expected(80, q + 29, 8, centre, grey, "hr"),
-                                   expected(159, q + 50, 9, right, grey, "L"),
-                                   expected(159, q + 78, 9, right, grey, "L"),
-                               }))
+        EXPECT_EQ(layoutOf(twoTankDualFlowPage, q == 0), (Texts{
+            expected(35, q + 15, 16, centre, white, "12.3"),
+            expected(128, q + 15, 16, centre, white, "4.5"),
+            expected(120, q + 43, 16, centre, white, "30"),
+            expected(0, q + 50, 8, left, grey, "FL1"),
+            expected(120, q + 71, 16, centre, white, "40"),
+            expected(0, q + 78, 8, left, grey, "FL2"),
+            expected(80, q + 17, 8, centre, grey, "L/"),
+            expected(80, q + 29, 8, centre, grey, "hr"),
+            expected(159, q + 50, 9, right, grey, "L"),
+            expected(159, q + 78, 9, right, grey, "L"),
+        }))
             << "row offset " << q;
     }
 }
@@ -200,18 +205,16 @@ TEST_F(LevelPages, TwoTankPageInBothLayouts)
     configure(1, 0, tankModeSender, tankModeSender);
     ASSERT_EQ(fuelConfig, 11);
     for (auto [p, f] : {std::pair{0, 2}, std::pair{20, 19}}) {
-        settings.pressureDisplay = p == 0;
-        show(twoTankPage);
-        EXPECT_EQ(pageTexts(), (std::vector<std::string>{
-                                   expected(100, f + 12, 20, right, white, "12.3"),
-                                   expected(120, p + 44, 16, centre, white, "30"),
-                                   expected(0, p + 51, 8, left, grey, "FL1"),
-                                   expected(120, p + 72, 16, centre, white, "40"),
-                                   expected(0, p + 79, 8, left, grey, "FL2"),
-                                   expected(125, f + 21, 9, centre, grey, "L/hr"),
-                                   expected(159, p + 52, 9, right, grey, "L"),
-                                   expected(159, p + 80, 9, right, grey, "L"),
-                               }))
+        EXPECT_EQ(layoutOf(twoTankPage, p == 0), (Texts{
+            expected(100, f + 12, 20, right, white, "12.3"),
+            expected(120, p + 44, 16, centre, white, "30"),
+            expected(0, p + 51, 8, left, grey, "FL1"),
+            expected(120, p + 72, 16, centre, white, "40"),
+            expected(0, p + 79, 8, left, grey, "FL2"),
+            expected(125, f + 21, 9, centre, grey, "L/hr"),
+            expected(159, p + 52, 9, right, grey, "L"),
+            expected(159, p + 80, 9, right, grey, "L"),
+        }))
             << "row offset " << p;
     }
 }
@@ -240,7 +243,7 @@ TEST_F(LevelPages, LowFuelBandsColourTheContents)
     show(singleTankPage);
     ASSERT_EQ(textsOf("10").size(), 2u);
     const std::string first = textsOf("10")[0];
-    EXPECT_EQ(textsOf("10"), (std::vector<std::string>{first, first}));
+    EXPECT_EQ(textsOf("10"), (Texts{first, first}));
     const int boxLeft = std::stoi(first) - 2;
     EXPECT_EQ(pixel(boxLeft, 74), red);
     EXPECT_EQ(pixel(boxLeft, 99), red);
@@ -258,7 +261,7 @@ TEST_F(LevelPages, LowFuelBandsColourTheContents)
         show(singleTankPage);
         const std::string value = expected(120, 71, 16, centre, white, "20");
         const int start = std::stoi(value);
-        EXPECT_EQ(textsOf("20"), (std::vector<std::string>{value, describe({start, 71, 16, black, "20"})}));
+        EXPECT_EQ(textsOf("20"), (Texts{value, describe({start, 71, 16, black, "20"})}));
         EXPECT_EQ(pixel(start - 2, 74), yellow);
     }
 
@@ -286,7 +289,7 @@ TEST_F(LevelPages, FailedSenderBlinksFailInPlaceOfTheNumber)
     level2Fail = 1;
     show(twoTankDualFlowPage);
     const std::string fail = expected(145, 75, 12, right, white, "FAIL");
-    EXPECT_EQ(textsOf("FAIL"), (std::vector<std::string>{fail, fail}));
+    EXPECT_EQ(textsOf("FAIL"), (Texts{fail, fail}));
     EXPECT_TRUE(textsOf("40").empty());
     const int boxLeft = std::stoi(fail) - 1;
     EXPECT_EQ(pixel(boxLeft, 76), red);
@@ -318,18 +321,18 @@ TEST_F(LevelPages, CalcTagOnlyOnCalculatedTanks)
     configure(1, 0, tankModeCalculated, tankModeSender);
     ASSERT_EQ(fuelConfig, 14);
     show(twoTankPage);
-    EXPECT_EQ(textsOf("CALC"), std::vector<std::string>{expected(60, 52, 8, centre, black, "CALC")});
+    EXPECT_EQ(textsOf("CALC"), Texts{expected(60, 52, 8, centre, black, "CALC")});
 
     configure(1, 0, tankModeSender, tankModeCalculated);
     settings.pressureDisplay = 0;
     show(twoTankPage);
-    EXPECT_EQ(textsOf("CALC"), std::vector<std::string>{expected(60, 100, 8, centre, black, "CALC")});
+    EXPECT_EQ(textsOf("CALC"), Texts{expected(60, 100, 8, centre, black, "CALC")});
 
     configure(1, 1, tankModeCalculated, tankModeCalculated);
     settings.pressureDisplay = 1;
     show(twoTankDualFlowPage);
-    EXPECT_EQ(textsOf("CALC"), (std::vector<std::string>{expected(60, 51, 8, centre, black, "CALC"),
-                                                         expected(60, 79, 8, centre, black, "CALC")}));
+    EXPECT_EQ(textsOf("CALC"), (Texts{expected(60, 51, 8, centre, black, "CALC"),
+            expected(60, 79, 8, centre, black, "CALC")}));
 
     configure(1, 0, tankModeCalculated, tankModeOff);
     show(singleTankPage);
@@ -389,7 +392,7 @@ TEST_F(LevelPages, SingleTankLevelPageInBothLayouts)
     configure(0, 0, tankModeSender, tankModeOff);
     ASSERT_EQ(fuelConfig, 2);
     show(singleTankLevelPage);
-    const std::vector<std::string> top = {
+    const Texts top = {
         expected(80, 0, 9, centre, grey, "FUEL LEVEL"),
         expected(150, 44, 16, right, grey, "L"),
         expected(120, 12, 34, right, white, "30"),
@@ -398,7 +401,7 @@ TEST_F(LevelPages, SingleTankLevelPageInBothLayouts)
 
     settings.pressureDisplay = 0;
     show(singleTankLevelPage);
-    std::vector<std::string> withScale = top;
+    Texts withScale = top;
     withScale.push_back(expected(0, 100, 10, left, grey, "0"));
     withScale.push_back(expected(159, 100, 10, right, grey, "45"));
     EXPECT_EQ(pageTexts(), withScale);
@@ -414,7 +417,7 @@ TEST_F(LevelPages, SingleTankLevelPageOnTankTwo)
     blinkPhase = 0;
     show(singleTankLevelPage);
     const std::string value = expected(120, 12, 34, right, white, "40");
-    EXPECT_EQ(textsOf("40"), (std::vector<std::string>{value, describe({std::stoi(value), 12, 34, black, "40"})}));
+    EXPECT_EQ(textsOf("40"), (Texts{value, describe({std::stoi(value), 12, 34, black, "40"})}));
     EXPECT_EQ(pixel(std::stoi(value) - 1, 20), yellow);
     EXPECT_EQ(textsOf("60").size(), 1u);
 
@@ -430,15 +433,13 @@ TEST_F(LevelPages, TwoTankLevelPageMovesOnlyTankTwoAndTheUnitWord)
     configure(0, 0, tankModeSender, tankModeSender);
     ASSERT_EQ(fuelConfig, 4);
     for (auto [o, u] : {std::pair{0, 10}, std::pair{16, 20}}) {
-        settings.pressureDisplay = o == 0;
-        show(twoTankLevelPage);
-        EXPECT_EQ(pageTexts(), (std::vector<std::string>{
-                                   expected(119, 2, 24, centre, white, "30"),
-                                   expected(0, 8, 8, left, grey, "FL1"),
-                                   expected(119, o + 55, 24, centre, white, "40"),
-                                   expected(0, o + 61, 8, left, grey, "FL2"),
-                                   expected(5, u + 34, 8, left, grey, "LITRES"),
-                               }))
+        EXPECT_EQ(layoutOf(twoTankLevelPage, o == 0), (Texts{
+            expected(119, 2, 24, centre, white, "30"),
+            expected(0, 8, 8, left, grey, "FL1"),
+            expected(119, o + 55, 24, centre, white, "40"),
+            expected(0, o + 61, 8, left, grey, "FL2"),
+            expected(5, u + 34, 8, left, grey, "LITRES"),
+        }))
             << "row offset " << o;
         EXPECT_EQ(pixel(30 * 70 / 45, 28 - 3), white);
         EXPECT_EQ(pixel(40 * 70 / 45, o + 81 - 3), white);
