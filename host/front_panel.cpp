@@ -7,21 +7,29 @@
 
 namespace {
 
+// The push buttons and the knob are click areas over the photograph; the
+// knob's turns are the "+" and "-" buttons below it.
 const FrontPanelKey keys[] = {
-    {keyLeft, "left", "Image2", "left push button"},
-    {keyRight, "right", "Image3", "right push button"},
-    {keyPress, "press", "Image8", "knob pressed"},
-    {keyPlus, "plus", "Button3", "knob turned \"+\""},
-    {keyMinus, "minus", "Button4", "knob turned \"-\""},
+    {keyLeft, "left", "Image2", "left push button", {52, 192, 33, 33}, nullptr, "Ctrl+Left"},
+    {keyRight, "right", "Image3", "right push button", {154, 192, 33, 33}, nullptr, "Ctrl+Right"},
+    {keyPress, "press", "Image8", "knob pressed", {100, 196, 41, 41}, nullptr, "Ctrl+Return"},
+    {keyPlus, "plus", "Button3", "knob turned \"+\"", {64, 232, 33, 25}, "+", "Ctrl+Up"},
+    {keyMinus, "minus", "Button4", "knob turned \"-\"", {144, 232, 33, 25}, "-", "Ctrl+Down"},
 };
 
 // The flow sliders feed both the instrument's own input and the VRAX copy.
+// The level and pressure converters read up to 4096, not 4095.
 const SensorSlider sliders[] = {
-    {"flow1", "Fuel Flow1:", 65535, [](uint16_t v) { flow1Input = v; vrax.flow1 = v; }},
-    {"level1", "Fuel Level1:", 4096, [](uint16_t v) { level1Input = v; }},
-    {"flow2", "Fuel Flow2:", 65535, [](uint16_t v) { flow2Input = v; vrax.flow2 = v; }},
-    {"level2", "Fuel Level2:", 4096, [](uint16_t v) { level2Input = v; }},
-    {"pressure", "Fuel Pressure:", 4096, [](uint16_t v) { pressureInput = v; }},
+    {"flow1", "Fuel Flow1:", 65535, [](uint16_t v) { flow1Input = v; vrax.flow1 = v; },
+     "ScrollBar29", "Label57", 16, 72},
+    {"level1", "Fuel Level1:", 4096, [](uint16_t v) { level1Input = v; },
+     "ScrollBar30", "Label60", 40, 72},
+    {"flow2", "Fuel Flow2:", 65535, [](uint16_t v) { flow2Input = v; vrax.flow2 = v; },
+     "ScrollBar31", "Label62", 64, 72},
+    {"level2", "Fuel Level2:", 4096, [](uint16_t v) { level2Input = v; },
+     "ScrollBar32", "Label61", 88, 72},
+    {"pressure", "Fuel Pressure:", 4096, [](uint16_t v) { pressureInput = v; },
+     "ScrollBar2", "Label6", 112, 80},
 };
 
 template <typename T, std::size_t N>

@@ -1,0 +1,53 @@
+// Panel1's OpenGL surface: shows the instrument's frame buffer, 160 x 120
+// palette indices, on the 161 x 121 display panel of the window.
+#pragma once
+#include <QWindow>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QOpenGLContext;
+
+// A frame-buffer pixel as the panel shows it: 0xAARRGGBB with alpha 0 where
+// the palette entry is 0 (such pixels are not drawn), else its exact colour.
+using PanelPixels = std::array<uint32_t, 160 * 120>;
+void frameBufferToPanelPixels(PanelPixels& out);
+
+// Frame-buffer pixel (x, y) lands on panel column x, row y + 1; the panel's
+// top row and rightmost column stay black. Each frame is one texture upload
+// and one quad, sampled nearest, so pixels stay sharp at any scale.
+class DisplayPresenter : public QWindow {
+public:
+    DisplayPresenter();
+    ~DisplayPresenter() override;
+
+    // Creates the rendering context and clears the panel; failures are
+    // reported in a message box and leave the panel black.
+    void setUp();
+    // One main-loop presentation: draw the frame buffer and swap buffers.
+    void present();
+    // Releases the rendering context; later presentations do nothing.
+    void tearDown();
+
+    uint64_t framesPresented() const { return presentedFrames; }
+    // The panel's context made current, or nullptr without one.
+    QOpenGLContext* makeCurrent();
+
+protected:
+    // Repaint: draws into the back buffer without swapping, so the picture
+    // shown changes only at the next presentation.
+    void exposeEvent(QExposeEvent* event) override;
+
+private:
+    void drawFrame();
+    void applyProjection();
+    void swap();
+
+    std::unique_ptr<QOpenGLContext> context;
+    bool contextReady = false;
+    bool everShown = false;
+    unsigned texture = 0;
+    QSize projectedSize; // device pixels the projection was set for
+    uint64_t presentedFrames = 0;
+    PanelPixels pixels{};
+};

@@ -1,0 +1,34 @@
+// Program entry: the application, its main window and the message loop.
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+#include "host/main_window.h"
+
+namespace {
+
+void showStartFailure(const QString& text)
+{
+    QMessageBox::critical(nullptr, QApplication::applicationName(), text);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    try {
+        QApplication::setApplicationName(QStringLiteral("Ombrix"));
+        // The classic style draws group-box captions on the frame and suits
+        // the form's fixed pixel layout.
+        QApplication::setStyle(QStringLiteral("Windows"));
+        TfrmMain frmMain;
+        frmMain.show();
+        QApplication::exec();
+    } catch (const std::exception& e) {
+        showStartFailure(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        showStartFailure(QStringLiteral("Unknown error."));
+    }
+    return 0;
+}

@@ -1,0 +1,296 @@
+#include "host/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <functional>
+#include <iterator>
+
+#include "core/keys_and_time.h"
+#include "host/display_presenter.h"
+#include "host/front_panel.h"
+#include "host/photograph.h"
+#include "host/power_cycle.h"
+#include "screens/screen.h"
+
+namespace {
+
+constexpr QSize clientSize(503, 329);
+
+// A transparent area over the photograph that acts on a left click.
+class ClickArea : public QWidget {
+public:
+    ClickArea(QWidget* parent, std::function<void()> onClick)
+        : QWidget(parent), onClick(std::move(onClick))
+    {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            onClick();
+    }
+
+private:
+    std::function<void()> onClick;
+};
+
+// The form's font, with narrow sans faces to stand in where it is missing.
+QFont formFont(int pixelSize, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void place(QWidget* widget, const char* name, const ControlRect& r)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(r.left, r.top, r.width, r.height);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, const ControlRect& r)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(r.left, r.top, r.width, r.height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// One sensor row: caption, value label showing the position, and the slider
+// whose change handler shows the position and then stores it.
+void addSensorRow(QWidget* box, const SensorSlider& s)
+{
+    constexpr int16_t labelHeight = 13;
+    addLabel(box, QString::fromLatin1(s.caption),
+             {8, s.rowTop, int16_t(s.valueLabelLeft - 8), labelHeight});
+    QLabel* value = addLabel(box, QStringLiteral("0"),
+                             {s.valueLabelLeft, s.rowTop, int16_t(110 - s.valueLabelLeft), labelHeight});
+    value->setObjectName(QString::fromLatin1(s.valueLabel));
+
+    auto* bar = new QScrollBar(Qt::Horizontal, box);
+    place(bar, s.scrollBar, {112, s.rowTop, 121, 17});
+    bar->setRange(0, s.maximum);
+    bar->setPageStep(0);
+    bar->setValue(0);
+    QObject::connect(bar, &QScrollBar::valueChanged, box, [value, write = s.write](int position) {
+        value->setText(QString::number(position));
+        write(static_cast<uint16_t>(position));
+    });
+}
+
+// A new tab page holding one group box; returns the box.
+QGroupBox* newBoxedPage(const char* pageName, const char* title, const char* boxName,
+                        const ControlRect& r)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(pageName));
+    auto* box = new QGroupBox(QString::fromLatin1(title), page);
+    place(box, boxName, r);
+    return box;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tarvo QS-9 Simulator"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(formFont(11));
+    buildMenu();
+    setCentralWidget(buildClientArea());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    move(screen()->availableGeometry().center() - rect().center());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+    Timer1->start();
+
+    // The display stays black until "On": only the surface and the home
+    // screen are set up here.
+    presenter->setUp();
+    currentScreen = homeScreen;
+}
+
+TfrmMain::~TfrmMain()
+{
+    presenter->tearDown();
+}
+
+QWidget* TfrmMain::buildClientArea()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(clientSize);
+
+    buildPhotograph(client);
+
+    presenter = new DisplayPresenter;
+    Panel1 = QWidget::createWindowContainer(presenter, client);
+    place(Panel1, "Panel1", {40, 57, 161, 121});
+    Panel1->setStyleSheet(QStringLiteral("background: black"));
+
+    buildFrontPanelKeys(client);
+
+    Button1 = new QPushButton(QStringLiteral("&On"), client);
+    place(Button1, "Button1", {32, 272, 75, 25});
+    connect(Button1, &QPushButton::clicked, this, &TfrmMain::Button1Click);
+    Button2 = new QPushButton(QStringLiteral("&Off"), client);
+    place(Button2, "Button2", {136, 272, 75, 25});
+    connect(Button2, &QPushButton::clicked, this, &TfrmMain::Button2Click);
+    Button5 = new QPushButton(QStringLiteral("Color Table"), client);
+    place(Button5, "Button5", {152, 8, 75, 25});
+    Button5->hide();
+
+    auto* status = new QStatusBar(client);
+    place(status, "StatusBar1", {0, 310, 503, 19});
+    status->setSizeGripEnabled(false);
+
+    QWidget* tabOrder[] = {buildPageControl(client), Button1, Button2,
+                           client->findChild<QWidget*>(QStringLiteral("Button3")),
+                           client->findChild<QWidget*>(QStringLiteral("Button4")), Panel1, Button5};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    return client;
+}
+
+// The photograph stretched over Image1; without one the area stays empty.
+void TfrmMain::buildPhotograph(QWidget* client)
+{
+    auto* image = new QLabel(client);
+    place(image, "Image1", {0, 0, 241, 249});
+    DecodedPhotograph photo;
+    if (!decodeJpeg(instrumentPhotographJpeg(), photo))
+        return;
+    const QImage picture(photo.rgb.data(), photo.width, photo.height, photo.width * 3,
+                         QImage::Format_RGB888);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap = QPixmap::fromImage(
+        picture.scaled(image->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    image->setPixmap(pixmap);
+}
+
+// Click areas over the push buttons and the knob, and the knob's "+" and "-"
+// buttons; each posts its key and has its keyboard shortcut.
+void TfrmMain::buildFrontPanelKeys(QWidget* client)
+{
+    for (const FrontPanelKey& k : frontPanelKeys()) {
+        const uint8_t key = k.key;
+        auto post = [key] { postKey(key); };
+        QWidget* control;
+        if (k.caption) {
+            auto* button = new QPushButton(QString::fromLatin1(k.caption), client);
+            button->setFont(formFont(16, true));
+            connect(button, &QPushButton::clicked, this, post);
+            control = button;
+        } else {
+            control = new ClickArea(client, post);
+        }
+        place(control, k.control, k.area);
+        control->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut)));
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(k.shortcut)), this);
+        connect(shortcut, &QShortcut::activated, this, post);
+    }
+}
+
+QTabWidget* TfrmMain::buildPageControl(QWidget* client)
+{
+    auto* pages = new QTabWidget(client);
+    place(pages, "PageControl1", {246, 0, 257, 310});
+    pages->addTab(buildFuelDataPage(), QStringLiteral("Fuel Data"));
+    const int gps = pages->addTab(buildGpsPage(), QStringLiteral("GPS"));
+    pages->setTabVisible(gps, false);
+    pages->setCurrentIndex(0);
+    return pages;
+}
+
+QWidget* TfrmMain::buildFuelDataPage()
+{
+    QGroupBox* box = newBoxedPage("TabSheet4", " Fuel Data ", "GroupBox1", {8, 8, 241, 145});
+    for (const SensorSlider& s : sensorSliders())
+        addSensorRow(box, s);
+
+    CheckBox4 = new QCheckBox(QStringLiteral("VRAX On/Off"), box->parentWidget());
+    place(CheckBox4, "CheckBox4", {8, 160, 97, 17});
+    CheckBox4->setChecked(true);
+    return box->parentWidget();
+}
+
+// The GPS page is kept but its tab is hidden; nothing writes to its memo.
+QWidget* TfrmMain::buildGpsPage()
+{
+    QGroupBox* box = newBoxedPage("TabSheet2", " GPS Communications Window ", "GroupBox2",
+                                  {0, 25, 249, 257});
+    auto* memo = new QPlainTextEdit(box);
+    memo->setObjectName(QStringLiteral("Memo2"));
+    (new QVBoxLayout(box))->addWidget(memo);
+    return box->parentWidget();
+}
+
+void TfrmMain::buildMenu()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* exit = file->addAction(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("Exit1"));
+    connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    (new QMenu(this))->setObjectName(QStringLiteral("PopupMenu1")); // attached to nothing
+}
+
+void TfrmMain::Button1Click()
+{
+    powerOnSequence();
+    if (loopRunning)
+        return;
+    loopRunning = true;
+    // Clicks, slider moves and timer ticks are handled only between passes,
+    // so the firmware never sees an input change in the middle of one.
+    while (powerOff == 0) {
+        firmwarePass(CheckBox4->isChecked());
+        presenter->present();
+        QCoreApplication::processEvents();
+    }
+    loopRunning = false;
+}
+
+void TfrmMain::Button2Click() { powerOff = 1; }
+
+void TfrmMain::Exit1Click()
+{
+    powerOff = 1;
+    QCoreApplication::quit();
+}
+
+void TfrmMain::Timer1Timer() { timeBaseTick(); }
+
+// Closing ends a running loop at its next test; the window closes as usual.
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    powerOff = 1;
+    event->accept();
+}

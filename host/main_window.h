@@ -1,0 +1,50 @@
+// The simulator's main window: the photograph of the instrument's front with
+// its display panel and click areas, the power and knob buttons, and the
+// sliders that stand in for the senders.
+#pragma once
+#include <QMainWindow>
+
+class QCheckBox;
+class QPushButton;
+class QTimer;
+class QTabWidget;
+class DisplayPresenter;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    DisplayPresenter* displayPresenter() const { return presenter; }
+    bool mainLoopRunning() const { return loopRunning; }
+
+public slots:
+    // "On": the power-on sequence, then the main loop until the stop flag is
+    // set. While the loop runs, "On" only restarts the power-on sequence.
+    void Button1Click();
+    void Button2Click();
+    void Exit1Click();
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildClientArea();
+    void buildPhotograph(QWidget* client);
+    void buildFrontPanelKeys(QWidget* client);
+    QTabWidget* buildPageControl(QWidget* client);
+    QWidget* buildFuelDataPage();
+    QWidget* buildGpsPage();
+    void buildMenu();
+
+    DisplayPresenter* presenter = nullptr;
+    QWidget* Panel1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QCheckBox* CheckBox4 = nullptr;
+    QTimer* Timer1 = nullptr;
+    bool loopRunning = false;
+};
