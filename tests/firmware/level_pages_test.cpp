@@ -140,6 +140,24 @@ TEST_F(LevelPages, SingleTankPageInBothLayouts)
     EXPECT_EQ(pixel(25 + 30 * 66 / 45, 78 + 18 - 3), white);
 }
 
+// Without the pressure strip the pages with flow put the speed line on row 15.
+TEST_F(LevelPages, SpeedLineOnRow15OnlyWithoutTheStrip)
+{
+    const struct {
+        ScreenHandler page;
+        uint8_t flow2, tank2Mode;
+    } pages[] = {{singleTankPage, 0, tankModeOff},
+                 {twoTankDualFlowPage, 1, tankModeSender},
+                 {twoTankPage, 0, tankModeSender}};
+    for (const auto& p : pages) {
+        configure(1, p.flow2, tankModeSender, p.tank2Mode);
+        layoutOf(p.page, false);
+        EXPECT_EQ(textsOf("S: "), Texts{expected(0, 15, 9, left, grey, "S: ")}) << int(fuelConfig);
+        layoutOf(p.page, true);
+        EXPECT_TRUE(textsOf("S: ").empty()) << int(fuelConfig);
+    }
+}
+
 TEST_F(LevelPages, SingleTankPageShowsTheTankAndFlowOfItsConfiguration)
 {
     configure(0, 1, tankModeOff, tankModeSender);
