@@ -1,6 +1,8 @@
 #include "screens/screen_names.h"
 
 #include "display/furniture.h"
+#include "screens/menu_screens.h"
+#include "screens/setup_screens.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -15,6 +17,16 @@ const NamedScreen screens[] = {
     SCREEN(cruiseSpeedScreen),
     SCREEN(fuelLevel1Screen),
     SCREEN(fuelLevel2Screen),
+    SCREEN(miscSetupScreen),
+    SCREEN(backlightScreen),
+    SCREEN(securitySetupScreen),
+    SCREEN(infoScreen),
+    SCREEN(defaultSettingsScreen),
+    SCREEN(valuesScreen),
+    SCREEN(fuelSetupScreen),
+    SCREEN(tank1SetupScreen),
+    SCREEN(tank2SetupScreen),
+    SCREEN(pressureSetupScreen),
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "screens/screen_state.h"
 
 #include "screens/screen.h"
+#include "screens/setup_screens.h"
 
 void resetScreenState()
 {
@@ -8,4 +9,6 @@ void resetScreenState()
     showTotals = 0;
     for (auto& digit : digitEntry)
         digit = 0;
+    setupReturnRow = 0;
+    pressureEdit = nullptr;
 }

@@ -1,4 +1,5 @@
 #include "screens/screen.h"
+#include "screens/setup_screens.h"
 #include "tools/script/named_values.h"
 
 std::span<const NamedValue> screenNames()
@@ -7,6 +8,7 @@ std::span<const NamedValue> screenNames()
         named("currentScreen", currentScreen),
         named("showTotals", showTotals),
         named("digitEntry", digitEntry),
+        named("setupReturnRow", setupReturnRow),
     };
     return names;
 }
