@@ -2,6 +2,7 @@
 
 #include "display/furniture.h"
 #include "screens/menu_screens.h"
+#include "screens/security_screens.h"
 #include "screens/setup_screens.h"
 
 // One row per screen handler; each screen family appends its rows.
@@ -27,6 +28,10 @@ const NamedScreen screens[] = {
     SCREEN(tank1SetupScreen),
     SCREEN(tank2SetupScreen),
     SCREEN(pressureSetupScreen),
+    SCREEN(currentCodeScreen),
+    SCREEN(newCodeScreen),
+    SCREEN(confirmCodeScreen),
+    SCREEN(codeMessageScreen),
 };
 
 } // namespace

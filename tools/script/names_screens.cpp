@@ -1,3 +1,4 @@
+#include "screens/entry_screens.h"
 #include "screens/screen.h"
 #include "screens/setup_screens.h"
 #include "tools/script/named_values.h"
@@ -8,6 +9,8 @@ std::span<const NamedValue> screenNames()
         named("currentScreen", currentScreen),
         named("showTotals", showTotals),
         named("digitEntry", digitEntry),
+        named("manualLevel1", manualLevel1),
+        named("manualLevel2", manualLevel2),
         named("setupReturnRow", setupReturnRow),
     };
     return names;
