@@ -140,21 +140,29 @@ TEST_F(LevelPages, SingleTankPageInBothLayouts)
     EXPECT_EQ(pixel(25 + 30 * 66 / 45, 78 + 18 - 3), white);
 }
 
-// Without the pressure strip the pages with flow put the speed line on row 15.
-TEST_F(LevelPages, SpeedLineOnRow15OnlyWithoutTheStrip)
+// With the pressure display on, the strip's "FP" label stands 2 rows above
+// its bar: row 104 on every level page but the one with two flows, which puts
+// it on row 105. With it off, the pages with flow put the speed line on row 15.
+TEST_F(LevelPages, PressureStripOrSpeedLine)
 {
     const struct {
         ScreenHandler page;
-        uint8_t flow2, tank2Mode;
-    } pages[] = {{singleTankPage, 0, tankModeOff},
-                 {twoTankDualFlowPage, 1, tankModeSender},
-                 {twoTankPage, 0, tankModeSender}};
+        uint8_t flow1, flow2, tank2Mode;
+        int stripY;
+    } pages[] = {{singleTankPage, 1, 0, tankModeOff, 104},
+                 {twoTankDualFlowPage, 1, 1, tankModeSender, 105},
+                 {twoTankPage, 1, 0, tankModeSender, 104},
+                 {singleTankLevelPage, 0, 0, tankModeOff, 104},
+                 {twoTankLevelPage, 0, 0, tankModeSender, 104}};
     for (const auto& p : pages) {
-        configure(1, p.flow2, tankModeSender, p.tank2Mode);
-        layoutOf(p.page, false);
-        EXPECT_EQ(textsOf("S: "), Texts{expected(0, 15, 9, left, grey, "S: ")}) << int(fuelConfig);
+        configure(p.flow1, p.flow2, tankModeSender, p.tank2Mode);
         layoutOf(p.page, true);
+        EXPECT_EQ(textsOf("FP"), Texts{expected(0, p.stripY - 2, 8, left, grey, "FP")}) << int(fuelConfig);
         EXPECT_TRUE(textsOf("S: ").empty()) << int(fuelConfig);
+        layoutOf(p.page, false);
+        EXPECT_TRUE(textsOf("FP").empty()) << int(fuelConfig);
+        const Texts speedLine = p.flow1 ? Texts{expected(0, 15, 9, left, grey, "S: ")} : Texts{};
+        EXPECT_EQ(textsOf("S: "), speedLine) << int(fuelConfig);
     }
 }
 
