@@ -9,7 +9,6 @@ packages=(
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation2
-  imagemagick
 )
 
 missing=()

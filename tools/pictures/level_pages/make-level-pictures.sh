@@ -6,6 +6,7 @@
 # row on the pages with flow: calculated tanks with "CALC", and both flows as
 # one below zero (DIFF, without the strip).
 set -euo pipefail
+command -v convert >/dev/null || { echo "The pictures need ImageMagick: apt-get install imagemagick" >&2; exit 1; }
 cd "$(dirname "$0")/../../.."
 cmake -S . -B build -G Ninja -DQS9_GENERATORS=ON > /dev/null
 log=$(mktemp)
