@@ -46,23 +46,19 @@ double runningShare(TfrmMain& window, double seconds)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const double seconds = option(arguments, "--seconds", 10);
-    const int rounds = int(option(arguments, "--rounds", 3));
-
+    const Rounds run = roundsFromCommandLine(10);
     TfrmMain window;
-    showWindow(window);
-    setNormalReadings(window);
+    showWithNormalReadings(window);
 
-    std::printf("off from program start: %.2f %% of one core\n", 100 * idleShare(seconds));
+    std::printf("off from program start: %.2f %% of one core\n", 100 * idleShare(run.seconds));
     std::vector<double> on, offAfterRun;
-    for (int round = 1; round <= rounds; ++round) {
-        on.push_back(runningShare(window, seconds));
-        offAfterRun.push_back(idleShare(seconds));
+    for (int round = 1; round <= run.count; ++round) {
+        on.push_back(runningShare(window, run.seconds));
+        offAfterRun.push_back(idleShare(run.seconds));
         std::printf("round %d: on %.1f %%, off after the run %.2f %% of one core\n", round,
                     100 * on.back(), 100 * offAfterRun.back());
     }
     std::printf("median of %d rounds of %.0f s: off %.2f %% (%.1f ms CPU a second), on %.1f %% of one core\n",
-                rounds, seconds, 100 * median(offAfterRun), 1000 * median(offAfterRun), 100 * median(on));
+                run.count, run.seconds, 100 * median(offAfterRun), 1000 * median(offAfterRun), 100 * median(on));
     return 0;
 }

@@ -4,23 +4,13 @@
 
 #include "core/fuel_flow.h"
 #include "core/fuel_pressure.h"
-#include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "core/tank_level.h"
 #include "host/power_cycle.h"
 
-namespace {
+#include "powered_instrument.h"
 
-void poweredWithSliders()
-{
-    resetToProgramStart();
-    powerOnSequence();
-    flow1Input = 3000;
-    flow2Input = 1000;
-    level1Input = 600;
-    level2Input = 500;
-    pressureInput = 2000;
-}
+namespace {
 
 void measurementPass()
 {
@@ -41,14 +31,14 @@ void runPasses(benchmark::State& state)
 
 void factorySettings(benchmark::State& state)
 {
-    poweredWithSliders();
+    powerOnWithSenders();
     runPasses(state);
 }
 
 // Both flows, both tanks calculated from them: the longest flow path.
 void twoCalculatedTanks(benchmark::State& state)
 {
-    poweredWithSliders();
+    powerOnWithSenders();
     settings.flow2Enabled = 1;
     settings.tank1Mode = tankModeCalculated;
     settings.tank2Mode = tankModeCalculated;

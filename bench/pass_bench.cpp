@@ -12,12 +12,13 @@
 
 #include "core/alarms.h"
 #include "core/keys_and_time.h"
-#include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "display/framebuffer.h"
 #include "host/power_cycle.h"
 #include "screens/screen.h"
 #include "screens/screen_names.h"
+
+#include "powered_instrument.h"
 
 namespace {
 
@@ -82,18 +83,6 @@ void pass(uint8_t key = keyNone)
     if (key != keyNone)
         postKey(key);
     firmwarePass(true);
-}
-
-// Senders in their normal bands: flows, both tanks part full, pressure fine.
-void powerOnWithSenders()
-{
-    resetToProgramStart();
-    powerOnSequence();
-    flow1Input = 3000;
-    flow2Input = 1000;
-    level1Input = 600;
-    level2Input = 500;
-    pressureInput = 2000;
 }
 
 // Unacknowledged alarms (an empty calculated tank) take the first keys on the

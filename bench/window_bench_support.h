@@ -16,18 +16,14 @@
 #include "host/front_panel.h"
 #include "host/main_window.h"
 
-// Shows the window and waits until its display panel is exposed.
-inline void showWindow(TfrmMain& window)
+// Shows the window, waits until its display panel is exposed, and moves the
+// window's own sliders to flow 1, both tanks part full and the pressure in its
+// normal band.
+inline void showWithNormalReadings(TfrmMain& window)
 {
     window.show();
     while (!window.displayPresenter()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-// Flow 1, both tanks part full and the pressure in its normal band, moved on
-// the window's own sliders.
-inline void setNormalReadings(TfrmMain& window)
-{
     const struct {
         const char* slider;
         int position;
@@ -42,8 +38,9 @@ inline void clickButton(TfrmMain& window, const char* name)
 }
 
 // "--name value" from the command line, or the fallback.
-inline double option(const QStringList& arguments, const char* name, double fallback)
+inline double option(const char* name, double fallback)
 {
+    const QStringList arguments = QCoreApplication::arguments();
     const qsizetype at = arguments.indexOf(QString::fromLatin1(name));
     if (at < 0 || at + 1 >= arguments.size())
         return fallback;
@@ -54,6 +51,16 @@ inline double option(const QStringList& arguments, const char* name, double fall
         std::exit(2);
     }
     return value;
+}
+
+// Seconds per measurement ("--seconds") and repetitions ("--rounds", 3).
+struct Rounds {
+    double seconds;
+    int count;
+};
+inline Rounds roundsFromCommandLine(double defaultSeconds)
+{
+    return {option("--seconds", defaultSeconds), int(option("--rounds", 3))};
 }
 
 inline double median(std::vector<double> values)

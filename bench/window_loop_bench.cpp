@@ -51,21 +51,17 @@ double presenterRate(DisplayPresenter& presenter, double seconds, bool withMessa
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const double seconds = option(arguments, "--seconds", 3);
-    const int rounds = int(option(arguments, "--rounds", 3));
-
+    const Rounds run = roundsFromCommandLine(3);
     TfrmMain window;
-    showWindow(window);
-    setNormalReadings(window);
+    showWithNormalReadings(window);
     DisplayPresenter& presenter = *window.displayPresenter();
 
     std::vector<double> loops, alone, withMessages;
-    for (int round = 1; round <= rounds; ++round) {
+    for (int round = 1; round <= run.count; ++round) {
         const uint64_t framesBefore = presenter.framesPresented();
-        loops.push_back(loopRate(window, seconds));
-        alone.push_back(presenterRate(presenter, seconds, false));
-        withMessages.push_back(presenterRate(presenter, seconds, true));
+        loops.push_back(loopRate(window, run.seconds));
+        alone.push_back(presenterRate(presenter, run.seconds, false));
+        withMessages.push_back(presenterRate(presenter, run.seconds, true));
         if (presenter.framesPresented() == framesBefore) {
             std::fprintf(stderr, "the display panel has no rendering context: nothing was presented\n");
             return 1;
@@ -77,7 +73,7 @@ int main(int argc, char** argv)
     const double loop = median(loops), present = median(alone);
     std::printf("median of %d rounds of %.1f s: whole loop %.0f passes/s (%.0f us a pass), "
                 "presenter alone %.0f frames/s (%.0f us a frame), presenter + messages %.0f frames/s\n",
-                rounds, seconds, loop, 1e6 / loop, present, 1e6 / present, median(withMessages));
+                run.count, run.seconds, loop, 1e6 / loop, present, 1e6 / present, median(withMessages));
     std::printf("whole loop / presenter alone = %.2f: the presentation is %.0f %% of a pass\n",
                 loop / present, 100 * loop / present);
     return 0;
