@@ -16,17 +16,23 @@ bin=build-bench/bench
 xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
 medians=(--benchmark_repetitions="$ROUNDS" --benchmark_display_aggregates_only=true)
 
-run() {
+# Echoes the command as it could be typed again.
+show() {
   echo
-  echo "\$ $*"
+  printf '$'
+  printf ' %q' "$@"
+  echo
+}
+
+run() {
+  show "$@"
   "$@" 2>&1 | grep -v -e XDG_RUNTIME_DIR -e 'built as DEBUG'
 }
 
-# Google Benchmark tables with only the median rows (and any error).
+# Google Benchmark tables with only the median rows (and each error once).
 run_medians() {
-  echo
-  echo "\$ $*"
-  "$@" 2>&1 | grep -E -e '^Benchmark|^-{10}|_median|ERROR|x faster|Load Average'
+  show "$@"
+  "$@" 2>&1 | grep -E -e '^Benchmark|^-{10}|_median|ERROR|x faster|Load Average' | uniq
 }
 
 # CPU taken by the simulator itself from the outside, while off: the share of
