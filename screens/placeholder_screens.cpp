@@ -5,7 +5,6 @@
 #include "display/furniture.h"
 #include "screens/menu_screens.h"
 #include "screens/screen.h"
-#include "screens/setup_screens.h"
 
 namespace {
 void blankUntilKey()
@@ -25,17 +24,6 @@ void blankUntilBack(ScreenHandler menu, uint8_t openerRow)
     }
     pendingKey = 0;
 }
-
-// Left key: back to the fuel set-up on the row that opened the screen.
-void blankUntilBackToFuelSetup()
-{
-    if (pendingKey == keyLeft) {
-        menuCursor = setupReturnRow;
-        menuEditing = 0;
-        currentScreen = fuelSetupScreen;
-    }
-    pendingKey = 0;
-}
 } // namespace
 
 void securityCodeScreen() { blankUntilKey(); }
@@ -49,6 +37,3 @@ void infoScreen() { blankUntilBack(miscSetupScreen, 2); }
 void defaultSettingsScreen() { blankUntilBack(miscSetupScreen, 3); }
 void valuesScreen() { blankUntilBack(mainMenuScreen, 2); }
 
-void tank1SetupScreen() { blankUntilBackToFuelSetup(); }
-void tank2SetupScreen() { blankUntilBackToFuelSetup(); }
-void pressureSetupScreen() { blankUntilBackToFuelSetup(); }

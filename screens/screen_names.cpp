@@ -2,7 +2,9 @@
 
 #include "display/furniture.h"
 #include "screens/menu_screens.h"
+#include "screens/pressure_setup.h"
 #include "screens/setup_screens.h"
+#include "screens/tank_setup.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -27,6 +29,10 @@ const NamedScreen screens[] = {
     SCREEN(tank1SetupScreen),
     SCREEN(tank2SetupScreen),
     SCREEN(pressureSetupScreen),
+    SCREEN(tank1CalibrationScreen),
+    SCREEN(tank2CalibrationScreen),
+    SCREEN(senderCalibrationScreen),
+    SCREEN(slopeErrorScreen),
 };
 
 } // namespace

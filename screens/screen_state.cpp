@@ -1,7 +1,9 @@
 #include "screens/screen_state.h"
 
 #include "screens/screen.h"
+#include "screens/pressure_setup.h"
 #include "screens/setup_screens.h"
+#include "screens/tank_setup.h"
 
 void resetScreenState()
 {
@@ -11,4 +13,7 @@ void resetScreenState()
         digit = 0;
     setupReturnRow = 0;
     pressureEdit = nullptr;
+    calibrationMode = calibrationBySender;
+    calCurve = {};
+    slopeErrorReturnScreen = nullptr;
 }

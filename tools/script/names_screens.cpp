@@ -1,5 +1,7 @@
 #include "screens/screen.h"
+#include "screens/pressure_setup.h"
 #include "screens/setup_screens.h"
+#include "screens/tank_setup.h"
 #include "tools/script/named_values.h"
 
 std::span<const NamedValue> screenNames()
@@ -9,6 +11,11 @@ std::span<const NamedValue> screenNames()
         named("showTotals", showTotals),
         named("digitEntry", digitEntry),
         named("setupReturnRow", setupReturnRow),
+        named("calibrationMode", calibrationMode),
+        named("slopeErrorReturnScreen", slopeErrorReturnScreen),
+        named("calCurve.count", calCurve.count),
+        namedField("calCurve.points[].value", calCurve.points, &CurvePoint::value),
+        namedField("calCurve.points[].adc", calCurve.points, &CurvePoint::adc),
     };
     return names;
 }
