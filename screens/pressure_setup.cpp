@@ -12,14 +12,6 @@
 
 namespace {
 
-// Which curve the measurement uses.
-constexpr uint8_t curveVdoModel = 0;
-constexpr uint8_t curveUser = 1;
-constexpr uint8_t curveBySender = 2;
-constexpr uint8_t senderVdo = 0;
-constexpr uint8_t senderUma = 1;
-constexpr uint8_t senderLinear = 2;
-
 const char* const offOn[] = {"OFF", "ON"};
 const char* const senderTypeNames[] = {"VDO", "UMA", "LINEAR"};
 const char* const vdoModelNames[] = {"2 bar", "5 bar", "10 bar"};
@@ -33,33 +25,39 @@ uint8_t unit() { return editedPressure().unit; }
 
 bool displayOn() { return settings.pressureDisplay != 0; }
 bool curveIs(uint8_t kind) { return displayOn() && editedPressure().curveKind == kind; }
-bool senderIs(uint8_t type) { return curveIs(curveBySender) && editedPressure().senderType == type; }
+bool senderIs(uint8_t type) { return curveIs(pressureCurveBySender) && editedPressure().senderType == type; }
+bool vdoModelShown() { return curveIs(pressureCurveVdoModel); }
+bool userCurveShown() { return curveIs(pressureCurveUser); }
+bool umaModelShown() { return senderIs(pressureSenderUma); }
 
 // A VDO sender reads through a VDO model or the user curve; the other
 // senders through their own curve or the user curve.
-uint8_t familyCurve() { return editedPressure().senderType == senderVdo ? curveVdoModel : curveBySender; }
+uint8_t familyCurve()
+{
+    return editedPressure().senderType == pressureSenderVdo ? pressureCurveVdoModel : pressureCurveBySender;
+}
 
 void keepCurveKindInSenderFamily()
 {
     uint8_t& kind = editedPressure().curveKind;
-    if (kind == curveVdoModel || kind == curveBySender)
+    if (kind == pressureCurveVdoModel || kind == pressureCurveBySender)
         kind = familyCurve();
 }
 
 const char* senderText()
 {
     const PressureSettings& pressure = editedPressure();
-    if (pressure.curveKind == curveUser)
+    if (pressure.curveKind == pressureCurveUser)
         return "USER";
-    if (pressure.curveKind == curveVdoModel)
-        return senderTypeNames[senderVdo];
+    if (pressure.curveKind == pressureCurveVdoModel)
+        return senderTypeNames[pressureSenderVdo];
     return optionText(senderTypeNames, pressure.senderType);
 }
 
 void changeSender(int8_t)
 {
     uint8_t& kind = editedPressure().curveKind;
-    kind = kind == curveUser ? familyCurve() : curveUser;
+    kind = kind == pressureCurveUser ? familyCurve() : pressureCurveUser;
 }
 
 // A pressure in the unit's counts, with or without a space before the unit word.
@@ -76,7 +74,7 @@ const StepLegend* pressureSteps() { return unit() == pressureUnitPsi ? &wholeSte
 bool openSenderCalibration()
 {
     PressureSettings& pressure = editedPressure();
-    if (pressure.curveKind == curveUser) {
+    if (pressure.curveKind == pressureCurveUser) {
         menuCursor = 0;
         calCurve = pressure.userCurve;
         messageReturnScreen = pressureSetupScreen;
@@ -126,7 +124,7 @@ constexpr SetupRow pressureRow(const char* label, bool (*shown)() = displayOn)
 template <int16_t PressureSettings::*field>
 constexpr SetupRow loopRow(const char* label)
 {
-    return pressureRow<field, 0, true>(label, [] { return senderIs(senderLinear); });
+    return pressureRow<field, 0, true>(label, [] { return senderIs(pressureSenderLinear); });
 }
 template <int16_t PressureSettings::*field, bool spaced = true>
 constexpr SetupRow limitRow(const char* label)
@@ -137,9 +135,9 @@ constexpr SetupRow limitRow(const char* label)
 const SetupRow pressureRows[] = {
     switchRow<&Settings::pressureDisplay, offOn>("FP DISPLAY: "),
     {.label = "SENDER: ", .value = senderText, .change = changeSender, .shown = displayOn},
-    pressureOptionRow<&PressureSettings::vdoModel, vdoModelNames>("MODEL: ", [] { return curveIs(curveVdoModel); }),
-    {.label = "CALIBRATE SENDER", .press = openSenderCalibration, .shown = [] { return curveIs(curveUser); }},
-    pressureOptionRow<&PressureSettings::umaModel, umaModelNames>("MODEL: ", [] { return senderIs(senderUma); }),
+    pressureOptionRow<&PressureSettings::vdoModel, vdoModelNames>("MODEL: ", vdoModelShown),
+    {.label = "CALIBRATE SENDER", .press = openSenderCalibration, .shown = userCurveShown},
+    pressureOptionRow<&PressureSettings::umaModel, umaModelNames>("MODEL: ", umaModelShown),
     loopRow<&PressureSettings::pressureAt4mA>("PR@4mA: "),
     loopRow<&PressureSettings::pressureAt20mA>("PR@20mA: "),
     {.label = "PRESS UNIT: ",
@@ -173,7 +171,10 @@ PressureSettings& editedPressure()
     return *pressureEdit;
 }
 
-int16_t largestPressure(uint8_t unit) { return largestCounts[unit < std::size(largestCounts) ? unit : pressureUnitTenthPsi]; }
+int16_t largestPressure(uint8_t unit)
+{
+    return largestCounts[unit < std::size(largestCounts) ? unit : pressureUnitTenthPsi];
+}
 
 const char* pressureUnitWord(uint8_t unit) { return unit == pressureUnitBar ? "bar" : "psi"; }
 

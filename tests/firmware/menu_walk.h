@@ -6,6 +6,7 @@
 
 #include "core/keys_and_time.h"
 #include "display/furniture.h"
+#include "display/furniture.h"
 #include "display/text.h"
 #include "host/power_cycle.h"
 #include "screens/screen.h"
@@ -65,6 +66,21 @@ inline void keys(uint8_t k, int times)
 {
     for (int i = 0; i < times; ++i)
         key(k);
+}
+
+// The knob, not editing, until the cursor is on the item.
+inline void goToItem(int item)
+{
+    while (menuCursor != item)
+        key(menuCursor < item ? keyPlus : keyMinus);
+}
+
+// One edit of the cursor row: knob press, one turn, knob press.
+inline void editOnce(uint8_t turn)
+{
+    key(keyPress);
+    key(turn);
+    key(keyPress);
 }
 
 inline std::string screen() { return screenName(currentScreen); }

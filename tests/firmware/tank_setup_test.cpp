@@ -24,25 +24,14 @@ protected:
         pass();
         key(keyPress);
     }
-    static void goToRow(int row)
-    {
-        while (menuCursor != row)
-            key(menuCursor < row ? keyPlus : keyMinus);
-    }
     // The list's length, seen as where "-" from the first row lands.
     static int rowCount()
     {
-        goToRow(0);
+        goToItem(0);
         key(keyMinus);
         const int count = menuCursor + 1;
         key(keyPlus);
         return count;
-    }
-    static void editOnce(uint8_t turn)
-    {
-        key(keyPress);
-        key(turn);
-        key(keyPress);
     }
 };
 
@@ -65,7 +54,7 @@ TEST_F(TankSetupTest, FactoryTankOneListReadsTopToBottomAndWraps)
 
     key(keyRight);
     EXPECT_EQ(editStep, 1) << "the step belongs to the volume rows";
-    goToRow(2);
+    goToItem(2);
     EXPECT_EQ(stepLegend(), "X1");
     key(keyRight);
     EXPECT_EQ(stepLegend(), "X10");
@@ -106,7 +95,7 @@ TEST_F(TankSetupTest, CalculatedTankHasLitreResolutionWhereTheCalibrationWas)
 {
     settings.tank1Mode = tankModeCalculated;
     openTank(tank1Row);
-    goToRow(calibrateRow);
+    goToItem(calibrateRow);
     EXPECT_EQ(rowText(4), "LITRE RES: 1L");
     editOnce(keyPlus);
     EXPECT_EQ(screen(), "tank1SetupScreen") << "the knob edits instead of calibrating";
@@ -120,7 +109,7 @@ TEST_F(TankSetupTest, VolumesInTenthsAndGallonsWithTheirStepLegends)
     settings.tank2Mode = tankModeSender;
     settings.units = 1; // GAL/SM
     openTank(tank2Row);
-    goToRow(1);
+    goToItem(1);
     EXPECT_EQ(rowText(1), "TANK SIZE: 4.5") << "tank 2 shows gallons without a letter";
     EXPECT_EQ(stepLegend(), "X0.1");
     keys(keyRight, 2);
@@ -140,7 +129,7 @@ TEST_F(TankSetupTest, VolumesInTenthsAndGallonsWithTheirStepLegends)
 TEST_F(TankSetupTest, SizeAndLevelsWrapAtTheirLimits)
 {
     openTank(tank1Row);
-    goToRow(1);
+    goToItem(1);
     key(keyRight);
     settings.tank1Size = 995;
     editOnce(keyPlus);
@@ -151,7 +140,7 @@ TEST_F(TankSetupTest, SizeAndLevelsWrapAtTheirLimits)
 
     settings.tank1Size = 45;
     settings.tank1LowAlarm = 40;
-    goToRow(4);
+    goToItem(4);
     editOnce(keyPlus);
     EXPECT_EQ(settings.tank1LowAlarm, 0) << "past the size";
     settings.tank1LowAlarm = 5;
@@ -159,7 +148,7 @@ TEST_F(TankSetupTest, SizeAndLevelsWrapAtTheirLimits)
     EXPECT_EQ(settings.tank1LowAlarm, 45) << "below 0 gives the size";
 
     settings.tank1LowCaution = 3;
-    goToRow(2);
+    goToItem(2);
     editOnce(keyPlus);
     EXPECT_EQ(settings.tank1LowCaution, 13) << "no check against the low alarm";
 }
