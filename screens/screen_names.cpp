@@ -3,6 +3,7 @@
 #include "display/furniture.h"
 #include "screens/menu_screens.h"
 #include "screens/pressure_setup.h"
+#include "screens/security_screens.h"
 #include "screens/setup_screens.h"
 #include "screens/tank_setup.h"
 
@@ -29,6 +30,10 @@ const NamedScreen screens[] = {
     SCREEN(tank1SetupScreen),
     SCREEN(tank2SetupScreen),
     SCREEN(pressureSetupScreen),
+    SCREEN(currentCodeScreen),
+    SCREEN(newCodeScreen),
+    SCREEN(confirmCodeScreen),
+    SCREEN(codeMessageScreen),
     SCREEN(tank1CalibrationScreen),
     SCREEN(tank2CalibrationScreen),
     SCREEN(senderCalibrationScreen),

@@ -1,3 +1,4 @@
+#include "screens/entry_screens.h"
 #include "screens/screen.h"
 #include "screens/pressure_setup.h"
 #include "screens/setup_screens.h"
@@ -10,6 +11,8 @@ std::span<const NamedValue> screenNames()
         named("currentScreen", currentScreen),
         named("showTotals", showTotals),
         named("digitEntry", digitEntry),
+        named("manualLevel1", manualLevel1),
+        named("manualLevel2", manualLevel2),
         named("setupReturnRow", setupReturnRow),
         named("calibrationMode", calibrationMode),
         named("slopeErrorReturnScreen", slopeErrorReturnScreen),
