@@ -11,6 +11,7 @@
 #include "host/power_cycle.h"
 #include "screens/screen.h"
 #include "screens/screen_names.h"
+#include "screens/setup_screens.h"
 
 struct DrawnText {
     int x;
@@ -73,6 +74,16 @@ inline void goToItem(int item)
 {
     while (menuCursor != item)
         key(menuCursor < item ? keyPlus : keyMinus);
+}
+
+// The fuel set-up list with the cursor on a row, and a knob press there:
+// how the pilot opens the tank and pressure set-ups.
+inline void pressOnFuelSetupRow(int row)
+{
+    enterMenu(static_cast<uint8_t>(row));
+    currentScreen = fuelSetupScreen;
+    pass();
+    key(keyPress);
 }
 
 // One edit of the cursor row: knob press, one turn, knob press.

@@ -22,10 +22,7 @@ protected:
     void SetUp() override
     {
         powerOnAndWatch();
-        enterMenu(pressureRow);
-        currentScreen = fuelSetupScreen;
-        pass();
-        key(keyPress);
+        pressOnFuelSetupRow(pressureRow);
     }
     static void chooseUserCurve()
     {

@@ -33,10 +33,7 @@ protected:
     // Fuel set-up, the tank's set-up, CALIBRATE TANK.
     static void openCalibration(int fuelRow)
     {
-        enterMenu(static_cast<uint8_t>(fuelRow));
-        currentScreen = fuelSetupScreen;
-        pass();
-        key(keyPress);
+        pressOnFuelSetupRow(fuelRow);
         keys(keyPlus, calibrateRow);
         key(keyPress);
     }

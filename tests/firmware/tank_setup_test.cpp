@@ -16,14 +16,6 @@ constexpr int calibrateRow = 6;
 class TankSetupTest : public ::testing::Test {
 protected:
     void SetUp() override { powerOnAndWatch(); }
-    // From the fuel set-up list, as the pilot opens it.
-    static void openTank(int fuelRow)
-    {
-        enterMenu(static_cast<uint8_t>(fuelRow));
-        currentScreen = fuelSetupScreen;
-        pass();
-        key(keyPress);
-    }
     // The list's length, seen as where "-" from the first row lands.
     static int rowCount()
     {
@@ -37,7 +29,7 @@ protected:
 
 TEST_F(TankSetupTest, FactoryTankOneListReadsTopToBottomAndWraps)
 {
-    openTank(tank1Row);
+    pressOnFuelSetupRow(tank1Row);
     EXPECT_EQ(screen(), "tank1SetupScreen");
     EXPECT_NE(findText("TANK 1"), nullptr);
     EXPECT_NE(findText("BACK"), nullptr);
@@ -72,7 +64,7 @@ TEST_F(TankSetupTest, RowCountsFollowTheModeAndTheUnit)
         uint8_t units;
         int rows;
     };
-    openTank(tank2Row);
+    pressOnFuelSetupRow(tank2Row);
     for (Case c : {Case{tankModeSender, 0, 9}, Case{tankModeSender, 1, 8}, Case{tankModeCalculated, 0, 7},
                    Case{tankModeCalculated, 3, 6}, Case{tankModeOff, 0, 1}}) {
         settings.tank2Mode = c.mode;
@@ -94,7 +86,7 @@ TEST_F(TankSetupTest, RowCountsFollowTheModeAndTheUnit)
 TEST_F(TankSetupTest, CalculatedTankHasLitreResolutionWhereTheCalibrationWas)
 {
     settings.tank1Mode = tankModeCalculated;
-    openTank(tank1Row);
+    pressOnFuelSetupRow(tank1Row);
     goToItem(calibrateRow);
     EXPECT_EQ(rowText(4), "LITRE RES: 1L");
     editOnce(keyPlus);
@@ -108,7 +100,7 @@ TEST_F(TankSetupTest, VolumesInTenthsAndGallonsWithTheirStepLegends)
 {
     settings.tank2Mode = tankModeSender;
     settings.units = 1; // GAL/SM
-    openTank(tank2Row);
+    pressOnFuelSetupRow(tank2Row);
     goToItem(1);
     EXPECT_EQ(rowText(1), "TANK SIZE: 4.5") << "tank 2 shows gallons without a letter";
     EXPECT_EQ(stepLegend(), "X0.1");
@@ -118,7 +110,7 @@ TEST_F(TankSetupTest, VolumesInTenthsAndGallonsWithTheirStepLegends)
     EXPECT_EQ(stepLegend(), "X0.1");
     key(keyLeft);
 
-    openTank(tank1Row);
+    pressOnFuelSetupRow(tank1Row);
     EXPECT_EQ(rowText(1), "TANK SIZE: 4.5G");
     settings.units = 0;
     settings.litreResolution = 1;
@@ -128,7 +120,7 @@ TEST_F(TankSetupTest, VolumesInTenthsAndGallonsWithTheirStepLegends)
 
 TEST_F(TankSetupTest, SizeAndLevelsWrapAtTheirLimits)
 {
-    openTank(tank1Row);
+    pressOnFuelSetupRow(tank1Row);
     goToItem(1);
     key(keyRight);
     settings.tank1Size = 995;
