@@ -15,19 +15,21 @@ if(size EQUAL 0)
   message(FATAL_ERROR "embed.cmake: ${INPUT} is empty")
 endif()
 
-# Sixteen bytes a line.
+# Sixteen bytes a line (CMake's regular expressions have no {16}).
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-string(REGEX REPLACE "((0x..,){16})" "\\1\n    " bytes "${bytes}")
+string(REPEAT "0x..," 16 line)
+string(REGEX REPLACE "(${line})" "\\1\n    " bytes "${bytes}")
 
+get_filename_component(inputName "${INPUT}" NAME)
 file(WRITE "${OUTPUT}.tmp"
-"// Generated from ${INPUT} by embed.cmake; do not edit.
+"// Generated from ${inputName} by embed.cmake; do not edit.
 #include <cstddef>
 #include <cstdint>
 
 extern const uint8_t ${SYMBOL}[];
 extern const std::size_t ${SYMBOL}Size;
 
-alignas(8) const uint8_t ${SYMBOL}[] = {
+const uint8_t ${SYMBOL}[] = {
     ${bytes}
 };
 const std::size_t ${SYMBOL}Size = ${size};
