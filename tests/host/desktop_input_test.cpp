@@ -18,23 +18,13 @@
 #include "display/framebuffer.h"
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
-#include "host/main_window.h"
 #include "host/power_cycle.h"
+#include "tests/host/window_under_test.h"
 
-class DesktopInputTest : public QObject {
+class DesktopInputTest : public QObject, WindowUnderTest {
     Q_OBJECT
 
-    std::unique_ptr<TfrmMain> window;
     QTemporaryDir home; // holds the user's folder settings and pictures
-
-    template <typename T = QWidget>
-    T* control(const char* name) const
-    {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
 
     // A wheel turn of delta eighths of a degree over the middle of a control.
     static void turnWheel(QWidget* over, int delta)
@@ -75,14 +65,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     }
 
-    void init()
-    {
-        resetToProgramStart();
-        window = std::make_unique<TfrmMain>();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
 
     void cleanup() { window.reset(); }
 
