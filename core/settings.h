@@ -87,6 +87,12 @@ constexpr uint8_t tankModeOff = 2;
 constexpr uint8_t dataSourceInternal = 0;
 constexpr uint8_t dataSourceVrax = 1;
 constexpr uint8_t injectorActiveHigh = 1;
+constexpr uint8_t pressureCurveVdoModel = 0; // PressureSettings::curveKind
+constexpr uint8_t pressureCurveUser = 1;
+constexpr uint8_t pressureCurveBySender = 2;
+constexpr uint8_t pressureSenderVdo = 0;     // PressureSettings::senderType
+constexpr uint8_t pressureSenderUma = 1;
+constexpr uint8_t pressureSenderLinear = 2;
 
 extern Settings settings;
 
@@ -96,6 +102,9 @@ inline bool unitsAreGallons() { return (settings.units & 1) != 0; }
 inline bool volumeInTenths() { return unitsAreGallons() || settings.litreResolution != 0; }
 // A tank is in use when it is SENDER or CALCULATED.
 inline bool tankInUse(uint8_t mode) { return mode < tankModeOff; }
+
+// Firmware version in hundredths: 100 is V1.00.
+inline constexpr uint16_t firmwareVersion = 100;
 
 // Configuration code 0..14, recomputed from the flow and tank settings.
 extern uint8_t fuelConfig;

@@ -1,6 +1,11 @@
 #include "screens/screen_names.h"
 
 #include "display/furniture.h"
+#include "screens/menu_screens.h"
+#include "screens/pressure_setup.h"
+#include "screens/security_screens.h"
+#include "screens/setup_screens.h"
+#include "screens/tank_setup.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -15,6 +20,24 @@ const NamedScreen screens[] = {
     SCREEN(cruiseSpeedScreen),
     SCREEN(fuelLevel1Screen),
     SCREEN(fuelLevel2Screen),
+    SCREEN(miscSetupScreen),
+    SCREEN(backlightScreen),
+    SCREEN(securitySetupScreen),
+    SCREEN(infoScreen),
+    SCREEN(defaultSettingsScreen),
+    SCREEN(valuesScreen),
+    SCREEN(fuelSetupScreen),
+    SCREEN(tank1SetupScreen),
+    SCREEN(tank2SetupScreen),
+    SCREEN(pressureSetupScreen),
+    SCREEN(currentCodeScreen),
+    SCREEN(newCodeScreen),
+    SCREEN(confirmCodeScreen),
+    SCREEN(codeMessageScreen),
+    SCREEN(tank1CalibrationScreen),
+    SCREEN(tank2CalibrationScreen),
+    SCREEN(senderCalibrationScreen),
+    SCREEN(slopeErrorScreen),
 };
 
 } // namespace

@@ -1,0 +1,168 @@
+#include "screens/entry_screens.h"
+
+#include "core/fuel_flow.h"
+#include "core/keys_and_time.h"
+#include "core/settings.h"
+#include "display/colours.h"
+#include "display/furniture.h"
+#include "display/text.h"
+#include "screens/screen.h"
+
+int32_t manualLevel1, manualLevel2;
+
+namespace {
+
+constexpr uint8_t promptFont = 8;
+constexpr uint8_t digitFont = 20;
+constexpr uint8_t entryDigitCount = 3;
+constexpr int16_t entryDigitY = 52;
+constexpr int16_t wholeDigitX[entryDigitCount] = {49, 70, 91};
+constexpr int16_t tenthsDigitX[entryDigitCount] = {39, 60, 91};
+
+// The number the three digits show: hundreds, tens, units.
+int32_t enteredNumber() { return digitEntry[0] * 100 + digitEntry[1] * 10 + digitEntry[2]; }
+
+// Two centred lines at the top; these screens have no title bar.
+void drawPrompt(const char* first, const char* second)
+{
+    drawText(80, 10, first, 0, promptFont, alignCentre, colourWhite);
+    drawText(80, 25, second, 0, promptFont, alignCentre, colourWhite);
+}
+
+// Knob press: the next digit, after the last the first again. "+" and "-":
+// turn the digit. True when a digit changed, so the entered value follows.
+bool handleDigitKey()
+{
+    switch (pendingKey) {
+    case keyPress:
+        menuCursor = menuCursor < entryDigitCount - 1 ? menuCursor + 1 : 0;
+        return false;
+    case keyPlus:
+    case keyMinus:
+        turnDigitUnderCursor(pendingKey, entryDigitCount);
+        return true;
+    default:
+        return false;
+    }
+}
+
+const char* speedUnitWord()
+{
+    static const char* const words[] = {"mph", "kts", "km/h"};
+    uint8_t index = settings.units / 2;
+    return index < 3 ? words[index] : "";
+}
+
+// What differs between the two tanks' entries.
+struct TankEntry {
+    const char* prompt;
+    int32_t* level;
+    int16_t size;
+    uint16_t kFactor;
+    uint32_t* pulses;
+    bool tank2Follows; // the tank-2 entry comes next when tank 2 is calculated too
+};
+
+TankEntry tank1Entry()
+{
+    return {"YOUR FUEL LEVEL 1", &manualLevel1, settings.tank1Size, settings.kFactor1, &tank1Pulses,
+            settings.tank2Mode == tankModeCalculated};
+}
+
+TankEntry tank2Entry()
+{
+    return {"YOUR FUEL LEVEL 2", &manualLevel2, settings.tank2Size, settings.kFactor2, &tank2Pulses, false};
+}
+
+// The entered level becomes the calculated tank's contents. More than the
+// tank holds counts as full. The pulse count is worked out in 64 bits, so a
+// large K-factor in gallons cannot wrap it round to a small tank.
+void commitLevel(const TankEntry& tank)
+{
+    if (tank.size < *tank.level)
+        *tank.level = tank.size;
+    if (*tank.level < 0)
+        *tank.level = 0; // a tank size below zero holds nothing
+    *tank.pulses = tankPulsesForLevel(static_cast<uint32_t>(*tank.level), tank.kFactor);
+    storeTotals();
+    if (tank.tank2Follows)
+        openFuelLevel2Entry();
+    else
+        currentScreen = homeScreen;
+}
+
+void fuelLevelScreen(const TankEntry& tank)
+{
+    drawPrompt("MANUALLY ENTER", tank.prompt);
+    if (volumeInTenths())
+        drawEntryDigitsDecimal();
+    else
+        drawEntryDigits();
+    drawText(120, 65, unitsAreGallons() ? "G" : "L", 0, 12, alignLeft, colourGrey);
+    drawSoftKeys(softKeyDone);
+    drawText(134, 104, "FULL", 0, promptFont, alignCentre, colourWhite);
+
+    switch (pendingKey) {
+    case keyLeft:
+        *tank.level = enteredNumber();
+        commitLevel(tank);
+        break;
+    case keyRight:
+        *tank.level = tank.size;
+        commitLevel(tank);
+        break;
+    default:
+        if (handleDigitKey())
+            *tank.level = enteredNumber();
+        break;
+    }
+    pendingKey = 0;
+}
+
+} // namespace
+
+void drawDigitRow(const int16_t* x, uint8_t count, int16_t y, uint8_t align)
+{
+    for (uint8_t i = 0; i < count; ++i) {
+        const char digit[2] = {static_cast<char>('0' + digitEntry[i] % 10), '\0'};
+        drawText(x[i], y, digit, 0, digitFont, align, i == menuCursor ? colourRed : colourWhite);
+    }
+}
+
+void turnDigitUnderCursor(uint8_t key, uint8_t digitCount)
+{
+    if (menuCursor >= digitCount)
+        return;
+    uint8_t& digit = digitEntry[menuCursor];
+    if (key == keyPlus)
+        digit = digit >= 9 ? 0 : digit + 1;
+    else if (key == keyMinus)
+        digit = digit == 0 || digit > 9 ? 9 : digit - 1;
+}
+
+void drawEntryDigits() { drawDigitRow(wholeDigitX, entryDigitCount, entryDigitY, alignLeft); }
+
+void drawEntryDigitsDecimal()
+{
+    drawDigitRow(tenthsDigitX, entryDigitCount, entryDigitY, alignLeft);
+    drawText(80, entryDigitY, ".", 0, digitFont, alignLeft, colourWhite);
+}
+
+void cruiseSpeedScreen()
+{
+    drawPrompt("ENTER AIRCRAFT", "CRUISING SPEED");
+    drawEntryDigits();
+    drawText(159, 65, speedUnitWord(), 0, 10, alignRight, colourGrey);
+    drawSoftKeys(softKeyExit);
+
+    if (pendingKey == keyLeft) {
+        returnToHome();
+        storeSettings();
+    } else if (handleDigitKey()) {
+        settings.cruiseSpeed = static_cast<uint16_t>(enteredNumber());
+    }
+    pendingKey = 0;
+}
+
+void fuelLevel1Screen() { fuelLevelScreen(tank1Entry()); }
+void fuelLevel2Screen() { fuelLevelScreen(tank2Entry()); }

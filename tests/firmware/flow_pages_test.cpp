@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "core/fuel_flow.h"
+#include "core/fuel_pressure.h"
+#include "core/settings.h"
+#include "display/colours.h"
+#include "host/power_cycle.h"
+#include "screens/run_time_pages.h"
+#include "tests/firmware/page_texts_probe.h"
+
+namespace {
+
+class FlowPagesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetToProgramStart();
+        powerOnSequence();
+        settings.units = 0;
+        settings.pressure.unit = 1;
+        pressureValue = 45;
+        pressureFail = 0;
+        flowRate1 = 123;
+        flowRate2 = 45;
+    }
+
+    static void draw(void (*page)(), uint8_t pressureDisplay)
+    {
+        settings.pressureDisplay = pressureDisplay;
+        startRecording();
+        page();
+    }
+
+    static bool stripDrawn() { return !drawn("FP").empty(); }
+};
+
+TEST_F(FlowPagesTest, SingleFlowInBothLayouts)
+{
+    for (uint8_t strip : {1, 0}) {
+        SCOPED_TRACE(int(strip));
+        draw(singleFlowPage, strip);
+        const int d = strip ? 0 : 10;
+        EXPECT_EQ(stripDrawn(), strip == 1);
+        expectCentredAt(drawn("FUEL FLOW")[0], 80, 0, 9, colourGrey);
+        expectRightAt(drawn("12.3")[0], 159, d + 16, 34, colourWhite);
+        expectRightAt(drawn("L/hr")[0], 159, d + 76, 10, colourGrey);
+    }
+    // Title, then the strip, then the flow.
+    draw(singleFlowPage, 1);
+    EXPECT_EQ(drawnWords(), (std::vector<std::string>{"FUEL FLOW", "FP", "psi", "45", "12.3", "L/hr"}));
+
+    // Flow 1 off: the page shows the sensor in use.
+    settings.flow1Enabled = 0;
+    draw(singleFlowPage, 0);
+    EXPECT_EQ(drawn("4.5").size(), 1u);
+    EXPECT_TRUE(drawn("12.3").empty());
+}
+
+TEST_F(FlowPagesTest, UnitWordsFollowTheVolumeUnit)
+{
+    for (uint8_t units : {1, 3, 5}) {
+        settings.units = units;
+        draw(combinedFlowPage, 0);
+        EXPECT_EQ(drawn("G/hr").size(), 3u) << int(units);
+    }
+    for (uint8_t units : {2, 4}) {
+        settings.units = units;
+        draw(dualFlowPage, 0);
+        EXPECT_EQ(drawn("L/hr").size(), 1u) << int(units);
+    }
+    settings.units = 6;
+    for (auto page : {singleFlowPage, dualFlowPage, combinedFlowPage}) {
+        draw(page, 0);
+        EXPECT_TRUE(drawn("L/hr").empty() && drawn("G/hr").empty() && drawn("").empty());
+        EXPECT_EQ(drawn("12.3").size(), 1u);
+    }
+}
+
+TEST_F(FlowPagesTest, DualFlowInBothLayouts)
+{
+    struct Layout {
+        uint8_t strip;
+        int label1Y, label2Y, flow2Y, unitY;
+    };
+    for (const Layout& at : {Layout{1, 15, 66, 46, 42}, Layout{0, 14, 84, 66, 51}}) {
+        SCOPED_TRACE(int(at.strip));
+        draw(dualFlowPage, at.strip);
+        EXPECT_EQ(stripDrawn(), at.strip == 1);
+        expectLeftAt(drawn("FF1")[0], 0, at.label1Y, 10, colourGrey);
+        expectLeftAt(drawn("FF2")[0], 0, at.label2Y, 10, colourGrey);
+        expectRightAt(drawn("12.3")[0], 159, -4, 30, colourWhite);
+        expectRightAt(drawn("4.5")[0], 159, at.flow2Y, 30, colourWhite);
+        expectLeftAt(drawn("L/hr")[0], 0, at.unitY, 8, colourGrey);
+    }
+    EXPECT_EQ(drawnWords(), (std::vector<std::string>{"FF1", "FF2", "12.3", "4.5", "L/hr"}));
+}
+
+// Sum on top; the two sensors 20 rows lower without the strip, which also
+// brings the large unit word beside the sum.
+TEST_F(FlowPagesTest, CombinedFlowInBothLayouts)
+{
+    settings.flowMode = flowModeSum;
+    for (uint8_t strip : {1, 0}) {
+        SCOPED_TRACE(int(strip));
+        draw(combinedFlowPage, strip);
+        const int d = strip ? 0 : 20;
+        EXPECT_EQ(stripDrawn(), strip == 1);
+        expectRightAt(drawn("16.8")[0], 159, 0, 34, colourWhite);
+        expectLeftAt(drawn("FF1")[0], 0, d + 66, 8, colourGrey);
+        expectRightAt(drawn("12.3")[0], 120, d + 60, 12, colourWhite);
+        expectLeftAt(drawn("FF2")[0], 0, d + 84, 8, colourGrey);
+        expectRightAt(drawn("4.5")[0], 120, d + 78, 12, colourWhite);
+        auto units = drawn("L/hr");
+        ASSERT_EQ(units.size(), strip ? 2u : 3u);
+        if (!strip) {
+            expectRightAt(units[0], 159, 60, 10, colourGrey);
+            units.erase(units.begin());
+        }
+        expectRightAt(units[0], 159, d + 66, 8, colourGrey);
+        expectRightAt(units[1], 159, d + 84, 8, colourGrey);
+    }
+}
+
+TEST_F(FlowPagesTest, CombinedFlowDifferenceKeepsItsSign)
+{
+    settings.flowMode = flowModeDiff;
+    flowRate1 = 30;
+    flowRate2 = 45;
+    draw(combinedFlowPage, 1);
+    expectRightAt(drawn("-1.5")[0], 159, 0, 34, colourWhite);
+
+    // The sum of two full-scale rates does not wrap.
+    settings.flowMode = flowModeSum;
+    flowRate1 = flowRate2 = 65535;
+    draw(combinedFlowPage, 1);
+    EXPECT_EQ(drawn("13107.0").size(), 1u);
+}
+
+} // namespace
