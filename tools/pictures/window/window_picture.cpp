@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     TfrmMain window;
     window.show();
 
-    setSlider(window, "ScrollBar29", 2100); // Fuel Flow1
+    setSlider(window, "ScrollBar29", 300);  // Fuel Flow1
     setSlider(window, "ScrollBar30", 400);  // Fuel Level1
     setSlider(window, "ScrollBar2", 2000);  // Fuel Pressure
     const QString file = QString::fromLocal8Bit(argv[1]);
