@@ -8,13 +8,14 @@
 namespace {
 
 // The push buttons and the knob are click areas over the photograph; the
-// knob's turns are the "+" and "-" buttons below it.
+// knob's turns are the "+" and "-" buttons below it, or the mouse wheel over
+// the knob: a notch away from the user turns it "+", as a clockwise turn does.
 const FrontPanelKey keys[] = {
-    {keyLeft, "left", "Image2", "left push button", {52, 192, 33, 33}, nullptr, "Ctrl+Left"},
-    {keyRight, "right", "Image3", "right push button", {154, 192, 33, 33}, nullptr, "Ctrl+Right"},
-    {keyPress, "press", "Image8", "knob pressed", {100, 196, 41, 41}, nullptr, "Ctrl+Return"},
-    {keyPlus, "plus", "Button3", "knob turned \"+\"", {64, 232, 33, 25}, "+", "Ctrl+Up"},
-    {keyMinus, "minus", "Button4", "knob turned \"-\"", {144, 232, 33, 25}, "-", "Ctrl+Down"},
+    {keyLeft, "left", "Image2", "left push button", {52, 192, 33, 33}, nullptr, "Ctrl+Left", false, 0},
+    {keyRight, "right", "Image3", "right push button", {154, 192, 33, 33}, nullptr, "Ctrl+Right", false, 0},
+    {keyPress, "press", "Image8", "knob pressed", {100, 196, 41, 41}, nullptr, "Ctrl+Return", true, 0},
+    {keyPlus, "plus", "Button3", "knob turned \"+\"", {64, 232, 33, 25}, "+", "Ctrl+Up", false, +1},
+    {keyMinus, "minus", "Button4", "knob turned \"-\"", {144, 232, 33, 25}, "-", "Ctrl+Down", false, -1},
 };
 
 // The flow sliders feed both the instrument's own input and the VRAX copy.
@@ -46,4 +47,12 @@ const T* findByName(const T (&table)[N], const char* name)
 std::span<const FrontPanelKey> frontPanelKeys() { return keys; }
 std::span<const SensorSlider> sensorSliders() { return sliders; }
 const FrontPanelKey* findKey(const char* name) { return findByName(keys, name); }
+
+const FrontPanelKey* keyForWheelNotch(int notch)
+{
+    for (const FrontPanelKey& k : keys)
+        if (k.wheelNotch != 0 && k.wheelNotch == notch)
+            return &k;
+    return nullptr;
+}
 const SensorSlider* findSlider(const char* name) { return findByName(sliders, name); }

@@ -17,6 +17,8 @@ struct FrontPanelKey {
     ControlRect area;       // where the control lies in the client area
     const char* caption;    // button caption; nullptr for a click area on the photograph
     const char* shortcut;   // keyboard shortcut, in portable key-sequence text
+    bool wheelTurnsKnob;    // the mouse wheel over this click area turns the knob
+    int8_t wheelNotch;      // the wheel notch that makes this key: +1 away from the user, -1 towards
 };
 
 struct SensorSlider {
@@ -34,4 +36,6 @@ std::span<const FrontPanelKey> frontPanelKeys();
 std::span<const SensorSlider> sensorSliders();
 
 const FrontPanelKey* findKey(const char* scriptName);
+// The knob turn that one wheel notch makes (+1 away from the user, -1 towards).
+const FrontPanelKey* keyForWheelNotch(int notch);
 const SensorSlider* findSlider(const char* scriptName);

@@ -1,5 +1,6 @@
 // Program entry: the application, its main window and the message loop.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
@@ -19,6 +20,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     try {
         QApplication::setApplicationName(QStringLiteral("Ombrix"));
+        // The installed desktop entry and its icon, for the task bar.
+        QApplication::setDesktopFileName(QStringLiteral("qs9-simulator"));
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("qs9-simulator")));
         // The classic style draws group-box captions on the frame and suits
         // the form's fixed pixel layout.
         QApplication::setStyle(QStringLiteral("Windows"));

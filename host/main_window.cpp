@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,10 +17,12 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <functional>
 #include <iterator>
 
 #include "core/keys_and_time.h"
+#include "host/display_copy.h"
 #include "host/display_presenter.h"
 #include "host/front_panel.h"
 #include "host/photograph.h"
@@ -30,7 +33,8 @@ namespace {
 
 constexpr QSize clientSize(503, 329);
 
-// A transparent area over the photograph that acts on a left click.
+// A transparent area over the photograph that acts on a left click and, over
+// the knob, on the mouse wheel.
 class ClickArea : public QWidget {
 public:
     ClickArea(QWidget* parent, std::function<void()> onClick)
@@ -39,6 +43,9 @@ public:
         setCursor(Qt::PointingHandCursor);
     }
 
+    // onNotch gets +1 for each wheel notch away from the user, -1 towards.
+    void takeWheel(std::function<void(int)> handler) { onNotch = std::move(handler); }
+
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
@@ -46,9 +53,31 @@ protected:
             onClick();
     }
 
+    // A notch is 120 eighths of a degree; the finer steps of touchpads and
+    // smooth wheels add up until they make one.
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (!onNotch) {
+            event->ignore();
+            return;
+        }
+        constexpr int notch = 120;
+        wheelRest += event->angleDelta().y();
+        for (; wheelRest >= notch; wheelRest -= notch)
+            onNotch(+1);
+        for (; wheelRest <= -notch; wheelRest += notch)
+            onNotch(-1);
+        event->accept();
+    }
+
 private:
     std::function<void()> onClick;
+    std::function<void(int)> onNotch;
+    int wheelRest = 0;
 };
+
+// How long the status bar shows a message about a copy of the display.
+constexpr int statusMessageMs = 10000;
 
 // The form's font, with narrow sans faces to stand in where it is missing.
 QFont formFont(int pixelSize, bool bold = false)
@@ -92,6 +121,9 @@ void addSensorRow(QWidget* box, const SensorSlider& s)
     bar->setRange(0, s.maximum);
     bar->setPageStep(0);
     bar->setValue(0);
+    // A scroll bar's keys run against its drawing by default (Right lowers
+    // it); a sensor slider's Right and Up raise the reading.
+    bar->setInvertedControls(false);
     QObject::connect(bar, &QScrollBar::valueChanged, box, [value, write = s.write](int position) {
         value->setText(QString::number(position));
         write(static_cast<uint16_t>(position));
@@ -166,9 +198,10 @@ QWidget* TfrmMain::buildClientArea()
     place(Button5, "Button5", {152, 8, 75, 25});
     Button5->hide();
 
-    auto* status = new QStatusBar(client);
-    place(status, "StatusBar1", {0, 310, 503, 19});
-    status->setSizeGripEnabled(false);
+    StatusBar1 = new QStatusBar(client);
+    place(StatusBar1, "StatusBar1", {0, 310, 503, 19});
+    StatusBar1->setSizeGripEnabled(false);
+    buildDisplayCopyShortcuts();
 
     QWidget* tabOrder[] = {buildPageControl(client), Button1, Button2,
                            client->findChild<QWidget*>(QStringLiteral("Button3")),
@@ -196,26 +229,68 @@ void TfrmMain::buildPhotograph(QWidget* client)
 }
 
 // Click areas over the push buttons and the knob, and the knob's "+" and "-"
-// buttons; each posts its key and has its keyboard shortcut.
+// buttons; each posts its key and has its keyboard shortcut, which works
+// whatever control has the focus. The wheel over the knob turns it.
 void TfrmMain::buildFrontPanelKeys(QWidget* client)
 {
     for (const FrontPanelKey& k : frontPanelKeys()) {
         const uint8_t key = k.key;
         auto post = [key] { postKey(key); };
         QWidget* control;
+        QString tip = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut));
         if (k.caption) {
             auto* button = new QPushButton(QString::fromLatin1(k.caption), client);
             button->setFont(formFont(16, true));
             connect(button, &QPushButton::clicked, this, post);
             control = button;
         } else {
-            control = new ClickArea(client, post);
+            auto* area = new ClickArea(client, post);
+            if (k.wheelTurnsKnob) {
+                area->takeWheel([](int notch) {
+                    if (const FrontPanelKey* turn = keyForWheelNotch(notch))
+                        postKey(turn->key);
+                });
+                tip += QStringLiteral("; the mouse wheel over it turns the knob");
+            }
+            control = area;
         }
         place(control, k.control, k.area);
-        control->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut)));
+        control->setToolTip(tip);
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(k.shortcut)), this);
         connect(shortcut, &QShortcut::activated, this, post);
     }
+}
+
+// Copies of the display: Ctrl+C puts it on the clipboard four times
+// enlarged, Ctrl+Shift+C at its own 160 x 120, and Ctrl+S saves it as a PNG
+// in the user's pictures folder.
+void TfrmMain::buildDisplayCopyShortcuts()
+{
+    const auto add = [this](const char* keys, auto slot) {
+        connect(new QShortcut(QKeySequence(QString::fromLatin1(keys)), this),
+                &QShortcut::activated, this, slot);
+    };
+    add("Ctrl+C", [this] { copyDisplay(4); });
+    add("Ctrl+Shift+C", [this] { copyDisplay(1); });
+    add("Ctrl+S", &TfrmMain::saveDisplay);
+}
+
+void TfrmMain::copyDisplay(int scale)
+{
+    const QImage picture = displayImage(scale);
+    QGuiApplication::clipboard()->setImage(picture);
+    StatusBar1->showMessage(QStringLiteral("Display copied to the clipboard, %1 x %2 pixels")
+                                .arg(picture.width())
+                                .arg(picture.height()),
+                            statusMessageMs);
+}
+
+void TfrmMain::saveDisplay()
+{
+    const SavedPicture saved = saveDisplayPicture(picturesFolder(), QDateTime::currentDateTime());
+    StatusBar1->showMessage(saved.ok ? QStringLiteral("Display saved as %1").arg(saved.path)
+                                     : QStringLiteral("Display not saved: %1: %2").arg(saved.path, saved.error),
+                            statusMessageMs);
 }
 
 QTabWidget* TfrmMain::buildPageControl(QWidget* client)

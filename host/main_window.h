@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QPushButton;
+class QStatusBar;
 class QTimer;
 class QTabWidget;
 class DisplayPresenter;
@@ -28,6 +29,11 @@ public slots:
     void Button2Click();
     void Exit1Click();
     void Timer1Timer();
+    // The display's frame on the clipboard, each pixel scale x scale.
+    void copyDisplay(int scale);
+    // The display's frame as a PNG in the pictures folder; the status bar
+    // says where, or why not.
+    void saveDisplay();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,6 +46,7 @@ private:
     QWidget* buildFuelDataPage();
     QWidget* buildGpsPage();
     void buildMenu();
+    void buildDisplayCopyShortcuts();
 
     DisplayPresenter* presenter = nullptr;
     QWidget* Panel1 = nullptr;
@@ -47,6 +54,7 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* Button5 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     bool loopRunning = false;
     uint64_t passCount = 0;

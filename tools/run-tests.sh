@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite; window tests run under a private Xvfb.
+# Builds and runs the whole test suite twice: in build/, and in build-asan/
+# with AddressSanitizer and UndefinedBehaviorSanitizer, where any finding
+# fails its test. Window tests run under a private Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup-machine.sh
 tools/build.sh
+[ -f build-asan/build.ninja ] ||
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQS9_SANITIZE=ON -DQS9_BENCH=OFF
+cmake --build build-asan
+export UBSAN_OPTIONS=print_stacktrace=1
+
+both_trees='status=0
+for tree in build build-asan; do
+  echo "== tests in $tree"
+  ctest --test-dir "$tree" --output-on-failure || status=1
+done
+exit $status'
 if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$both_trees"
 fi
-ctest --test-dir build --output-on-failure
+bash -c "$both_trees"

@@ -13,6 +13,10 @@
 #include "screens/screen_names.h"
 #include "screens/setup_screens.h"
 
+// Other test helpers have a findText and a powerOnAndWatch of their own; in a
+// namespace of their own these cannot be mistaken for them at link time.
+namespace menuWalk {
+
 struct DrawnText {
     int x;
     int y;
@@ -132,3 +136,6 @@ inline std::string stepLegend()
             return t.text;
     return "";
 }
+
+} // namespace menuWalk
+using namespace menuWalk;

@@ -19,22 +19,12 @@
 #include "core/sensor_inputs.h"
 #include "display/furniture.h"
 #include "host/display_presenter.h"
-#include "host/main_window.h"
 #include "host/power_cycle.h"
+#include "tests/host/window_under_test.h"
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, WindowUnderTest {
     Q_OBJECT
 
-    std::unique_ptr<TfrmMain> window;
-
-    template <typename T = QWidget>
-    T* control(const char* name) const
-    {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
 
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
@@ -50,14 +40,7 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        resetToProgramStart();
-        window = std::make_unique<TfrmMain>();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
 
     void cleanup() { window.reset(); }
 
