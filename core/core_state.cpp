@@ -17,6 +17,7 @@ void resetCoreState()
 
     vrax = VraxData{};
     vraxEnabled = vraxFlowValid = 0;
+    canDeviceC = canDeviceA = 0;
     vraxFlowPeriod = 0;
     flow1Input = flow2Input = level1Input = level2Input = 0;
     pressureInput = pressureLoopInput = lightSensorInput = 0;

@@ -2,6 +2,7 @@
 
 VraxData vrax;
 uint8_t vraxEnabled;
+uint8_t canDeviceC, canDeviceA;
 uint8_t vraxFlowValid;
 uint32_t vraxFlowPeriod;
 uint16_t flow1Input, flow2Input;

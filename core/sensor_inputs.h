@@ -17,6 +17,7 @@ constexpr uint16_t senderFailReading = 3900;
 
 extern VraxData vrax;
 extern uint8_t vraxEnabled;       // the "VRAX On/Off" box, sampled every pass
+extern uint8_t canDeviceC, canDeviceA; // further CAN devices, 1 = present; none is fitted
 extern uint8_t vraxFlowValid;
 extern uint32_t vraxFlowPeriod;   // 0.1 ms units
 

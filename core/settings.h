@@ -97,6 +97,9 @@ inline bool volumeInTenths() { return unitsAreGallons() || settings.litreResolut
 // A tank is in use when it is SENDER or CALCULATED.
 inline bool tankInUse(uint8_t mode) { return mode < tankModeOff; }
 
+// Firmware version in hundredths: 100 is V1.00.
+inline constexpr uint16_t firmwareVersion = 100;
+
 // Configuration code 0..14, recomputed from the flow and tank settings.
 extern uint8_t fuelConfig;
 

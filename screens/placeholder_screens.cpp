@@ -2,21 +2,10 @@
 // left key to the menu row that opened it, ignoring the other keys.
 #include "core/keys_and_time.h"
 #include "display/furniture.h"
-#include "screens/menu_screens.h"
 #include "screens/screen.h"
 #include "screens/setup_screens.h"
 
 namespace {
-// Left key: back to the menu with the cursor on the opener's row.
-void blankUntilBack(ScreenHandler menu, uint8_t openerRow)
-{
-    if (pendingKey == keyLeft) {
-        currentScreen = menu;
-        enterMenu(openerRow);
-    }
-    pendingKey = 0;
-}
-
 // Left key: back to the fuel set-up on the row that opened the screen.
 void blankUntilBackToFuelSetup()
 {
@@ -28,11 +17,6 @@ void blankUntilBackToFuelSetup()
     pendingKey = 0;
 }
 } // namespace
-
-void backlightScreen() { blankUntilBack(miscSetupScreen, 0); }
-void infoScreen() { blankUntilBack(miscSetupScreen, 2); }
-void defaultSettingsScreen() { blankUntilBack(miscSetupScreen, 3); }
-void valuesScreen() { blankUntilBack(mainMenuScreen, 2); }
 
 void tank1SetupScreen() { blankUntilBackToFuelSetup(); }
 void tank2SetupScreen() { blankUntilBackToFuelSetup(); }
