@@ -1,5 +1,7 @@
 #include "screens/value_band.h"
 
+#include <algorithm>
+
 #include "core/keys_and_time.h"
 #include "display/colours.h"
 #include "display/framebuffer.h"
@@ -23,9 +25,12 @@ void drawAt(TextPlace place, const char* text, uint8_t colour)
 }
 
 // The box behind the text drawn last, then that text again in `textColour`.
+// A wide value may start left of the display (its start x then reads as a
+// large unsigned number): the box then starts at the display's left edge, so
+// the black caution text never lands on the black background.
 void boxBehind(TextPlace place, const char* text, TextBox box, uint8_t boxColour, uint8_t textColour)
 {
-    const int32_t left = textStartX - box.margin;
+    const int32_t left = std::max<int32_t>(0, static_cast<int16_t>(textStartX) - box.margin);
     const int32_t right = box.right == boxToTextEnd ? textEndX : box.right;
     fillRect(static_cast<int16_t>(left), box.top, static_cast<int16_t>(right), box.bottom, boxColour);
     drawAt(place, text, textColour);

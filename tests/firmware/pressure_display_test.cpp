@@ -9,6 +9,7 @@
 #include "display/colours.h"
 #include "host/power_cycle.h"
 #include "screens/run_time_pages.h"
+#include "screens/value_band.h"
 #include "tests/firmware/display_probe.h"
 #include "tests/firmware/page_texts_probe.h"
 
@@ -183,6 +184,18 @@ TEST_F(PressureDisplayTest, PageBoxesAndFail)
     ASSERT_EQ(drawn("FAIL").size(), 2u);
     expectCentredAt(drawn("FAIL")[1], 80, 32, 16, colourWhite);
     expectBox(drawn("FAIL")[1], 1, 35, 61, colourRed);
+}
+
+// A value too wide for its place starts left of the display; its caution box
+// must still be drawn from the left edge, or the black text vanishes.
+TEST(ValueBandTest, BoxOfAValueStartingLeftOfTheDisplayStartsAtTheEdge)
+{
+    clearFrameBuffer();
+    drawValueInBand("18.0", {10, 12, 34, alignRight}, {20, 74, 1}, ValueBand::caution);
+    EXPECT_EQ(frameBuffer[0 + displayWidth * 20], colourYellow);
+    clearFrameBuffer();
+    drawValueInBand("8", {2, 12, 34, alignLeft}, {20, 74, 2}, ValueBand::caution);
+    EXPECT_EQ(frameBuffer[0 + displayWidth * 74], colourYellow);
 }
 
 } // namespace

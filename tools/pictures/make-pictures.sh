@@ -4,6 +4,7 @@
 # looking at, byte for byte the same on every run.
 # Usage: tools/pictures/make-pictures.sh SET
 set -euo pipefail
+command -v convert >/dev/null || { echo "The pictures need ImageMagick: apt-get install imagemagick" >&2; exit 1; }
 set_name="${1:?usage: $0 SET}"
 cd "$(dirname "$0")/../.."
 cmake -S . -B build -G Ninja -DQS9_GENERATORS=ON > /dev/null

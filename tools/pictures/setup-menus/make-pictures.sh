@@ -4,6 +4,7 @@
 # the runner's 160 x 120 shots enlarged four times. Needs ImageMagick and a
 # build in build/.
 set -eu
+command -v convert >/dev/null || { echo "The pictures need ImageMagick: apt-get install imagemagick" >&2; exit 1; }
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 mkdir -p "$root/docs/setup-menus"
 work=$(mktemp -d)
