@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint32_t passBudget = 4000;
+constexpr uint32_t passBudget = 1500;
 
 char message[160];
 

@@ -86,7 +86,7 @@ TANK1_CALCULATED = TANK1 + edit(key(PLUS)) + key(LEFT) + key(LEFT)
 
 WALKS = {
     "homeScreen--start": START,
-    "homeScreen--alarms-acknowledged": slider("pressure", 0) + ticks(30) + passes(4) + key(PRESS) + ticks(25) + key(PRESS),
+    "homeScreen--alarm-acknowledged": slider("pressure", 0) + ticks(30) + passes(4) + key(PRESS) + ticks(25) + passes(2),
     "homeScreen--power-cycled": START + key(PRESS) + power(False) + ticks(5) + key_only(PRESS) + power(True) + passes(3),
     "homeScreen--vrax-source": fuel_row(9) + key(PLUS) + edit(key(PLUS)) + key(LEFT) + key(LEFT) + vrax(False) + passes(4) + vrax(True) + ticks(31) + passes(4),
     "homeScreen--both-flows": fuel_row(3) + edit(key(PLUS)) + key(LEFT) + key(LEFT) + slider("flow2", 4000) + ticks(31) + passes(8) + key(PLUS) + key(MINUS),
