@@ -87,6 +87,12 @@ constexpr uint8_t tankModeOff = 2;
 constexpr uint8_t dataSourceInternal = 0;
 constexpr uint8_t dataSourceVrax = 1;
 constexpr uint8_t injectorActiveHigh = 1;
+constexpr uint8_t pressureCurveVdoModel = 0; // PressureSettings::curveKind
+constexpr uint8_t pressureCurveUser = 1;
+constexpr uint8_t pressureCurveBySender = 2;
+constexpr uint8_t pressureSenderVdo = 0;     // PressureSettings::senderType
+constexpr uint8_t pressureSenderUma = 1;
+constexpr uint8_t pressureSenderLinear = 2;
 
 extern Settings settings;
 

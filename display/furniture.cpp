@@ -17,9 +17,6 @@ ScreenHandler messageReturnScreen;
 namespace {
 
 constexpr uint8_t menuFont = 8;
-constexpr uint8_t alignCentre = 0;
-constexpr uint8_t alignLeft = 1;
-constexpr uint8_t alignRight = 2;
 constexpr int16_t softKeyTextY = 104;
 
 void drawSoftKeyFrame()

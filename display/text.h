@@ -5,6 +5,11 @@
 extern uint16_t textStartX; // x of the first glyph of the last drawText
 extern uint16_t textEndX;   // pen x after the last glyph of that call
 
+// Text alignment: centred on x, starting at x, ending at x (3 and above as centred).
+constexpr uint8_t alignCentre = 0;
+constexpr uint8_t alignLeft = 1;
+constexpr uint8_t alignRight = 2;
+
 // align: 0 centred on x, 1 starts at x, 2 ends at x (3 and above as 0).
 // fontSize 9, 10, 12, 16, 20, 24, 30, 34 select that font; anything else font 8.
 // Returns the pen x after the text.

@@ -29,7 +29,6 @@ constexpr int32_t thresholdHigh = 4000;
 constexpr uint16_t thresholdFineStep = 100;
 constexpr uint16_t thresholdCoarseStep = 1000;
 
-constexpr uint8_t alignCentre = 0;
 constexpr uint8_t textFont = 8;
 
 bool manualMode() { return settings.backlightMode == backlightManual; }

@@ -12,9 +12,6 @@ int32_t manualLevel1, manualLevel2;
 
 namespace {
 
-constexpr uint8_t alignCentre = 0;
-constexpr uint8_t alignLeft = 1;
-constexpr uint8_t alignRight = 2;
 constexpr uint8_t promptFont = 8;
 constexpr uint8_t digitFont = 20;
 constexpr uint8_t entryDigitCount = 3;

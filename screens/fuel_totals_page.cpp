@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr uint8_t alignCentre = 0;
-constexpr uint8_t alignLeft = 1;
 constexpr uint8_t labelFont = 8;
 constexpr uint8_t totalFont = 16;
 constexpr int16_t totalX = 70;

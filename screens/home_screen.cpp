@@ -19,7 +19,6 @@ uint8_t digitEntry[4];
 
 namespace {
 
-constexpr uint8_t alignCentre = 0;
 constexpr uint8_t messageFont = 10;
 
 constexpr uint8_t invalidFuelConfig = 9;

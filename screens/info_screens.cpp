@@ -21,7 +21,6 @@ constexpr uint8_t valuesPage = 2;      // main menu
 constexpr uint8_t informationRow = 2;  // MISC SETUP
 constexpr uint8_t defaultsRow = 3;     // MISC SETUP
 
-constexpr uint8_t alignCentre = 0;
 constexpr uint8_t questionFont = 9;
 
 void drawReading(int8_t row, const char* label, uint16_t reading)

@@ -2,8 +2,10 @@
 
 #include "display/furniture.h"
 #include "screens/menu_screens.h"
+#include "screens/pressure_setup.h"
 #include "screens/security_screens.h"
 #include "screens/setup_screens.h"
+#include "screens/tank_setup.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -32,6 +34,10 @@ const NamedScreen screens[] = {
     SCREEN(newCodeScreen),
     SCREEN(confirmCodeScreen),
     SCREEN(codeMessageScreen),
+    SCREEN(tank1CalibrationScreen),
+    SCREEN(tank2CalibrationScreen),
+    SCREEN(senderCalibrationScreen),
+    SCREEN(slopeErrorScreen),
 };
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "screens/entry_screens.h"
 #include "screens/screen.h"
+#include "screens/pressure_setup.h"
 #include "screens/setup_screens.h"
+#include "screens/tank_setup.h"
 
 void resetScreenState()
 {
@@ -13,4 +15,7 @@ void resetScreenState()
     manualLevel1 = manualLevel2 = 0;
     setupReturnRow = 0;
     pressureEdit = nullptr;
+    calibrationMode = calibrationBySender;
+    calCurve = {};
+    slopeErrorReturnScreen = nullptr;
 }

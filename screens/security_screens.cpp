@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr uint8_t alignCentre = 0;
 constexpr uint8_t promptFont = 8;
 constexpr uint8_t messageFont = 10;
 constexpr uint8_t codeDigitCount = 4;

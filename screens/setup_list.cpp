@@ -10,6 +10,7 @@
 
 const StepLegend wholeStepLegend = {{"X1", "X10", "X100", nullptr}};
 const StepLegend tenthStepLegend = {{"X0.1", "X1", "X10", nullptr}};
+const StepLegend readingStepLegend = {{"X1", "X10", "X100", "X1000"}};
 
 namespace {
 

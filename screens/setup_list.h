@@ -122,6 +122,7 @@ const char* formatValue(const char* format, ...) __attribute__((format(printf, 1
 // Step legends shared by the lists: whole units, and units of a tenth.
 extern const StepLegend wholeStepLegend;  // "X1", "X10", "X100"
 extern const StepLegend tenthStepLegend;  // "X0.1", "X1", "X10"
+extern const StepLegend readingStepLegend; // "X1", "X10", "X100", "X1000": sender readings
 // The legend's text for the current editStep; null when it has none.
 const char* stepLegendText(const StepLegend& legend);
 // That text in the right soft-key cell; nothing when there is none.

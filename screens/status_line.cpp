@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr uint8_t alignLeft = 1;
-constexpr uint8_t alignRight = 2;
 constexpr uint8_t statusFont = 9;
 constexpr int16_t statusRow = 0;
 constexpr uint8_t colourGroundSpeed = 13; // magenta: the speed comes from the navigation input

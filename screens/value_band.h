@@ -6,17 +6,14 @@
 #pragma once
 #include <cstdint>
 
+#include "display/text.h"
+
 enum class ValueBand : uint8_t { normal, caution, alarm };
 
 // Alarm at or beyond either alarm limit, else caution at or beyond either
 // caution limit. A page without high limits passes INT32_MAX for both.
 ValueBand bandOf(int32_t value, int32_t lowAlarm, int32_t lowCaution, int32_t highCaution,
                  int32_t highAlarm);
-
-// drawText's alignments.
-constexpr uint8_t alignCentre = 0;
-constexpr uint8_t alignLeft = 1;
-constexpr uint8_t alignRight = 2;
 
 // Where a text goes: drawText's point, font and alignment.
 struct TextPlace {

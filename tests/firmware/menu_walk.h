@@ -6,10 +6,12 @@
 
 #include "core/keys_and_time.h"
 #include "display/furniture.h"
+#include "display/furniture.h"
 #include "display/text.h"
 #include "host/power_cycle.h"
 #include "screens/screen.h"
 #include "screens/screen_names.h"
+#include "screens/setup_screens.h"
 
 struct DrawnText {
     int x;
@@ -65,6 +67,31 @@ inline void keys(uint8_t k, int times)
 {
     for (int i = 0; i < times; ++i)
         key(k);
+}
+
+// The knob, not editing, until the cursor is on the item.
+inline void goToItem(int item)
+{
+    while (menuCursor != item)
+        key(menuCursor < item ? keyPlus : keyMinus);
+}
+
+// The fuel set-up list with the cursor on a row, and a knob press there:
+// how the pilot opens the tank and pressure set-ups.
+inline void pressOnFuelSetupRow(int row)
+{
+    enterMenu(static_cast<uint8_t>(row));
+    currentScreen = fuelSetupScreen;
+    pass();
+    key(keyPress);
+}
+
+// One edit of the cursor row: knob press, one turn, knob press.
+inline void editOnce(uint8_t turn)
+{
+    key(keyPress);
+    key(turn);
+    key(keyPress);
 }
 
 inline std::string screen() { return screenName(currentScreen); }

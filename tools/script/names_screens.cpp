@@ -1,6 +1,8 @@
 #include "screens/entry_screens.h"
 #include "screens/screen.h"
+#include "screens/pressure_setup.h"
 #include "screens/setup_screens.h"
+#include "screens/tank_setup.h"
 #include "tools/script/named_values.h"
 
 std::span<const NamedValue> screenNames()
@@ -12,6 +14,11 @@ std::span<const NamedValue> screenNames()
         named("manualLevel1", manualLevel1),
         named("manualLevel2", manualLevel2),
         named("setupReturnRow", setupReturnRow),
+        named("calibrationMode", calibrationMode),
+        named("slopeErrorReturnScreen", slopeErrorReturnScreen),
+        named("calCurve.count", calCurve.count),
+        namedField("calCurve.points[].value", calCurve.points, &CurvePoint::value),
+        namedField("calCurve.points[].adc", calCurve.points, &CurvePoint::adc),
     };
     return names;
 }
