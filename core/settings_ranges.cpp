@@ -3,17 +3,7 @@
 #include <iterator>
 
 #include "core/settings.h"
-
-namespace {
-
-// The largest count a pressure limit may hold in each unit: 10.0 bar, 150 psi, 99.9 psi.
-int32_t largestPressureCount(uint8_t unit)
-{
-    constexpr int16_t largest[] = {100, 150, 999};
-    return unit < 3 ? largest[unit] : largest[2];
-}
-
-} // namespace
+#include "screens/pressure_setup.h"
 
 #define FIELD(f, lo, hi) {#f, [](uint8_t) -> int32_t { return settings.f; }, 1, lo, hi, false}
 #define ARRAY(f, lo, hi) \
@@ -100,7 +90,7 @@ int32_t settingMax(const SettingRange& range)
 {
     if (!range.withinPressureUnit)
         return range.max;
-    const int32_t unitMax = largestPressureCount(settings.pressure.unit);
+    const int32_t unitMax = largestPressure(settings.pressure.unit);
     return unitMax < range.max ? unitMax : range.max;
 }
 

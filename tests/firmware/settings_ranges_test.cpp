@@ -6,6 +6,7 @@
 
 #include "core/settings.h"
 #include "core/settings_ranges.h"
+#include "screens/pressure_setup.h"
 #include "menu_walk.h"
 
 namespace {
@@ -79,5 +80,36 @@ TEST(SettingsRanges, WrappedKFactorsAndLevelsAboveAShrunkTankStayWithin)
     key(keyPlus); // past 999 gives 0; the caution stays at 999
     EXPECT_EQ(settings.tank1Size, 0);
     EXPECT_EQ(settings.tank1LowCaution, 999);
+    EXPECT_EQ(firstOutside(), "");
+}
+
+TEST(SettingsRanges, UserCurvePointsMayPassTheirLimitsByLessThanAStep)
+{
+    openMainMenu();
+    key(keyPress); // FUEL SETUP
+    keys(keyPlus, 7);
+    key(keyPress); // FUEL PRESS SETUP
+    key(keyPlus);
+    key(keyPress);
+    key(keyPlus); // SENDER: USER
+    key(keyPress);
+    key(keyPlus);
+    key(keyPress); // CALIBRATE SENDER
+    ASSERT_EQ(screen(), "senderCalibrationScreen");
+
+    key(keyPlus); // DISPLAY 1
+    key(keyRight); // X10
+    key(keyPress);
+    calCurve.points[0].value = 998;
+    key(keyPlus);
+    key(keyPress);
+    key(keyPlus); // ADC 1
+    keys(keyRight, 2); // X1000
+    key(keyPress);
+    calCurve.points[0].adc = 4094;
+    key(keyPlus);
+    key(keyLeft); // EXIT stores the curve
+    EXPECT_EQ(settings.pressure.userCurve.points[0].value, 1008);
+    EXPECT_EQ(settings.pressure.userCurve.points[0].adc, 5094);
     EXPECT_EQ(firstOutside(), "");
 }

@@ -82,7 +82,8 @@ def code(digits):
 
 MANUAL_CAL = TANK1 + key(PLUS, 6) + key(PRESS) + edit(key(PLUS))
 USER_CURVE = PRESSURE + key(PLUS) + edit(key(PLUS)) + key(PLUS) + key(PRESS)
-TANK1_CALCULATED = TANK1 + edit(key(PLUS)) + key(LEFT) + key(LEFT)
+# Back home with tank 1 CALCULATED: its low-fuel alarm takes the first key there.
+TANK1_CALCULATED = TANK1 + edit(key(PLUS)) + key(LEFT) + key(LEFT) + key(LEFT) + key(RIGHT)
 
 WALKS = {
     "homeScreen--start": START,
@@ -124,8 +125,8 @@ WALKS = {
     "valuesScreen--open": MAIN_MENU + key(PLUS, 2) + key(PRESS) + slider("level2", 3000) + passes(3),
     "cruiseSpeedScreen--digits": START + key(LEFT) + key(PLUS, 3) + key(PRESS) + key(MINUS, 4),
     "homeScreen--cruise-speed-entered": START + key(LEFT) + key(PLUS) + key(LEFT),
-    "fuelLevel1Screen--calculated-tank": TANK1_CALCULATED + key(LEFT) + key(RIGHT) + key(PLUS, 2),
-    "fuelLevel2Screen--both-calculated": TANK1_CALCULATED + key(PRESS) + key(PLUS, 6) + edit(key(PLUS, 2)) + key(LEFT) + key(LEFT) + key(LEFT) + key(RIGHT) + key(RIGHT),
+    "fuelLevel1Screen--calculated-tank": TANK1_CALCULATED + key(RIGHT) + key(PLUS, 2),
+    "fuelLevel2Screen--both-calculated": TANK1 + edit(key(PLUS)) + key(LEFT) + key(PLUS) + key(PRESS) + edit(key(PLUS, 2)) + key(LEFT, 3) + key(RIGHT, 3) + key(LEFT),
     "homeScreen--totals-page": START + ticks(31) + passes(20) + key(PLUS) + key(LEFT) + key(MINUS),
     "homeScreen--key-slot-full": START + key_only(PLUS) + key_only(PRESS) + passes(2),
 }
