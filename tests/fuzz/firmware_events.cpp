@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint32_t passBudget = 1500;
+constexpr uint32_t passBudget = 1000;
 
 char message[160];
 
@@ -68,7 +68,7 @@ struct Run {
             keyThenPass(arg);
             break;
         case eventKeyRepeat:
-            for (int n = input.next() + 1; n > 0 && !over(); --n)
+            for (int n = input.next() % 64 + 1; n > 0 && !over(); --n)
                 keyThenPass(arg);
             break;
         case eventPasses:

@@ -7,7 +7,7 @@
 // operand byte at the end of the input reads as 0.
 //
 //   kind 0  key + pass   post key arg % 5 + 1, then one pass
-//   kind 1  key repeat   n = next byte + 1; n times: post key arg % 5 + 1, one pass
+//   kind 1  key repeat   n = next byte % 64 + 1; n times: post key arg % 5 + 1, one pass
 //   kind 2  passes       arg + 1 passes
 //   kind 3  ticks        arg + 1 timer ticks of 100 ms
 //   kind 4  slider       slider arg % 5 (flow1, level1, flow2, level2, pressure)

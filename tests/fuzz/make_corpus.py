@@ -17,6 +17,8 @@ def key(k, times=1):
         return b""
     if times == 1:
         return bytes([0x00 | (k - 1)])
+    if times > 64:
+        return key(k, 64) + key(k, times - 64)
     return bytes([0x20 | (k - 1), times - 1])
 
 
