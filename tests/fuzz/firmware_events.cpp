@@ -112,14 +112,17 @@ const char* brokenInvariant()
 {
     static char text[128];
     if (pendingKey != 0) {
-        std::snprintf(text, sizeof text, "pendingKey = %u left by %s", pendingKey, screenName(currentScreen));
+        std::snprintf(text, sizeof text, "pendingKey = %u (on %s)", pendingKey, screenName(currentScreen));
         return text;
     }
     if (!isInstrumentScreen(currentScreen))
         return "currentScreen is not one of the instrument's screens";
     uint8_t index = 0;
     if (const SettingRange* range = firstSettingOutOfRange(&index)) {
-        std::snprintf(text, sizeof text, "settings.%s[%u] = %d outside %d..%d (on %s)", range->name, index,
+        char element[8] = "";
+        if (range->count > 1)
+            std::snprintf(element, sizeof element, "[%u]", index);
+        std::snprintf(text, sizeof text, "settings.%s%s = %d outside %d..%d (on %s)", range->name, element,
                       static_cast<int>(range->read(index)), static_cast<int>(range->min),
                       static_cast<int>(settingMax(*range)), screenName(currentScreen));
         return text;
