@@ -118,6 +118,7 @@ WALKS = {
     "currentCodeScreen--open": CHANGE_CODE + key(PLUS, 2),
     "codeMessageScreen--code-changed": CHANGE_CODE + code([8, 0, 5, 2]) + code([1, 2, 3, 4]) + code([1, 2, 3, 4]),
     "codeMessageScreen--wrong-code": CHANGE_CODE + code([1, 1, 1, 1]),
+    "newCodeScreen--master-code-accepted": CHANGE_CODE + code([7, 3, 9, 1]) + key(PLUS, 2) + key(PRESS),
     "confirmCodeScreen--open": CHANGE_CODE + code([7, 3, 9, 1]) + code([9, 9, 9, 9]),
     "securityCodeScreen--locked": LOCK_ON + key(LEFT) + key(LEFT) + key(LEFT) + key(PRESS) + key(PLUS, 8),
     "mainMenuScreen--unlocked": LOCK_ON + key(LEFT) + key(LEFT) + key(LEFT) + key(PRESS) + code([8, 0, 5, 2]),
