@@ -21,13 +21,6 @@ bool drawStripIfOn()
     return true;
 }
 
-void drawFlow(int32_t tenths, TextPlace place)
-{
-    char text[tenthsTextSize];
-    formatTenths(text, tenths);
-    drawText(place.x, place.y, text, 0, place.fontSize, place.align, colourWhite);
-}
-
 void drawLabel(const char* label, int16_t x, int16_t y, uint8_t fontSize)
 {
     drawText(x, y, label, 0, fontSize, alignLeft, colourGrey);
@@ -76,9 +69,7 @@ void combinedFlowPage()
 {
     const bool strip = drawStripIfOn();
     const int16_t d = strip ? 0 : 20;
-    const int32_t combined = settings.flowMode == flowModeDiff ? int32_t{flowRate1} - flowRate2
-                                                               : int32_t{flowRate1} + flowRate2;
-    drawFlow(combined, {159, 0, 34, alignRight});
+    drawFlow(combinedFlow(), {159, 0, 34, alignRight});
     drawLabel("FF1", 0, static_cast<int16_t>(d + 66), 8);
     drawFlow(flowRate1, {120, static_cast<int16_t>(d + 60), 12, alignRight});
     drawLabel("FF2", 0, static_cast<int16_t>(d + 84), 8);

@@ -34,23 +34,6 @@ constexpr TankPlace twoTankTank2Place = {
     {120, 72, 16, alignCentre}, {75, 100, 2, end}, {145, 76, 12, alignRight}, {77, 97, 1, end},
     "FL2", 79, 30, 80, 61, 14, 80};
 
-// Tenths of the volume unit per hour, with one decimal and its sign.
-void drawFlow(int32_t tenths, const TextPlace& place)
-{
-    char text[tenthsTextSize];
-    formatTenths(text, tenths);
-    drawText(place.x, place.y, text, 0, place.fontSize, place.align, colourWhite);
-}
-
-// The two channels as one flow: supply less return (DIFF) or the sum of both
-// engines. Wide enough that two full-scale rates neither wrap nor turn negative.
-int32_t combinedFlow()
-{
-    if (settings.flowMode == flowModeDiff)
-        return int32_t{flowRate1} - flowRate2;
-    return int32_t{flowRate1} + flowRate2;
-}
-
 // The pressure strip at the bottom, or the speed line at the top without it.
 void drawPageStart(int16_t stripY)
 {
