@@ -93,6 +93,16 @@ constexpr uint8_t pressureCurveBySender = 2;
 constexpr uint8_t pressureSenderVdo = 0;     // PressureSettings::senderType
 constexpr uint8_t pressureSenderUma = 1;
 constexpr uint8_t pressureSenderLinear = 2;
+constexpr uint8_t pressureUnitBar = 0;       // PressureSettings::unit: counts of 0.1 bar
+constexpr uint8_t pressureUnitPsi = 1;       // counts of 1 psi
+constexpr uint8_t pressureUnitTenthPsi = 2;  // counts of 0.1 psi
+
+// The largest pressure count the set-up allows in a unit: 10.0 bar, 150 psi,
+// 99.9 psi; an unknown unit counts as tenths of a psi.
+constexpr int16_t largestPressure(uint8_t unit)
+{
+    return unit == pressureUnitBar ? 100 : unit == pressureUnitPsi ? 150 : 999;
+}
 
 extern Settings settings;
 

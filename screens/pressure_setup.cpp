@@ -17,7 +17,6 @@ const char* const senderTypeNames[] = {"VDO", "UMA", "LINEAR"};
 const char* const vdoModelNames[] = {"2 bar", "5 bar", "10 bar"};
 const char* const umaModelNames[] = {"N1EU07", "N1EU35", "N1EU100"};
 const char* const unitNames[] = {"bar", "psi", "psi(0.1)"};
-const int16_t largestCounts[] = {100, 150, 999};
 
 const StepLegend tenthPressureSteps = {{"X0.1", "X1.0", "X10.0", nullptr}};
 
@@ -169,11 +168,6 @@ PressureSettings& editedPressure()
     if (pressureEdit == nullptr)
         pressureEdit = &settings.pressure;
     return *pressureEdit;
-}
-
-int16_t largestPressure(uint8_t unit)
-{
-    return largestCounts[unit < std::size(largestCounts) ? unit : pressureUnitTenthPsi];
 }
 
 const char* pressureUnitWord(uint8_t unit) { return unit == pressureUnitBar ? "bar" : "psi"; }

@@ -15,13 +15,6 @@ extern PressureCurve calCurve;
 // Where SLOPE ERROR goes on any key.
 extern ScreenHandler slopeErrorReturnScreen;
 
-// Pressure unit indexes of PressureSettings::unit.
-constexpr uint8_t pressureUnitBar = 0;     // counts of 0.1 bar
-constexpr uint8_t pressureUnitPsi = 1;     // counts of 1 psi
-constexpr uint8_t pressureUnitTenthPsi = 2; // counts of 0.1 psi
-
-// The largest count of a pressure value in the unit.
-int16_t largestPressure(uint8_t unit);
 // "bar" or "psi" after a pressure value.
 const char* pressureUnitWord(uint8_t unit);
 // Brings the display range, alarm and caution limits of *pressureEdit into

@@ -17,6 +17,9 @@ for tree in build build-asan; do
   ctest --test-dir "$tree" --output-on-failure || status=1
 done
 exit $status'
+
+# The firmware fuzzer for a minute; a finding stops the run here.
+tools/run-fuzzer.sh 60
 if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$both_trees"
 fi

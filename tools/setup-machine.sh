@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation2
+  clang libclang-rt-14-dev
 )
 
 missing=()
