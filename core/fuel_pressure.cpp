@@ -14,10 +14,6 @@ int16_t pressureValue;
 
 namespace {
 
-constexpr uint8_t sourceVrax = 1;
-constexpr uint8_t curveUser = 1;
-constexpr uint8_t curveBySender = 2;
-constexpr uint8_t senderLinear = 2;
 constexpr uint8_t umaN1EU07 = 0;
 constexpr int32_t loopAdcAt4mA = 320;
 constexpr int32_t loopAdcAt20mA = 1601;
@@ -51,15 +47,15 @@ int32_t convertToChosenUnit(int32_t value, CurveUnit from)
 
 bool linearSender()
 {
-    return settings.pressure.curveKind == curveBySender && settings.pressure.senderType == senderLinear;
+    return settings.pressure.curveKind == pressureCurveBySender && settings.pressure.senderType == pressureSenderLinear;
 }
 
 CurveUnit selectedCurveUnit()
 {
     switch (settings.pressure.curveKind) {
-    case curveUser:
+    case pressureCurveUser:
         return inChosenUnit;
-    case curveBySender:
+    case pressureCurveBySender:
         return settings.pressure.umaModel == umaN1EU07 ? inTenthPsi : inPsi;
     default:
         return inTenthBar;
@@ -69,9 +65,9 @@ CurveUnit selectedCurveUnit()
 const PressureCurve& selectedCurve()
 {
     switch (settings.pressure.curveKind) {
-    case curveUser:
+    case pressureCurveUser:
         return settings.pressure.userCurve;
-    case curveBySender:
+    case pressureCurveBySender:
         return umaCurve(settings.pressure.umaModel);
     default:
         return vdoCurve(settings.pressure.vdoModel);
@@ -93,7 +89,7 @@ bool lineThrough(const PressureCurve& curve, int a, int b, int32_t x, int32_t& v
 // The 4-20 mA transducer: a straight line from its pressure at 4 mA to that at 20 mA.
 int32_t linearSenderPressure()
 {
-    const int32_t loop = settings.dataSource == sourceVrax ? pressureRaw : pressureLoopInput;
+    const int32_t loop = settings.dataSource == dataSourceVrax ? pressureRaw : pressureLoopInput;
     return interpolateLine(loopAdcAt4mA, loopAdcAt20mA, settings.pressure.pressureAt4mA,
                            settings.pressure.pressureAt20mA, loop);
 }
@@ -153,7 +149,7 @@ bool interpolatePressureCurve(int32_t& value)
 
 void measurePressure()
 {
-    pressureRaw = settings.dataSource == sourceVrax ? vrax.pressure : pressureInput;
+    pressureRaw = settings.dataSource == dataSourceVrax ? vrax.pressure : pressureInput;
     pressureFail = pressureRaw > senderFailReading ? 1 : 0;
 
     int32_t value = 0;
