@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "core/fuel_flow.h"
 #include "core/settings.h"
 #include "display/colours.h"
 #include "display/text.h"
@@ -25,11 +24,4 @@ void drawFlow(int32_t tenths, TextPlace place)
     char text[tenthsTextSize];
     formatTenths(text, tenths);
     drawText(place.x, place.y, text, 0, place.fontSize, place.align, colourWhite);
-}
-
-int32_t combinedFlow()
-{
-    if (settings.flowMode == flowModeDiff)
-        return int32_t{flowRate1} - flowRate2;
-    return int32_t{flowRate1} + flowRate2;
 }

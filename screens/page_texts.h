@@ -17,7 +17,3 @@ const char* flowUnitWord();
 
 // A flow in tenths of the volume unit per hour, white, with one decimal and its sign.
 void drawFlow(int32_t tenths, TextPlace place);
-
-// The two channels as one flow: supply less return (DIFF) or the sum (SUM),
-// wide enough that two full-scale rates neither wrap nor turn negative.
-int32_t combinedFlow();
