@@ -7,6 +7,7 @@
 #include "display/colours.h"
 #include "display/furniture.h"
 #include "display/text.h"
+#include "screens/page_texts.h"
 #include "screens/screen.h"
 
 int32_t manualLevel1, manualLevel2;
@@ -47,13 +48,6 @@ bool handleDigitKey()
     }
 }
 
-const char* speedUnitWord()
-{
-    static const char* const words[] = {"mph", "kts", "km/h"};
-    uint8_t index = settings.units / 2;
-    return index < 3 ? words[index] : "";
-}
-
 // What the entry adds to a tank's fields.
 struct TankEntry {
     const TankFields& tank;
@@ -92,7 +86,7 @@ void fuelLevelScreen(const TankEntry& entry)
         drawEntryDigits();
     drawText(120, 65, unitsAreGallons() ? "G" : "L", 0, 12, alignLeft, colourGrey);
     drawSoftKeys(softKeyDone);
-    drawText(134, 104, "FULL", 0, promptFont, alignCentre, colourWhite);
+    drawRightLegend("FULL");
 
     switch (pendingKey) {
     case keyLeft:

@@ -9,6 +9,7 @@
 #include "display/bar_graphs.h"
 #include "display/colours.h"
 #include "display/framebuffer.h"
+#include "display/furniture.h"
 #include "display/text.h"
 #include "screens/home_screen.h"
 #include "screens/run_time_pages.h"
@@ -90,15 +91,6 @@ void drawSecondBlock(int16_t o)
     drawTotal(static_cast<int16_t>(o + 29), total2());
 }
 
-// Soft-key bar with only the left cell in use.
-void drawResetKey()
-{
-    drawHLine(0, 159, 102, colourWhite);
-    drawVLine(102, 119, 53, colourWhite);
-    drawVLine(102, 119, 106, colourWhite);
-    drawText(26, 104, "RESET", 0, labelFont, alignCentre, colourWhite);
-}
-
 } // namespace
 
 bool fuelTotalsToShow() { return showsFirstBlock() || showsSecondBlock(); }
@@ -114,5 +106,6 @@ void fuelTotalsPage()
     }
     if (showsSecondBlock())
         drawSecondBlock(o);
-    drawResetKey();
+    drawSoftKeyFrame(); // only the left cell in use
+    drawLeftLegend("RESET");
 }

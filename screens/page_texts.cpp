@@ -11,6 +11,17 @@ void formatTenths(char* buffer, int32_t tenths)
     std::snprintf(buffer, tenthsTextSize, "%.1f", tenths * 0.1);
 }
 
+namespace {
+
+// By settings.units / 2: statute miles, nautical miles, kilometres.
+const char* distanceKindWord(const char* const (&words)[3])
+{
+    uint8_t index = settings.units / 2;
+    return index < 3 ? words[index] : "";
+}
+
+} // namespace
+
 const char* flowUnitWord()
 {
     constexpr uint8_t knownUnits = 6;
@@ -18,6 +29,9 @@ const char* flowUnitWord()
         return "";
     return unitsAreGallons() ? "G/hr" : "L/hr";
 }
+
+const char* distanceUnitWord() { return distanceKindWord({"sm", "nm", "km"}); }
+const char* speedUnitWord() { return distanceKindWord({"mph", "kts", "km/h"}); }
 
 void drawFlow(int32_t tenths, TextPlace place)
 {

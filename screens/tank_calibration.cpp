@@ -41,7 +41,7 @@ void formatPointLabel(char (&label)[16], const TankSetup& setup, uint8_t point)
 void drawCalibrationStepLegend(const TankSetup& setup)
 {
     const char* text = editStep <= setup.largestCalibrationStep ? stepLegendText(readingStepLegend) : nullptr;
-    drawText(134, 104, text != nullptr ? text : "X1", 0, 8, 0, 15);
+    drawRightLegend(text != nullptr ? text : "X1");
 }
 
 void drawCalibration(const TankSetup& setup)

@@ -14,7 +14,6 @@
 namespace {
 
 const char* const tankModeNames[] = {"SENDER", "CALCULATED", "OFF"};
-const char* const offOn[] = {"OFF", "ON"};
 const char* const noYes[] = {"NO", "YES"};
 const char* const filterNames[] = {"NONE", "LOW", "MED", "HIGH"};
 const char* const litreResolutionNames[] = {"1L", "0.1L"};
@@ -97,7 +96,7 @@ const SetupRow tankRows[] = {
      .shown = inUse<setup>,
      .legend = volumeSteps},
     levelRow<setup, setup.tank.lowCaution>("LOW CAUTION: "),
-    switchRow<setup.tank.lowAlarmOn, offOn>("LOW ALARM: ", inUse<setup>),
+    switchRow<setup.tank.lowAlarmOn, offOnNames>("LOW ALARM: ", inUse<setup>),
     levelRow<setup, setup.tank.lowAlarm>("LOW ALARM: "),
     switchRow<setup.tank.addToRange, noYes>("ADD TO RANGE: ", inUse<setup>),
     {.label = "CALIBRATE TANK", .press = openCalibration<setup>, .shown = bySender<setup>},
