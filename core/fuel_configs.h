@@ -89,8 +89,10 @@ struct FuelConfigRow {
     TotalsBlock totals[2];  // the block of flow 1 (or of both combined), then that of flow 2
     FlowUse flow;           // the flow range and endurance divide by; the single-tank page shows it
     TankUse tanks;          // the tanks that count for range; the single-tank page shows the one
-    TankDraw tankDraw[2];   // tank 1, tank 2, when calculated
-    bool oneFlowFeedsBoth;  // the idle channel counts the enabled one's pulses
+    // Tank 1, tank 2, when calculated.
+    TankDraw tankDraw[2] = {TankDraw::ownFlow, TankDraw::ownFlow};
+    // One flow feeds both tanks: the idle channel counts the enabled one's pulses.
+    bool oneFlowFeedsBoth = false;
 };
 
 // The row of a code; codes beyond the last read as the invalid configuration.
