@@ -4,7 +4,7 @@
  * languages call it as it stands. Single-threaded: call it from one thread.
  *
  * Order of calls, as a host drives the instrument:
- *   program start   qs9ProgramStart() once: every firmware value at its
+ *   program start   qs9ProgramStart() first: every firmware value at its
  *                   starting value, instrument off, display black.
  *   power-on        qs9PowerOn() ("On"): factory settings, totals cleared.
  *   main loop       while qs9MainLoopRuns(): qs9Pass(), then show
@@ -48,7 +48,9 @@ void qs9ProgramStart(void);
 void qs9PowerOn(void);
 /* "Off", closing the window: the stop flag; the loop ends at its next test. */
 void qs9PowerOff(void);
-/* 1 while the main loop runs (the stop flag is clear), else 0. */
+/* The stop flag as the main loop tests it before each pass: 1 (run) from
+ * qs9PowerOn until qs9PowerOff, 0 after. It reads 1 before the first
+ * power-on too: a host enters its loop only from qs9PowerOn. */
 int qs9MainLoopRuns(void);
 /* One main-loop pass: sample the VRAX box, measure tanks, flow and
  * pressure, clear the frame buffer and let the current screen draw it and
