@@ -192,6 +192,8 @@ int qs9ReadValue(const char* name, int64_t* value)
         return status;
     if (found.row->kind == ValueKind::screen)
         return notNumber(name);
+    if (value == nullptr)
+        return fail(QS9_ERROR_NO_ROOM, "no place given for the value of " + quoted(name));
     *value = readNumber(found.row->kind, found.at);
     return QS9_OK;
 }
