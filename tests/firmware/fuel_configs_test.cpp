@@ -5,7 +5,7 @@
 
 #include "core/fuel_configs.h"
 #include "core/settings.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/home_screen.h"
 
 namespace {
