@@ -51,9 +51,8 @@ void drawArc(int16_t cx, int16_t cy, uint16_t radius, int16_t fromAngle, int16_t
     int32_t angle = fromAngle;
     do {
         const auto a = static_cast<int16_t>(angle);
-        // The conversion to an integer truncates toward zero.
-        const auto dx = static_cast<int32_t>(cosDeg(a) * radius);
-        const auto dy = static_cast<int32_t>(sinDeg(a) * radius);
+        const auto dx = static_cast<int32_t>(std::trunc(cosDeg(a) * radius));
+        const auto dy = static_cast<int32_t>(std::trunc(sinDeg(a) * radius));
         setPixel(toCoordinate(cx + dx), toCoordinate(cy + dy), colour);
         ++angle;
     } while (angle < toAngle);
