@@ -76,8 +76,9 @@ TEST(DrawingBaseline, SeedWalksDrawEveryFrameAsTheBaselineDid)
         const char* failure =
             driveEvents(eventTarget(current), walk.events.data(), walk.events.size(), compareFrame, &comparison);
         EXPECT_EQ(failure, nullptr) << walk.name << ": " << (failure ? failure : "");
-        if (failure == nullptr)
+        if (failure == nullptr) {
             EXPECT_EQ(comparison.compared, recording.frames.size()) << walk.name;
+        }
         frames += comparison.compared;
     }
     EXPECT_GT(frames, 1000u);
