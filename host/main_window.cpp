@@ -79,12 +79,13 @@ private:
 // How long the status bar shows a message about a copy of the display.
 constexpr int statusMessageMs = 10000;
 
-// The form's font, with narrow sans faces to stand in where it is missing.
+// The form's font. Where it is missing, DejaVu Sans Condensed stands in at
+// the same pixel size: about as wide, so every caption ends short of its
+// value label as on the form (a wider face runs "Fuel Pressure:" into it).
 QFont formFont(int pixelSize, bool bold = false)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -124,6 +125,8 @@ void addSensorRow(QWidget* box, const SensorSlider& s)
     // A scroll bar's keys run against its drawing by default (Right lowers
     // it); a sensor slider's Right and Up raise the reading.
     bar->setInvertedControls(false);
+    // A click or Tab focuses it, as a form's scroll bar, so its keys move it.
+    bar->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(bar, &QScrollBar::valueChanged, box, [value, write = s.write](int position) {
         value->setText(QString::number(position));
         write(static_cast<uint16_t>(position));
@@ -208,6 +211,7 @@ QWidget* TfrmMain::buildClientArea()
                            client->findChild<QWidget*>(QStringLiteral("Button4")), Panel1, Button5};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    tabOrder[0]->setFocus(); // the first in the tab order, as the form starts
     return client;
 }
 
@@ -299,7 +303,10 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
     place(pages, "PageControl1", {246, 0, 257, 310});
     pages->addTab(buildFuelDataPage(), QStringLiteral("Fuel Data"));
     const int gps = pages->addTab(buildGpsPage(), QStringLiteral("GPS"));
+    // Hidden and disabled: the tab bar's wheel and arrow keys and Ctrl+Tab
+    // pass over disabled pages, though not over merely hidden ones.
     pages->setTabVisible(gps, false);
+    pages->setTabEnabled(gps, false);
     pages->setCurrentIndex(0);
     return pages;
 }

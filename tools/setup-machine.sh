@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation2
+  xvfb xauth fonts-dejavu-extra
   clang libclang-rt-14-dev
 )
 
