@@ -29,7 +29,7 @@ inline void showWithNormalReadings(TfrmMain& window)
         int position;
     } readings[] = {{"flow1", 3000}, {"level1", 600}, {"level2", 500}, {"pressure", 2000}};
     for (const auto& r : readings)
-        window.findChild<QScrollBar*>(QString::fromLatin1(findSlider(r.slider)->scrollBar))->setValue(r.position);
+        window.findChild<QScrollBar*>(QString::fromLatin1(findSlider(r.slider)->control))->setValue(r.position);
 }
 
 inline void clickButton(TfrmMain& window, const char* name)

@@ -20,17 +20,39 @@ const FrontPanelKey keys[] = {
 
 // The flow sliders feed both the instrument's own input and the VRAX copy.
 // The level and pressure converters read up to 4096, not 4095.
+constexpr auto fuelData = SensorPage::fuelData;
+constexpr auto moreInputs = SensorPage::moreInputs;
+constexpr auto slider = SensorControlKind::slider;
+constexpr auto checkBox = SensorControlKind::checkBox;
 const SensorSlider sliders[] = {
     {"flow1", "Fuel Flow1:", 65535, [](uint16_t v) { flow1Input = v; vrax.flow1 = v; },
-     "ScrollBar29", "Label57", 16, 72},
+     "ScrollBar29", "Label57", fuelData, slider, 16, 72, 112},
     {"level1", "Fuel Level1:", 4096, [](uint16_t v) { level1Input = v; },
-     "ScrollBar30", "Label60", 40, 72},
+     "ScrollBar30", "Label60", fuelData, slider, 40, 72, 112},
     {"flow2", "Fuel Flow2:", 65535, [](uint16_t v) { flow2Input = v; vrax.flow2 = v; },
-     "ScrollBar31", "Label62", 64, 72},
+     "ScrollBar31", "Label62", fuelData, slider, 64, 72, 112},
     {"level2", "Fuel Level2:", 4096, [](uint16_t v) { level2Input = v; },
-     "ScrollBar32", "Label61", 88, 72},
+     "ScrollBar32", "Label61", fuelData, slider, 88, 72, 112},
     {"pressure", "Fuel Pressure:", 4096, [](uint16_t v) { pressureInput = v; },
-     "ScrollBar2", "Label6", 112, 80},
+     "ScrollBar2", "Label6", fuelData, slider, 112, 80, 112},
+
+    // The ground speed from the navigation input, in the speed unit of the
+    // settings, and whether it is valid; the ambient light sensor; the 4-20 mA
+    // loop sender; the remote unit's level and pressure converters.
+    {"gps", "GPS Speed:", 999, [](uint16_t v) { gpsSpeed = v; },
+     "ScrollBarGpsSpeed", "LabelGpsSpeed", moreInputs, slider, 16, 88, 120},
+    {"gpsvalid", "GPS valid", 1, [](uint16_t v) { gpsSpeedValid = static_cast<uint8_t>(v); },
+     "CheckBoxGpsValid", nullptr, moreInputs, checkBox, 40, 0, 0},
+    {"light", "Light Sensor:", 4096, [](uint16_t v) { lightSensorInput = v; },
+     "ScrollBarLight", "LabelLight", moreInputs, slider, 64, 88, 120},
+    {"loop", "4-20 mA Loop:", 4096, [](uint16_t v) { pressureLoopInput = v; },
+     "ScrollBarLoop", "LabelLoop", moreInputs, slider, 88, 88, 120},
+    {"vraxlevel1", "VRAX Level1:", 4096, [](uint16_t v) { vrax.level1 = v; },
+     "ScrollBarVraxLevel1", "LabelVraxLevel1", moreInputs, slider, 112, 88, 120},
+    {"vraxlevel2", "VRAX Level2:", 4096, [](uint16_t v) { vrax.level2 = v; },
+     "ScrollBarVraxLevel2", "LabelVraxLevel2", moreInputs, slider, 136, 88, 120},
+    {"vraxpressure", "VRAX Pressure:", 4096, [](uint16_t v) { vrax.pressure = v; },
+     "ScrollBarVraxPressure", "LabelVraxPressure", moreInputs, slider, 160, 88, 120},
 };
 
 template <typename T, std::size_t N>

@@ -106,19 +106,32 @@ QLabel* addLabel(QWidget* parent, const QString& text, const ControlRect& r)
     return label;
 }
 
-// One sensor row: caption, value label showing the position, and the slider
+// The end of every slider in its box, whatever its page.
+constexpr int16_t sliderRight = 233;
+
+// A check box row: ticking it stores 1, clearing it 0.
+void addSensorCheckBox(QWidget* box, const SensorSlider& s)
+{
+    auto* check = new QCheckBox(QString::fromLatin1(s.caption), box);
+    place(check, s.control, {8, s.rowTop, 97, 17});
+    QObject::connect(check, &QCheckBox::toggled, box, [write = s.write](bool ticked) {
+        write(ticked ? 1 : 0);
+    });
+}
+
+// A slider row: caption, value label showing the position, and the slider
 // whose change handler shows the position and then stores it.
-void addSensorRow(QWidget* box, const SensorSlider& s)
+void addSensorSlider(QWidget* box, const SensorSlider& s)
 {
     constexpr int16_t labelHeight = 13;
     addLabel(box, QString::fromLatin1(s.caption),
              {8, s.rowTop, int16_t(s.valueLabelLeft - 8), labelHeight});
     QLabel* value = addLabel(box, QStringLiteral("0"),
-                             {s.valueLabelLeft, s.rowTop, int16_t(110 - s.valueLabelLeft), labelHeight});
+                             {s.valueLabelLeft, s.rowTop, int16_t(s.sliderLeft - 2 - s.valueLabelLeft), labelHeight});
     value->setObjectName(QString::fromLatin1(s.valueLabel));
 
     auto* bar = new QScrollBar(Qt::Horizontal, box);
-    place(bar, s.scrollBar, {112, s.rowTop, 121, 17});
+    place(bar, s.control, {s.sliderLeft, s.rowTop, int16_t(sliderRight - s.sliderLeft), 17});
     bar->setRange(0, s.maximum);
     bar->setPageStep(0);
     bar->setValue(0);
@@ -131,6 +144,20 @@ void addSensorRow(QWidget* box, const SensorSlider& s)
         value->setText(QString::number(position));
         write(static_cast<uint16_t>(position));
     });
+}
+
+// The rows of one page's controls, in the table's order (which is also
+// their tab order).
+void addSensorRows(QWidget* box, SensorPage page)
+{
+    for (const SensorSlider& s : sensorSliders()) {
+        if (s.page != page)
+            continue;
+        if (s.kind == SensorControlKind::checkBox)
+            addSensorCheckBox(box, s);
+        else
+            addSensorSlider(box, s);
+    }
 }
 
 // A new tab page holding one group box; returns the box.
@@ -302,6 +329,7 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
     auto* pages = new QTabWidget(client);
     place(pages, "PageControl1", {246, 0, 257, 310});
     pages->addTab(buildFuelDataPage(), QStringLiteral("Fuel Data"));
+    pages->addTab(buildMoreInputsPage(), QStringLiteral("More Inputs"));
     const int gps = pages->addTab(buildGpsPage(), QStringLiteral("GPS"));
     // Hidden and disabled: the tab bar's wheel and arrow keys and Ctrl+Tab
     // pass over disabled pages, though not over merely hidden ones.
@@ -314,12 +342,21 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 QWidget* TfrmMain::buildFuelDataPage()
 {
     QGroupBox* box = newBoxedPage("TabSheet4", " Fuel Data ", "GroupBox1", {8, 8, 241, 145});
-    for (const SensorSlider& s : sensorSliders())
-        addSensorRow(box, s);
+    addSensorRows(box, SensorPage::fuelData);
 
     CheckBox4 = new QCheckBox(QStringLiteral("VRAX On/Off"), box->parentWidget());
     place(CheckBox4, "CheckBox4", {8, 160, 97, 17});
     CheckBox4->setChecked(true);
+    return box->parentWidget();
+}
+
+// Beyond the instrument's window: controls for the inputs the firmware reads
+// but the instrument's own window leaves at 0.
+QWidget* TfrmMain::buildMoreInputsPage()
+{
+    QGroupBox* box = newBoxedPage("TabSheetMoreInputs", " More Inputs ", "GroupBoxMoreInputs",
+                                  {8, 8, 241, 193});
+    addSensorRows(box, SensorPage::moreInputs);
     return box->parentWidget();
 }
 

@@ -44,6 +44,7 @@ private:
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
     QWidget* buildFuelDataPage();
+    QWidget* buildMoreInputsPage();
     QWidget* buildGpsPage();
     void buildMenu();
     void buildDisplayCopyShortcuts();

@@ -1,13 +1,18 @@
-// The page control as a user meets it: only its visible pages ever show and
-// every caption stays clear of its value.
+// The page control as a user meets it: only its visible pages ever show,
+// every caption stays clear of its value, and the "More Inputs" controls
+// reach the firmware inputs the instrument's own window leaves at 0.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
+#include "core/keys_and_time.h"
+#include "core/sensor_inputs.h"
 #include "display/framebuffer.h"
 #include "host/front_panel.h"
 #include "tests/host/window_under_test.h"
@@ -101,13 +106,22 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(640, 480));
     }
 
+    void showPage(const char* name)
+    {
+        clickAt(tabBar(), tabBar()->tabRect(pages()->indexOf(control(name))).center());
+        QCOMPARE(pages()->currentWidget(), control(name));
+    }
+
     // On the screen, each caption is drawn whole and ends at least two clear
     // columns before its value label, with the value at its widest.
     void everyCaptionEndsClearOfItsValue()
     {
         const int clearColumns = 2;
         for (const SensorSlider& s : sensorSliders()) {
-            clickAt(control(s.scrollBar));
+            if (s.kind != SensorControlKind::slider)
+                continue;
+            showPage(s.page == SensorPage::fuelData ? "TabSheet4" : "TabSheetMoreInputs");
+            clickAt(control(s.control));
             pressKey(Qt::Key_End);
             auto* value = control<QLabel>(s.valueLabel);
             QCOMPARE(value->text(), QString::number(s.maximum));
@@ -125,6 +139,60 @@ private slots:
                      qPrintable(QStringLiteral("%1 ends at column %2; its value starts at %3")
                                     .arg(s.caption).arg(captionEnd - row.left() + 8).arg(valueStart - row.left() + 8)));
         }
+    }
+
+    // Clicked and moved by its keys while the instrument is off, each "More
+    // Inputs" slider shows its reading and stores it at once; the box stores
+    // 1 while ticked.
+    void moreInputsReachTheirFirmwareInputs()
+    {
+        showPage("TabSheetMoreInputs");
+        const struct {
+            const char* slider;
+            const char* label;
+            int maximum;
+            const uint16_t& input;
+        } rows[] = {
+            {"ScrollBarGpsSpeed", "LabelGpsSpeed", 999, gpsSpeed},
+            {"ScrollBarLight", "LabelLight", 4096, lightSensorInput},
+            {"ScrollBarLoop", "LabelLoop", 4096, pressureLoopInput},
+            {"ScrollBarVraxLevel1", "LabelVraxLevel1", 4096, vrax.level1},
+            {"ScrollBarVraxLevel2", "LabelVraxLevel2", 4096, vrax.level2},
+            {"ScrollBarVraxPressure", "LabelVraxPressure", 4096, vrax.pressure},
+        };
+        for (const auto& row : rows) {
+            clickAt(control(row.slider));
+            pressKey(Qt::Key_End);
+            pressKey(Qt::Key_Left);
+            QCOMPARE(control<QLabel>(row.label)->text(), QString::number(row.maximum - 1));
+            QCOMPARE(row.input, row.maximum - 1);
+        }
+        QCOMPARE(level1Input + pressureInput + flow1Input, 0); // the instrument's own senders stay
+
+        auto* valid = control<QCheckBox>("CheckBoxGpsValid");
+        QVERIFY(!valid->isChecked());
+        clickAt(valid);
+        QCOMPARE(gpsSpeedValid, 1);
+        pressKey(Qt::Key_Space);
+        QCOMPARE(gpsSpeedValid, 0);
+    }
+
+    // Running, the home screen shows a valid ground speed from the page in
+    // magenta on its status line.
+    void aPilotSeesTheGroundSpeedInMagenta()
+    {
+        showPage("TabSheetMoreInputs");
+        clickAt(control("ScrollBarGpsSpeed"));
+        pressKey(Qt::Key_Right);
+        clickAt(control("CheckBoxGpsValid"));
+        int magentaPixels = -1;
+        QTimer::singleShot(100, window.get(), [&] { headerCycle = 5; }); // the speed's turn
+        QTimer::singleShot(200, window.get(), [&] {
+            magentaPixels = int(std::count(frameBuffer, frameBuffer + 160 * 12, uint8_t(13)));
+            clickAt(control("Button2"));
+        });
+        clickAt(control("Button1"));
+        QVERIFY(magentaPixels > 0);
     }
 };
 

@@ -84,7 +84,18 @@ TEST(ScriptSliders, ValuesBeyondTheSliderAreRefusedAndWriteNothing)
     EXPECT_EQ(runText("slider flow1 65536\n").status, scriptFailed);
     EXPECT_EQ(flow1Input, 0);
     EXPECT_EQ(runText("slider flow3 1\n").err,
-              "line 1: unknown slider \"flow3\": flow1, level1, flow2, level2 or pressure\n");
+              "line 1: unknown slider \"flow3\": flow1, level1, flow2, level2, pressure, gps, gpsvalid, "
+              "light, loop, vraxlevel1, vraxlevel2 or vraxpressure\n");
+}
+
+TEST(ScriptSliders, MoreInputsControlsTakeTheirOwnRanges)
+{
+    EXPECT_EQ(runText("slider gps 999\nslider gpsvalid 1\nslider vraxpressure 4096\n"
+                      "print gpsSpeed gpsSpeedValid vrax.pressure\n")
+                  .out,
+              "gpsSpeed = 999\ngpsSpeedValid = 1\nvrax.pressure = 4096\n");
+    EXPECT_EQ(runText("slider gps 1000\n").err, "line 1: slider value 1000 out of range 0..999 for gps\n");
+    EXPECT_EQ(runText("slider gpsvalid 2\n").status, scriptFailed);
 }
 
 TEST(ScriptVrax, TheBoxStartsCheckedAndIsSampledByEachPass)

@@ -77,12 +77,21 @@ void tick(ScriptSession&, Arguments arguments)
         timeBaseTick();
 }
 
+// "flow1, level1, ... or vraxpressure", from the window's table of controls.
+std::string sliderNames()
+{
+    std::string names;
+    const auto all = sensorSliders();
+    for (size_t i = 0; i < all.size(); ++i)
+        names += std::string(i == 0 ? "" : i + 1 == all.size() ? " or " : ", ") + all[i].scriptName;
+    return names;
+}
+
 void slider(ScriptSession&, Arguments arguments)
 {
     const SensorSlider* sensor = findSlider(std::string(arguments[0]).c_str());
     if (!sensor)
-        throw ScriptError{"unknown slider " + quoted(arguments[0]) +
-                          ": flow1, level1, flow2, level2 or pressure"};
+        throw ScriptError{"unknown slider " + quoted(arguments[0]) + ": " + sliderNames()};
     const uint32_t position = parseNumber(arguments[1], "slider value");
     if (position > sensor->maximum)
         throw ScriptError{"slider value " + std::to_string(position) + " out of range 0.." +
