@@ -88,16 +88,6 @@ TEST(ScriptSliders, ValuesBeyondTheSliderAreRefusedAndWriteNothing)
               "light, loop, vraxlevel1, vraxlevel2 or vraxpressure\n");
 }
 
-TEST(ScriptSliders, MoreInputsControlsTakeTheirOwnRanges)
-{
-    EXPECT_EQ(runText("slider gps 999\nslider gpsvalid 1\nslider vraxpressure 4096\n"
-                      "print gpsSpeed gpsSpeedValid vrax.pressure\n")
-                  .out,
-              "gpsSpeed = 999\ngpsSpeedValid = 1\nvrax.pressure = 4096\n");
-    EXPECT_EQ(runText("slider gps 1000\n").err, "line 1: slider value 1000 out of range 0..999 for gps\n");
-    EXPECT_EQ(runText("slider gpsvalid 2\n").status, scriptFailed);
-}
-
 TEST(ScriptVrax, TheBoxStartsCheckedAndIsSampledByEachPass)
 {
     EXPECT_EQ(runText("on\npass\nprint vraxEnabled\nvrax off\nprint vraxEnabled\npass\n"
