@@ -18,16 +18,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <cstring>
 #include <functional>
 #include <iterator>
 
-#include "core/keys_and_time.h"
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
-#include "host/front_panel.h"
 #include "host/photograph.h"
-#include "host/power_cycle.h"
-#include "screens/screen.h"
+#include "sim/simulator.h"
 
 namespace {
 
@@ -92,13 +90,13 @@ QFont formFont(int pixelSize, bool bold = false)
     return font;
 }
 
-void place(QWidget* widget, const char* name, const ControlRect& r)
+void place(QWidget* widget, const char* name, const Qs9Rect& r)
 {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
-QLabel* addLabel(QWidget* parent, const QString& text, const ControlRect& r)
+QLabel* addLabel(QWidget* parent, const QString& text, const Qs9Rect& r)
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(r.left, r.top, r.width, r.height);
@@ -106,67 +104,52 @@ QLabel* addLabel(QWidget* parent, const QString& text, const ControlRect& r)
     return label;
 }
 
-// The end of every slider in its box, whatever its page.
-constexpr int16_t sliderRight = 233;
-
-// A check box row: ticking it stores 1, clearing it 0.
-void addSensorCheckBox(QWidget* box, const SensorSlider& s)
-{
-    auto* check = new QCheckBox(QString::fromLatin1(s.caption), box);
-    place(check, s.control, {8, s.rowTop, 97, 17});
-    QObject::connect(check, &QCheckBox::toggled, box, [write = s.write](bool ticked) {
-        write(ticked ? 1 : 0);
-    });
-}
-
-// A slider row: caption, value label showing the position, and the slider
-// whose change handler shows the position and then stores it.
-void addSensorSlider(QWidget* box, const SensorSlider& s)
+// One sensor row: caption, value label showing the position up to the
+// slider, and the slider whose change handler shows the position and then
+// stores it.
+void addSensorRow(QWidget* box, const Qs9Input& s)
 {
     constexpr int16_t labelHeight = 13;
-    addLabel(box, QString::fromLatin1(s.caption),
-             {8, s.rowTop, int16_t(s.valueLabelLeft - 8), labelHeight});
-    QLabel* value = addLabel(box, QStringLiteral("0"),
-                             {s.valueLabelLeft, s.rowTop, int16_t(s.sliderLeft - 2 - s.valueLabelLeft), labelHeight});
+    const int16_t top = s.area.top;
+    addLabel(box, QString::fromLatin1(s.caption), {8, top, int16_t(s.valueLabelLeft - 8), labelHeight});
+    QLabel* value = addLabel(box, QString::number(s.start),
+                             {s.valueLabelLeft, top, int16_t(s.area.left - 2 - s.valueLabelLeft), labelHeight});
     value->setObjectName(QString::fromLatin1(s.valueLabel));
 
     auto* bar = new QScrollBar(Qt::Horizontal, box);
-    place(bar, s.control, {s.sliderLeft, s.rowTop, int16_t(sliderRight - s.sliderLeft), 17});
+    place(bar, s.control, s.area);
     bar->setRange(0, s.maximum);
     bar->setPageStep(0);
-    bar->setValue(0);
+    bar->setValue(s.start);
     // A scroll bar's keys run against its drawing by default (Right lowers
     // it); a sensor slider's Right and Up raise the reading.
     bar->setInvertedControls(false);
     // A click or Tab focuses it, as a form's scroll bar, so its keys move it.
     bar->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(bar, &QScrollBar::valueChanged, box, [value, write = s.write](int position) {
+    QObject::connect(bar, &QScrollBar::valueChanged, box, [value, name = s.name](int position) {
         value->setText(QString::number(position));
-        write(static_cast<uint16_t>(position));
+        qs9SetInput(name, uint32_t(position));
     });
 }
 
-// The rows of one page's controls, in the table's order (which is also
-// their tab order).
-void addSensorRows(QWidget* box, SensorPage page)
+// A check box that stands in for a switch; each change goes to the firmware
+// before the next pass.
+void addCheckBox(QWidget* page, const Qs9Input& c)
 {
-    for (const SensorSlider& s : sensorSliders()) {
-        if (s.page != page)
-            continue;
-        if (s.kind == SensorControlKind::checkBox)
-            addSensorCheckBox(box, s);
-        else
-            addSensorSlider(box, s);
-    }
+    auto* box = new QCheckBox(QString::fromLatin1(c.caption), page);
+    place(box, c.control, c.area);
+    box->setChecked(c.start != 0);
+    QObject::connect(box, &QCheckBox::toggled, page,
+                     [name = c.name](bool checked) { qs9SetInput(name, checked ? 1 : 0); });
 }
 
 // A new tab page holding one group box; returns the box.
-QGroupBox* newBoxedPage(const char* pageName, const char* title, const char* boxName,
-                        const ControlRect& r)
+QGroupBox* newBoxedPage(const char* pageName, const QString& title, const char* boxName,
+                        const Qs9Rect& r)
 {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(pageName));
-    auto* box = new QGroupBox(QString::fromLatin1(title), page);
+    auto* box = new QGroupBox(title, page);
     place(box, boxName, r);
     return box;
 }
@@ -192,10 +175,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
     Timer1->start();
 
-    // The display stays black until "On": only the surface and the home
-    // screen are set up here.
+    // The display stays black until "On": only the surface is set up here,
+    // and the firmware is at program start.
     presenter->setUp();
-    currentScreen = homeScreen;
+    qs9ProgramStart();
 }
 
 TfrmMain::~TfrmMain()
@@ -264,9 +247,10 @@ void TfrmMain::buildPhotograph(QWidget* client)
 // whatever control has the focus. The wheel over the knob turns it.
 void TfrmMain::buildFrontPanelKeys(QWidget* client)
 {
-    for (const FrontPanelKey& k : frontPanelKeys()) {
+    for (int i = 0; i < qs9KeyCount(); ++i) {
+        const Qs9Key& k = *qs9KeyAt(i);
         const uint8_t key = k.key;
-        auto post = [key] { postKey(key); };
+        auto post = [key] { qs9PostKey(key); };
         QWidget* control;
         QString tip = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut));
         if (k.caption) {
@@ -278,8 +262,8 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
             auto* area = new ClickArea(client, post);
             if (k.wheelTurnsKnob) {
                 area->takeWheel([](int notch) {
-                    if (const FrontPanelKey* turn = keyForWheelNotch(notch))
-                        postKey(turn->key);
+                    if (const Qs9Key* turn = qs9KeyForWheelNotch(notch))
+                        qs9PostKey(turn->key);
                 });
                 tip += QStringLiteral("; the mouse wheel over it turns the knob");
             }
@@ -328,8 +312,12 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 {
     auto* pages = new QTabWidget(client);
     place(pages, "PageControl1", {246, 0, 257, 310});
-    pages->addTab(buildFuelDataPage(), QStringLiteral("Fuel Data"));
-    pages->addTab(buildMoreInputsPage(), QStringLiteral("More Inputs"));
+    pages->addTab(buildInputPage("TabSheet4", "Fuel Data", "GroupBox1", {8, 8, 241, 145}),
+                  QStringLiteral("Fuel Data"));
+    // Beyond the instrument's window: the inputs the firmware reads that it
+    // has no control for.
+    pages->addTab(buildInputPage("TabSheetMoreInputs", "More Inputs", "GroupBoxMoreInputs", {8, 8, 241, 193}),
+                  QStringLiteral("More Inputs"));
     const int gps = pages->addTab(buildGpsPage(), QStringLiteral("GPS"));
     // Hidden and disabled: the tab bar's wheel and arrow keys and Ctrl+Tab
     // pass over disabled pages, though not over merely hidden ones.
@@ -339,31 +327,29 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
     return pages;
 }
 
-QWidget* TfrmMain::buildFuelDataPage()
+// A page of the input table's controls, its sliders in a group box titled
+// as the page is.
+QWidget* TfrmMain::buildInputPage(const char* pageName, const char* caption, const char* boxName,
+                                  const Qs9Rect& boxArea)
 {
-    QGroupBox* box = newBoxedPage("TabSheet4", " Fuel Data ", "GroupBox1", {8, 8, 241, 145});
-    addSensorRows(box, SensorPage::fuelData);
-
-    CheckBox4 = new QCheckBox(QStringLiteral("VRAX On/Off"), box->parentWidget());
-    place(CheckBox4, "CheckBox4", {8, 160, 97, 17});
-    CheckBox4->setChecked(true);
-    return box->parentWidget();
-}
-
-// Beyond the instrument's window: controls for the inputs the firmware reads
-// but the instrument's own window leaves at 0.
-QWidget* TfrmMain::buildMoreInputsPage()
-{
-    QGroupBox* box = newBoxedPage("TabSheetMoreInputs", " More Inputs ", "GroupBoxMoreInputs",
-                                  {8, 8, 241, 193});
-    addSensorRows(box, SensorPage::moreInputs);
+    QGroupBox* box = newBoxedPage(pageName, QStringLiteral(" %1 ").arg(QString::fromLatin1(caption)),
+                                  boxName, boxArea);
+    for (int i = 0; i < qs9InputCount(); ++i) {
+        const Qs9Input& input = *qs9InputAt(i);
+        if (std::strcmp(input.page, caption) != 0)
+            continue;
+        if (input.kind == QS9_INPUT_SLIDER)
+            addSensorRow(box, input);
+        else
+            addCheckBox(box->parentWidget(), input);
+    }
     return box->parentWidget();
 }
 
 // The GPS page is kept but its tab is hidden; nothing writes to its memo.
 QWidget* TfrmMain::buildGpsPage()
 {
-    QGroupBox* box = newBoxedPage("TabSheet2", " GPS Communications Window ", "GroupBox2",
+    QGroupBox* box = newBoxedPage("TabSheet2", QStringLiteral(" GPS Communications Window "), "GroupBox2",
                                   {0, 25, 249, 257});
     auto* memo = new QPlainTextEdit(box);
     memo->setObjectName(QStringLiteral("Memo2"));
@@ -383,14 +369,14 @@ void TfrmMain::buildMenu()
 
 void TfrmMain::Button1Click()
 {
-    powerOnSequence();
+    qs9PowerOn();
     if (loopRunning)
         return;
     loopRunning = true;
     // Clicks, slider moves and timer ticks are handled only between passes,
     // so the firmware never sees an input change in the middle of one.
-    while (powerOff == 0) {
-        firmwarePass(CheckBox4->isChecked());
+    while (qs9MainLoopRuns()) {
+        qs9Pass();
         presenter->present();
         QCoreApplication::processEvents();
         ++passCount;
@@ -398,19 +384,19 @@ void TfrmMain::Button1Click()
     loopRunning = false;
 }
 
-void TfrmMain::Button2Click() { powerOff = 1; }
+void TfrmMain::Button2Click() { qs9PowerOff(); }
 
 void TfrmMain::Exit1Click()
 {
-    powerOff = 1;
+    qs9PowerOff();
     QCoreApplication::quit();
 }
 
-void TfrmMain::Timer1Timer() { timeBaseTick(); }
+void TfrmMain::Timer1Timer() { qs9Tick(); }
 
 // Closing ends a running loop at its next test; the window closes as usual.
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    powerOff = 1;
+    qs9PowerOff();
     event->accept();
 }

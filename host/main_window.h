@@ -4,7 +4,8 @@
 #pragma once
 #include <QMainWindow>
 
-class QCheckBox;
+#include "sim/simulator.h"
+
 class QPushButton;
 class QStatusBar;
 class QTimer;
@@ -43,8 +44,8 @@ private:
     void buildPhotograph(QWidget* client);
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
-    QWidget* buildFuelDataPage();
-    QWidget* buildMoreInputsPage();
+    QWidget* buildInputPage(const char* pageName, const char* caption, const char* boxName,
+                            const Qs9Rect& boxArea);
     QWidget* buildGpsPage();
     void buildMenu();
     void buildDisplayCopyShortcuts();
@@ -54,7 +55,6 @@ private:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button5 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     bool loopRunning = false;

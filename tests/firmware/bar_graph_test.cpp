@@ -8,7 +8,7 @@
 #include "display/bar_graphs.h"
 #include "display/framebuffer.h"
 #include "display_probe.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 namespace {
 

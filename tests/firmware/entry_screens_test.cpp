@@ -6,6 +6,7 @@
 #include "screen_story.h"
 #include "screens/entry_screens.h"
 #include "screens/screen.h"
+#include "sim/storage_hooks.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/fuel_pressure.h"
 #include "core/settings.h"
 #include "display/colours.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/run_time_pages.h"
 #include "tests/firmware/page_texts_probe.h"
 

@@ -8,7 +8,7 @@
 #include "core/sender_curves.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 namespace {
 

@@ -11,7 +11,8 @@
 #include "display/framebuffer.h"
 #include "display_probe.h"
 #include "drawn_texts.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
+#include "sim/storage_hooks.h"
 #include "screens/run_time_pages.h"
 #include "screens/screen.h"
 

@@ -9,7 +9,7 @@
 #include "display/furniture.h"
 #include "display/text.h"
 #include "display_probe.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/screen.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "display_probe.h"
 #include "display/furniture.h"
 #include "drawn_texts.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/home_screen.h"
 #include "screens/run_time_pages.h"
 #include "screens/screen.h"

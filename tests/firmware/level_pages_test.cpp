@@ -11,7 +11,7 @@
 #include "core/tank_level.h"
 #include "display/framebuffer.h"
 #include "display/text.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/run_time_pages.h"
 #include "screens/screen.h"
 

@@ -8,9 +8,9 @@
 #include "display/furniture.h"
 #include "display/furniture.h"
 #include "display/text.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/screen.h"
-#include "screens/screen_names.h"
+#include "sim/screen_names.h"
 #include "screens/setup_screens.h"
 
 // Other test helpers have a findText and a powerOnAndWatch of their own; in a

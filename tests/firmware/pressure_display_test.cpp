@@ -7,7 +7,7 @@
 #include "core/settings.h"
 #include "display/bar_graphs.h"
 #include "display/colours.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/run_time_pages.h"
 #include "screens/value_band.h"
 #include "tests/firmware/display_probe.h"

@@ -4,7 +4,7 @@
 #include "core/range_endurance.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 namespace {
 

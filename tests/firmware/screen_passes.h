@@ -5,7 +5,7 @@
 
 #include "core/keys_and_time.h"
 #include "drawn_texts.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 // One main-loop pass, recording what it drew.
 inline void runPass(bool vrax = false)

@@ -6,7 +6,7 @@
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
 #include "drawn_texts.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/screen.h"
 
 // Program start, "On", the pressure sender in its normal band (so that no

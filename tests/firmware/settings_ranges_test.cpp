@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/settings.h"
-#include "core/settings_ranges.h"
 #include "screens/pressure_setup.h"
+#include "tests/support/settings_ranges.h"
 #include "menu_walk.h"
 
 namespace {

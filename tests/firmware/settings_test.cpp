@@ -2,7 +2,8 @@
 
 #include "core/fuel_flow.h"
 #include "core/settings.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
+#include "sim/storage_hooks.h"
 
 namespace {
 

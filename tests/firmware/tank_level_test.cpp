@@ -6,7 +6,7 @@
 #include "core/settings.h"
 #include "core/fuel_flow.h"
 #include "core/tank_level.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "display/font_data.h"
 #include "display/framebuffer.h"
 #include "display/text.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 namespace {
 

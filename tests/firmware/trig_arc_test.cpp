@@ -4,7 +4,7 @@
 
 #include "display/trig.h"
 #include "display_probe.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 namespace {
 

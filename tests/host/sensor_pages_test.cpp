@@ -9,10 +9,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
+#include <cstring>
 
 #include "core/sensor_inputs.h"
 #include "display/framebuffer.h"
-#include "host/front_panel.h"
+#include "sim/simulator.h"
 #include "tests/host/window_under_test.h"
 
 class SensorPagesTest : public QObject, WindowUnderTest {
@@ -61,10 +62,11 @@ private slots:
     // value label are clear of text: its caption ends short of them.
     void everyCaptionEndsClearOfItsValue()
     {
-        for (const SensorSlider& s : sensorSliders()) {
-            if (s.kind != SensorControlKind::slider)
+        for (int i = 0; i < qs9InputCount(); ++i) {
+            const Qs9Input& s = *qs9InputAt(i);
+            if (s.kind != QS9_INPUT_SLIDER)
                 continue;
-            showPage(s.page == SensorPage::fuelData ? "TabSheet4" : "TabSheetMoreInputs");
+            showPage(std::strcmp(s.page, "Fuel Data") == 0 ? "TabSheet4" : "TabSheetMoreInputs");
             clickAt(control(s.control));
             pressKey(Qt::Key_End);
             QCoreApplication::processEvents();

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/sensor_inputs.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "tests/script/script_test_support.h"
 
 namespace {
@@ -84,7 +84,7 @@ TEST(ScriptSliders, ValuesBeyondTheSliderAreRefusedAndWriteNothing)
     EXPECT_EQ(runText("slider flow1 65536\n").status, scriptFailed);
     EXPECT_EQ(flow1Input, 0);
     EXPECT_EQ(runText("slider flow3 1\n").err,
-              "line 1: unknown slider \"flow3\": flow1, level1, flow2, level2, pressure, gps, gpsvalid, "
+              "line 1: unknown slider \"flow3\": flow1, level1, flow2, level2, pressure, gps, "
               "light, loop, vraxlevel1, vraxlevel2 or vraxpressure\n");
 }
 
@@ -95,6 +95,9 @@ TEST(ScriptVrax, TheBoxStartsCheckedAndIsSampledByEachPass)
                   .out,
               "vraxEnabled = 1\nvraxEnabled = 1\nvraxEnabled = 0\nvraxEnabled = 1\n");
     EXPECT_EQ(runText("vrax yes\n").err, "line 1: vrax takes on or off, not \"yes\"\n");
+    EXPECT_EQ(runText("box gpsvalid on\nprint gpsSpeedValid\nbox gpsvalid off\nprint gpsSpeedValid\n").out,
+              "gpsSpeedValid = 1\ngpsSpeedValid = 0\n");
+    EXPECT_EQ(runText("box light on\n").err, "line 1: unknown check box \"light\": vrax or gpsvalid\n");
 }
 
 } // namespace
