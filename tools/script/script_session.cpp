@@ -30,14 +30,16 @@ fs::path ScriptSession::fileToRead(std::string_view name) const
     return options.folder.empty() ? fs::path(name) : options.folder / fs::path(name);
 }
 
-// With the files confined, a name must stay inside the folder: relative,
-// and never climbing above it.
+// With the files confined, a name must name a file inside the folder:
+// relative, never climbing above it, not the folder itself.
 fs::path ScriptSession::fileToWrite(std::string_view name) const
 {
     const fs::path file = fileToRead(name);
     if (options.confineFiles) {
         const fs::path inside = fs::path(name).lexically_normal();
-        if (inside.is_absolute() || inside.empty() || *inside.begin() == ".." || !inside.has_filename())
+        const fs::path last = inside.filename();
+        if (inside.is_absolute() || inside.empty() || *inside.begin() == ".." || last.empty() || last == "." ||
+            last == "..")
             throw ScriptError{"file " + quotedText(name) + " is outside the script's folder"};
     }
     if (options.beforeWrite)
