@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr size_t quotedLength = 80;
+constexpr size_t shownLength = 80;
 
 } // namespace
 
@@ -21,9 +21,11 @@ std::string escapedText(std::string_view text)
     return escaped;
 }
 
-std::string quotedText(std::string_view text)
+std::string shownText(std::string_view text)
 {
-    if (text.size() <= quotedLength)
-        return "\"" + escapedText(text) + "\"";
-    return "\"" + escapedText(text.substr(0, quotedLength)) + "...\"";
+    if (text.size() <= shownLength)
+        return escapedText(text);
+    return escapedText(text.substr(0, shownLength)) + "...";
 }
+
+std::string quotedText(std::string_view text) { return "\"" + shownText(text) + "\""; }

@@ -9,6 +9,8 @@
 // as \xNN.
 std::string escapedText(std::string_view text);
 
-// The text escaped, cut after about 80 characters ("..." marks the cut), in
-// double quotes.
+// The text escaped and cut after 80 characters ("..." marks the cut).
+std::string shownText(std::string_view text);
+
+// The shown text in double quotes.
 std::string quotedText(std::string_view text);

@@ -16,47 +16,46 @@ namespace {
 
 constexpr size_t displayPixels = QS9_DISPLAY_WIDTH * QS9_DISPLAY_HEIGHT;
 
-// A value from the script shown in a message: escaped, and cut when long.
-std::string shown(std::string_view text)
+// A text's start x, y, font and colour, as texts prints them.
+std::vector<int64_t> placeOf(const DrawnText& text) { return {text.startX, text.y, text.fontSize, text.colour}; }
+
+std::string joined(const std::vector<int64_t>& numbers)
 {
-    constexpr size_t longest = 80;
-    return text.size() <= longest ? escapedText(text) : escapedText(text.substr(0, longest)) + "...";
+    std::string text;
+    for (const int64_t number : numbers)
+        text += (text.empty() ? "" : " ") + std::to_string(number);
+    return text;
 }
 
-std::string textPlace(const DrawnText& text)
+// The fields of the place given: x and y, then font, then colour.
+std::vector<int64_t> givenPlace(Arguments place)
 {
-    return std::to_string(text.startX) + " " + std::to_string(text.y) + " " +
-           std::to_string(text.fontSize) + " " + std::to_string(text.colour);
-}
-
-// expect text "TEXT" [X Y [FONT [COLOUR]]]: the given fields, in texts' order.
-void expectText(ScriptSession& session, Arguments arguments)
-{
-    if (arguments.size() == 3)
+    if (place.size() == 1)
         throw ScriptError{"expect text takes X and Y together; usage: expect text \"TEXT\" [X Y [FONT [COLOUR]]]"};
-    const std::string& wanted = arguments[1];
-    const Arguments place = arguments.subspan(2);
-    std::vector<uint32_t> fields;
     const char* const what[] = {"x", "y", "font", "colour"};
+    std::vector<int64_t> fields;
     for (size_t i = 0; i < place.size(); ++i)
         fields.push_back(parseNumber(place[i], what[i]));
-    const auto matches = [&](const DrawnText& t) {
-        const uint32_t actual[] = {t.startX, uint32_t(int32_t(t.y)), t.fontSize, t.colour};
-        return t.text == wanted && std::equal(fields.begin(), fields.end(), actual);
+    return fields;
+}
+
+void expectText(ScriptSession& session, Arguments arguments)
+{
+    const std::string& wanted = arguments[1];
+    const std::vector<int64_t> place = givenPlace(arguments.subspan(2));
+    const auto drawnAs = [&](const std::vector<int64_t>& fields) {
+        return std::find_if(session.texts.begin(), session.texts.end(), [&](const DrawnText& t) {
+            const std::vector<int64_t> actual = placeOf(t);
+            return t.text == wanted && std::equal(fields.begin(), fields.end(), actual.begin());
+        });
     };
-    if (std::any_of(session.texts.begin(), session.texts.end(), matches))
+    if (drawnAs(place) != session.texts.end())
         return;
-    const auto sameText = std::find_if(session.texts.begin(), session.texts.end(),
-                                       [&](const DrawnText& t) { return t.text == wanted; });
+    const auto sameText = drawnAs({});
     const std::string text = "text " + quotedText(wanted);
-    if (sameText == session.texts.end()) {
-        session.expectationFailed(text + " not drawn by the last pass");
-        return;
-    }
-    std::string expected;
-    for (const std::string& field : place)
-        expected += (expected.empty() ? "" : " ") + field;
-    session.expectationFailed(text + " drawn at " + textPlace(*sameText) + ", expected " + expected);
+    if (sameText == session.texts.end())
+        return session.expectationFailed(text + " not drawn by the last pass");
+    session.expectationFailed(text + " drawn at " + joined(placeOf(*sameText)) + ", expected " + joined(place));
 }
 
 void expectPixel(ScriptSession& session, Arguments arguments)
@@ -83,7 +82,7 @@ void expect(ScriptSession& session, Arguments arguments)
         throw ScriptError{"too many arguments; usage: expect NAME VALUE"};
     const std::string actual = formattedValue(arguments[0]);
     if (actual != arguments[1])
-        session.expectationFailed(arguments[0] + " = " + actual + ", expected " + shown(arguments[1]));
+        session.expectationFailed(arguments[0] + " = " + actual + ", expected " + shownText(arguments[1]));
 }
 
 // "home.png" -> "home.actual.png"
