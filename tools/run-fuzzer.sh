@@ -29,8 +29,11 @@ if [ "$target" = script ]; then
 fi
 
 # New inputs go to a scratch corpus; the committed seeds stay as they are.
+# The scripts' own files go to a scratch folder, removed after the run.
 work=build-fuzz/$target-corpus
 mkdir -p "$work"
+export QS9_FUZZ_SCRATCH=$PWD/build-fuzz/script-files
+trap 'rm -rf "$QS9_FUZZ_SCRATCH"' EXIT
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1
 "build-fuzz/tests/fuzz/qs9-$target-fuzzer" "$work" "$seeds" "${extra[@]}" \

@@ -19,16 +19,19 @@ namespace {
 
 constexpr uint64_t stepBudget = 300;
 
+// QS9_FUZZ_SCRATCH names the folder (tools/run-fuzzer.sh sets it and
+// removes it after the run); else a new one under /tmp.
 const fs::path& scratchFolder()
 {
     static const fs::path folder = [] {
         char name[] = "/tmp/qs9-script-fuzzer-XXXXXX";
-        if (mkdtemp(name) == nullptr) {
+        const char* given = std::getenv("QS9_FUZZ_SCRATCH");
+        std::error_code fault;
+        if (given ? !fs::create_directories(given, fault) && fault : mkdtemp(name) == nullptr) {
             std::perror("qs9-script-fuzzer: scratch folder");
             std::abort();
         }
-        std::atexit([] { fs::remove_all(scratchFolder()); });
-        return fs::canonical(name);
+        return fs::canonical(given ? given : name);
     }();
     return folder;
 }
