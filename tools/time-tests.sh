@@ -42,6 +42,7 @@ echo "clone of $repo at $(git -C "$clone" log --oneline -1)"
 stamp() { while IFS= read -r line; do printf '%(%T)T %s\n' -1 "$line"; done; }
 
 TIMEFORMAT="%R s wall, %U s user, %S s sys"
+status=0
 for run in first repeat; do
   echo "$run run, load: $(cut -d' ' -f1-3 /proc/loadavg)"
   time (
@@ -50,6 +51,11 @@ for run in first repeat; do
         bash -c 'cd /qs9 && bash .ci/run'
     else
       cd "$clone" && CI=true CCACHE_DISABLE=1 bash .ci/run
-    fi 2>&1 | stamp > "$work/$run.log" ) || { echo "$run run failed: $work/$run.log"; exit 1; }
+    fi 2>&1 | stamp > "$work/$run.log" ) || { echo "$run run failed"; status=1; }
+  # Ninja's own record of what each step took, per tree.
+  for log in "$clone"/build*/.ninja_log; do
+    if [ -f "$log" ]; then cp "$log" "$work/$run-$(basename "$(dirname "$log")").ninja_log"; fi
+  done
 done
-echo "logs: $work/first.log $work/repeat.log"
+echo "logs: $work"
+exit $status
