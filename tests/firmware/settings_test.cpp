@@ -2,7 +2,7 @@
 
 #include "core/fuel_flow.h"
 #include "core/settings.h"
-#include "host/power_cycle.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -10,8 +10,7 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
     }
 };
 
