@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/fuel_configs.h"
 #include "core/range_endurance.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
+#include "core/tank_fields.h"
 
 uint16_t flow1Sample, flow2Sample;
 uint16_t flowRate1, flowRate2;
@@ -114,9 +116,9 @@ struct Channel {
 int64_t tankDraw(int tank, const Channel& own, uint16_t otherRate)
 {
     uint8_t otherMode = tank == 1 ? settings.tank2Mode : settings.tank1Mode;
-    uint8_t singleTankConfig = tank == 1 ? 12 : 13;
-    bool beside = fuelConfig == 11 && otherMode == tankModeSender;
-    if (!beside && fuelConfig != singleTankConfig)
+    TankDraw rule = currentFuelConfig().tankDraw[tank - 1];
+    bool beside = rule == TankDraw::bothFlowsBesideSender && otherMode == tankModeSender;
+    if (!beside && rule != TankDraw::bothFlows)
         return own.increment;
     int64_t other = periodPulses(own.k, otherRate);
     int64_t ownPart = own.increment;
@@ -132,13 +134,13 @@ uint16_t levelFromPulses(uint32_t pulses, uint32_t k, int16_t size)
 
 // Draws a calculated tank down (or up, when more returns than is drawn);
 // it stays between empty and the largest signed count. True when the level moved.
-bool drawCalculatedTank(uint32_t& pulses, uint16_t& level, int64_t draw, uint32_t k, int16_t size)
+bool drawCalculatedTank(const TankFields& tank, int64_t draw, uint32_t k)
 {
-    int64_t remaining = static_cast<int64_t>(static_cast<int32_t>(pulses)) - draw;
-    pulses = static_cast<uint32_t>(std::clamp<int64_t>(remaining, 0, maxTankPulses));
-    uint16_t newLevel = levelFromPulses(pulses, k, size);
-    bool moved = newLevel != level;
-    level = newLevel;
+    int64_t remaining = static_cast<int64_t>(static_cast<int32_t>(*tank.pulses)) - draw;
+    *tank.pulses = static_cast<uint32_t>(std::clamp<int64_t>(remaining, 0, maxTankPulses));
+    uint16_t newLevel = levelFromPulses(*tank.pulses, k, settings.*tank.size);
+    bool moved = newLevel != *tank.level;
+    *tank.level = newLevel;
     return moved;
 }
 
@@ -195,8 +197,8 @@ void measureFuelFlow()
 
     ch1.increment = periodPulses(ch1.k, flowRate1);
     ch2.increment = periodPulses(ch2.k, flowRate2);
-    if (fuelConfig == 14) {
-        // One flow feeds both tanks: the idle channel counts the enabled one's pulses.
+    if (currentFuelConfig().oneFlowFeedsBoth) {
+        // The idle channel counts the enabled one's pulses.
         if (settings.flow1Enabled == 1)
             ch2.increment = ch1.increment;
         else
@@ -205,8 +207,7 @@ void measureFuelFlow()
 
     bool changed = false;
     if (settings.tank1Mode == tankModeCalculated)
-        changed |= drawCalculatedTank(tank1Pulses, tank1Level, tankDraw(1, ch1, flowRate2), ch1.k,
-                                      settings.tank1Size);
+        changed |= drawCalculatedTank(tank1Fields, tankDraw(1, ch1, flowRate2), ch1.k);
 
     uint32_t pulseWeight = unitsAreGallons() ? 10 : 1;
     used1Pulses = saturate32(uint64_t{used1Pulses} + uint64_t{ch1.increment} * pulseWeight);
@@ -214,8 +215,7 @@ void measureFuelFlow()
     changed |= updateFuelUsed(fuelUsed1, used1Pulses, ch1.k);
 
     if (settings.tank2Mode == tankModeCalculated)
-        changed |= drawCalculatedTank(tank2Pulses, tank2Level, tankDraw(2, ch2, flowRate1), ch2.k,
-                                      settings.tank2Size);
+        changed |= drawCalculatedTank(tank2Fields, tankDraw(2, ch2, flowRate1), ch2.k);
     changed |= updateFuelUsed(fuelUsed2, used2Pulses, ch2.k);
 
     updateRangeAndEndurance();

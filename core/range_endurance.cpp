@@ -2,49 +2,32 @@
 
 #include <algorithm>
 
-#include "core/fuel_flow.h"
+#include "core/fuel_configs.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
+#include "core/tank_fields.h"
 
 uint16_t rangeValue;
 uint16_t enduranceMinutes;
 
 namespace {
 
-struct FlowAndFuel {
-    int32_t flow; // tenths per hour
-    uint32_t fuel; // volume units
-};
+uint32_t usableFuel(const TankFields& tank) { return settings.*tank.addToRange ? *tank.level : 0; }
 
-// Supply minus return in DIFF, the two engines together otherwise. Rates
-// are combined in 32 bits, so a high flow never reads as negative.
-int32_t combinedFlow()
+// The usable contents of the tanks that count in this configuration.
+uint32_t rangeFuel(TankUse tanks)
 {
-    return settings.flowMode == flowModeDiff ? int32_t{flowRate1} - flowRate2 : int32_t{flowRate1} + flowRate2;
-}
-
-int32_t enabledFlow() { return settings.flow1Enabled == 1 ? flowRate1 : flowRate2; }
-
-// Which flow drains which usable contents, by fuel-system configuration.
-FlowAndFuel flowAndFuel()
-{
-    uint32_t fuel1 = settings.tank1AddToRange ? tank1Level : 0;
-    uint32_t fuel2 = settings.tank2AddToRange ? tank2Level : 0;
-    bool bothFlows = settings.flow1Enabled == 1 && settings.flow2Enabled == 1;
-    switch (fuelConfig) {
-    case 0: return {flowRate1, fuel1};
-    case 1: return {flowRate2, fuel2};
-    case 10: return {int32_t{flowRate1} + flowRate2, fuel1 + fuel2};
-    case 11: {
-        int32_t flow = bothFlows ? combinedFlow() : enabledFlow();
+    uint32_t fuel1 = usableFuel(tank1Fields);
+    uint32_t fuel2 = usableFuel(tank2Fields);
+    switch (tanks) {
+    case TankUse::tank1: return fuel1;
+    case TankUse::tank2: return fuel2;
+    case TankUse::both: return fuel1 + fuel2;
+    case TankUse::sendersOrUnfed:
         if (settings.tank1Mode == tankModeSender && settings.tank2Mode == tankModeSender)
-            return {flow, fuel1 + fuel2};
-        return {flow, settings.tank2Mode == tankModeCalculated ? fuel1 : fuel2};
-    }
-    case 12: return {combinedFlow(), fuel1};
-    case 13: return {combinedFlow(), fuel2};
-    case 14: return {enabledFlow(), fuel1 + fuel2};
-    default: return {0, 0};
+            return fuel1 + fuel2;
+        return settings.tank2Mode == tankModeCalculated ? fuel1 : fuel2;
+    default: return 0;
     }
 }
 
@@ -54,7 +37,9 @@ uint16_t capped(uint64_t value) { return static_cast<uint16_t>(std::min<uint64_t
 
 void updateRangeAndEndurance()
 {
-    auto [flow, fuel] = flowAndFuel();
+    const FuelConfigRow& config = currentFuelConfig();
+    int32_t flow = flowFigure(config.flow);
+    uint32_t fuel = rangeFuel(config.tanks);
     if (fuel == 0) {
         rangeValue = enduranceMinutes = 0;
         return;

@@ -1,5 +1,7 @@
 #include "core/settings.h"
 
+#include "core/fuel_configs.h"
+
 Settings settings;
 uint8_t fuelConfig;
 uint32_t storeSettingsCalls;
@@ -9,26 +11,26 @@ namespace {
 
 uint8_t configWithoutFlow(uint8_t t1, uint8_t t2)
 {
-    if (t1 == tankModeSender && t2 == tankModeSender) return 4;
-    if (t1 == tankModeSender && t2 == tankModeOff) return 2;
-    if (t2 == tankModeSender && t1 == tankModeOff) return 3;
-    return 9;
+    if (t1 == tankModeSender && t2 == tankModeSender) return configTwoTankSenders;
+    if (t1 == tankModeSender && t2 == tankModeOff) return configTank1Sender;
+    if (t2 == tankModeSender && t1 == tankModeOff) return configTank2Sender;
+    return configInvalid;
 }
 
 // Flow only: tank volumes are not shown, so the litre resolution falls back to 1 L.
 uint8_t configWithoutTank(bool f1, bool f2)
 {
     settings.litreResolution = 0;
-    if (f1 && f2) return settings.flowMode != flowModeDual ? 8 : 7;
-    return f1 ? 5 : 6;
+    if (f1 && f2) return settings.flowMode != flowModeDual ? configCombinedFlows : configDualFlows;
+    return f1 ? configFlow1Only : configFlow2Only;
 }
 
 uint8_t configWithBothFlows(uint8_t t1, uint8_t t2)
 {
     bool combined = settings.flowMode != flowModeDual;
-    if (tankInUse(t1) && tankInUse(t2)) return combined ? 11 : 10;
-    if (tankInUse(t1)) return combined ? 12 : 9;
-    return combined ? 13 : 9;
+    if (tankInUse(t1) && tankInUse(t2)) return combined ? configSharedFlowTwoTanks : configDualFlowsTwoTanks;
+    if (tankInUse(t1)) return combined ? configCombinedFlowsTank1 : configInvalid;
+    return combined ? configCombinedFlowsTank2 : configInvalid;
 }
 
 // One flow feeding two tanks: a calculated tank counts the enabled channel's
@@ -36,16 +38,16 @@ uint8_t configWithBothFlows(uint8_t t1, uint8_t t2)
 uint8_t configWithOneFlow(bool f1, uint8_t t1, uint8_t t2)
 {
     if (tankInUse(t1) && tankInUse(t2)) {
-        if (t1 == tankModeSender && t2 == tankModeSender) return 11;
+        if (t1 == tankModeSender && t2 == tankModeSender) return configSharedFlowTwoTanks;
         if (f1)
             settings.kFactor2 = settings.kFactor1;
         else
             settings.kFactor1 = settings.kFactor2;
-        return 14;
+        return configOneFlowTwoTanks;
     }
-    if (f1 && tankInUse(t1)) return 0;
-    if (!f1 && tankInUse(t2)) return 1;
-    return 9;
+    if (f1 && tankInUse(t1)) return configFlow1Tank1;
+    if (!f1 && tankInUse(t2)) return configFlow2Tank2;
+    return configInvalid;
 }
 
 } // namespace

@@ -1,45 +1,15 @@
 #include "core/tank_level.h"
 
 #include "core/alarms.h"
-#include "core/fuel_flow.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
+#include "core/tank_fields.h"
 
 uint16_t level1Raw, level2Raw;
 uint8_t level1Fail, level2Fail;
 uint32_t level1FilterAcc, level2FilterAcc;
 
 namespace {
-
-constexpr uint8_t tankSender = 0;
-constexpr uint8_t tankOff = 2;
-constexpr uint8_t sourceVrax = 1;
-
-// The fields one tank's measurement reads and writes.
-struct TankChannel {
-    const uint16_t* input;      // INTERNAL source
-    const uint16_t* vraxInput;  // VRAX source
-    uint16_t* raw;
-    uint8_t* fail;
-    uint32_t* filterAcc;
-    uint16_t* level;
-    const uint8_t* mode;
-    const uint8_t* filter;
-    const int16_t* cal;         // six points, 0 .. 100 % in fifths
-    const int16_t* size;
-    const int16_t* lowAlarm;
-    const uint8_t* lowAlarmOn;
-    uint32_t alarmBit;
-};
-
-const TankChannel tankChannels[2] = {
-    {&level1Input, &vrax.level1, &level1Raw, &level1Fail, &level1FilterAcc, &tank1Level,
-     &settings.tank1Mode, &settings.tank1Filter, settings.tank1Cal, &settings.tank1Size,
-     &settings.tank1LowAlarm, &settings.tank1LowAlarmOn, alarmTank1Low},
-    {&level2Input, &vrax.level2, &level2Raw, &level2Fail, &level2FilterAcc, &tank2Level,
-     &settings.tank2Mode, &settings.tank2Filter, settings.tank2Cal, &settings.tank2Size,
-     &settings.tank2LowAlarm, &settings.tank2LowAlarmOn, alarmTank2Low},
-};
 
 // Exponential average with weight 1/2 (LOW), 1/8 (MED) or 1/32 (HIGH and
 // anything above) on the new reading; the accumulator keeps the average
@@ -72,12 +42,12 @@ int32_t contentsFromCalibration(const int16_t* cal, int32_t size, int32_t v)
     return size * (i - 1) * 10 / 50 + size * 10 / 50 * offset / span;
 }
 
-void measureSender(const TankChannel& tank)
+void measureSender(const TankFields& tank)
 {
     const uint16_t raw = *tank.raw;
     *tank.fail = raw > senderFailReading ? 1 : 0;
-    const uint16_t v = filterReading(*tank.filterAcc, raw, *tank.filter);
-    *tank.level = static_cast<uint16_t>(contentsFromCalibration(tank.cal, *tank.size, v));
+    const uint16_t v = filterReading(*tank.filterAcc, raw, settings.*tank.filter);
+    *tank.level = static_cast<uint16_t>(contentsFromCalibration(settings.*tank.calibration, settings.*tank.size, v));
 }
 
 } // namespace
@@ -86,11 +56,12 @@ void measureTankLevel(uint8_t tankNumber)
 {
     if (tankNumber < 1 || tankNumber > 2)
         return;
-    const TankChannel& tank = tankChannels[tankNumber - 1];
-    *tank.raw = settings.dataSource == sourceVrax ? *tank.vraxInput : *tank.input;
+    const TankFields& tank = tankFields(tankNumber);
+    const uint8_t mode = settings.*tank.mode;
+    *tank.raw = settings.dataSource == dataSourceVrax ? *tank.vraxInput : *tank.input;
     *tank.fail = 0;
-    if (*tank.mode == tankSender)
+    if (mode == tankModeSender)
         measureSender(tank);
-    const bool low = int32_t{*tank.level} <= *tank.lowAlarm;
-    updateAlarm(tank.alarmBit, *tank.mode != tankOff && low && *tank.lowAlarmOn == 1);
+    const bool low = int32_t{*tank.level} <= settings.*tank.lowAlarm;
+    updateAlarm(tank.alarmBit, mode != tankModeOff && low && settings.*tank.lowAlarmOn == 1);
 }

@@ -19,15 +19,6 @@ namespace {
 constexpr uint8_t menuFont = 8;
 constexpr int16_t softKeyTextY = 104;
 
-void drawSoftKeyFrame()
-{
-    drawHLine(0, 159, 102, colourWhite);
-    drawVLine(102, 119, 53, colourWhite);
-    drawVLine(102, 119, 106, colourWhite);
-}
-
-void drawLeftLegend(const char* word) { drawText(26, softKeyTextY, word, 0, menuFont, alignCentre, colourWhite); }
-
 // A filled arrowhead: its three edges, then the dots and columns that fill
 // it, in the order the instrument draws them.
 struct Arrowhead {
@@ -66,15 +57,6 @@ bool isMenuRow(int8_t row) { return row >= 0 && row < menuRowCount; }
 
 int16_t menuRowY(int8_t row) { return static_cast<int16_t>(26 + 15 * row); }
 
-// Cursor and editing state back to the first item, single steps.
-void resetMenuState(uint8_t cursor)
-{
-    menuEditing = 0;
-    menuCursor = cursor;
-    menuTop = 0;
-    editStep = 1;
-}
-
 } // namespace
 
 void drawTitleBar(const char* title, const char* subtitle)
@@ -85,6 +67,16 @@ void drawTitleBar(const char* title, const char* subtitle)
     drawText(158, 11, subtitle, 0, menuFont, alignRight, colourRed);
     drawHLine(0, 159, 25, colourWhite);
 }
+
+void drawSoftKeyFrame()
+{
+    drawHLine(0, 159, 102, colourWhite);
+    drawVLine(102, 119, 53, colourWhite);
+    drawVLine(102, 119, 106, colourWhite);
+}
+
+void drawLeftLegend(const char* word) { drawText(26, softKeyTextY, word, 0, menuFont, alignCentre, colourWhite); }
+void drawRightLegend(const char* word) { drawText(134, softKeyTextY, word, 0, menuFont, alignCentre, colourWhite); }
 
 void drawSoftKeys(uint8_t leftWord)
 {
@@ -99,7 +91,7 @@ void drawYesNoKeys()
 {
     drawSoftKeyFrame();
     drawLeftLegend("NO");
-    drawText(134, softKeyTextY, "YES", 0, menuFont, alignCentre, colourWhite);
+    drawRightLegend("YES");
 }
 
 void drawKnobSymbol()
@@ -138,6 +130,14 @@ void drawMenuScrollBar(uint16_t position, uint16_t count)
     const int32_t top = (step * position + 300) / 10;
     const int32_t bottom = top + step / 10;
     fillRect(153, toCoordinate(top), 159, toCoordinate(bottom), colourWhite);
+}
+
+void resetMenuState(uint8_t cursor)
+{
+    menuEditing = 0;
+    menuCursor = cursor;
+    menuTop = 0;
+    editStep = 1;
 }
 
 void returnToHome()

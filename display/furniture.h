@@ -28,6 +28,11 @@ void drawTitleBar(const char* title, const char* subtitle);
 void drawSoftKeys(uint8_t leftWord);
 // The same bar with "NO" left and "YES" right, no knob symbol.
 void drawYesNoKeys();
+// The soft-key bar's rule at y 102 and its cell dividers.
+void drawSoftKeyFrame();
+// A word centred in the soft-key bar's left or right cell, white.
+void drawLeftLegend(const char* word);
+void drawRightLegend(const char* word);
 // A dotted arc with an arrowhead at each end, in the middle cell.
 void drawKnobSymbol();
 
@@ -38,10 +43,16 @@ void drawMenuText(int8_t row, const char* text, uint8_t colour);
 // Track at x 156, thumb at x 153..159 sized for count items. No thumb for 0 items.
 void drawMenuScrollBar(uint16_t position, uint16_t count);
 
+// Cursor on the given item at the top of the list, not editing, single steps.
+void resetMenuState(uint8_t cursor);
 // Leaves the menus for the home screen and saves the settings.
 void returnToHome();
-// Menu state for a screen about to be opened; the caller installs the screen.
+// Menu state for a screen about to be opened, the security codes' working
+// value cleared too; the caller installs the screen.
 void enterMenu(uint8_t cursor);
 
 // "DONE" with the warning icon; any key goes on to messageReturnScreen.
 void messageScreen();
+// The key step of every message: any key, the knob's turns included, goes on
+// to `next`, or home when there is none.
+void leaveOnAnyKey(ScreenHandler next);

@@ -4,15 +4,20 @@
 #include "display/icons.h"
 #include "display/text.h"
 
-// Confirms an action; any key, the knob's turns included, goes on to the
-// screen its caller named. Without one it goes home rather than nowhere.
+// Confirms an action and goes on to the screen its caller named.
 void messageScreen()
 {
     drawTitleBar("MESSAGE", "");
     drawText(110, 55, "DONE", 0, 16, 0, 15);
     drawRleBitmap(10, 45, warningIcon);
-    if (pendingKey != 0) {
-        currentScreen = messageReturnScreen ? messageReturnScreen : homeScreen;
-        pendingKey = 0;
-    }
+    leaveOnAnyKey(messageReturnScreen);
+}
+
+// Without a screen to go on to, a message goes home rather than nowhere.
+void leaveOnAnyKey(ScreenHandler next)
+{
+    if (pendingKey == keyNone)
+        return;
+    currentScreen = next != nullptr ? next : homeScreen;
+    pendingKey = keyNone;
 }

@@ -60,8 +60,7 @@ void drawAuto()
     drawTitleBar("BACKLIGHT", formatValue("ADC: %d", lightSensorInput));
     drawMenuRow(thresholdRow, "THRESHOLD: ", formatValue("%d", settings.backlightThreshold));
     if (menuCursor == thresholdRow)
-        drawText(134, 104, editStep == thresholdFineStep ? "X100" : "X1000", 0, textFont, alignCentre,
-                 colourWhite);
+        drawRightLegend(editStep == thresholdFineStep ? "X100" : "X1000");
     drawMenuRow(dimRow, "DIM: ", formatValue("%d%%", settings.backlightDim));
     drawMenuRow(brightRow, "BRIGHT: ", formatValue("%d%%", settings.backlightBright));
 }

@@ -3,9 +3,11 @@
 #include "core/fuel_flow.h"
 #include "core/keys_and_time.h"
 #include "core/settings.h"
+#include "core/tank_fields.h"
 #include "display/colours.h"
 #include "display/furniture.h"
 #include "display/text.h"
+#include "screens/page_texts.h"
 #include "screens/screen.h"
 
 int32_t manualLevel1, manualLevel2;
@@ -46,74 +48,58 @@ bool handleDigitKey()
     }
 }
 
-const char* speedUnitWord()
-{
-    static const char* const words[] = {"mph", "kts", "km/h"};
-    uint8_t index = settings.units / 2;
-    return index < 3 ? words[index] : "";
-}
-
-// What differs between the two tanks' entries.
+// What the entry adds to a tank's fields.
 struct TankEntry {
+    const TankFields& tank;
     const char* prompt;
-    int32_t* level;
-    int16_t size;
-    uint16_t kFactor;
-    uint32_t* pulses;
-    bool tank2Follows; // the tank-2 entry comes next when tank 2 is calculated too
+    int32_t* level; // the contents last entered
 };
 
-TankEntry tank1Entry()
-{
-    return {"YOUR FUEL LEVEL 1", &manualLevel1, settings.tank1Size, settings.kFactor1, &tank1Pulses,
-            settings.tank2Mode == tankModeCalculated};
-}
-
-TankEntry tank2Entry()
-{
-    return {"YOUR FUEL LEVEL 2", &manualLevel2, settings.tank2Size, settings.kFactor2, &tank2Pulses, false};
-}
+const TankEntry tank1Entry{tank1Fields, "YOUR FUEL LEVEL 1", &manualLevel1};
+const TankEntry tank2Entry{tank2Fields, "YOUR FUEL LEVEL 2", &manualLevel2};
 
 // The entered level becomes the calculated tank's contents. More than the
 // tank holds counts as full. The pulse count is worked out in 64 bits, so a
-// large K-factor in gallons cannot wrap it round to a small tank.
-void commitLevel(const TankEntry& tank)
+// large K-factor in gallons cannot wrap it round to a small tank. The tank-2
+// entry comes next when tank 2 is calculated too.
+void commitLevel(const TankEntry& entry)
 {
-    if (tank.size < *tank.level)
-        *tank.level = tank.size;
-    if (*tank.level < 0)
-        *tank.level = 0; // a tank size below zero holds nothing
-    *tank.pulses = tankPulsesForLevel(static_cast<uint32_t>(*tank.level), tank.kFactor);
+    const int16_t size = settings.*entry.tank.size;
+    if (size < *entry.level)
+        *entry.level = size;
+    if (*entry.level < 0)
+        *entry.level = 0; // a tank size below zero holds nothing
+    *entry.tank.pulses = tankPulsesForLevel(static_cast<uint32_t>(*entry.level), settings.*entry.tank.kFactor);
     storeTotals();
-    if (tank.tank2Follows)
+    if (entry.tank.number == 1 && settings.tank2Mode == tankModeCalculated)
         openFuelLevel2Entry();
     else
         currentScreen = homeScreen;
 }
 
-void fuelLevelScreen(const TankEntry& tank)
+void fuelLevelScreen(const TankEntry& entry)
 {
-    drawPrompt("MANUALLY ENTER", tank.prompt);
+    drawPrompt("MANUALLY ENTER", entry.prompt);
     if (volumeInTenths())
         drawEntryDigitsDecimal();
     else
         drawEntryDigits();
     drawText(120, 65, unitsAreGallons() ? "G" : "L", 0, 12, alignLeft, colourGrey);
     drawSoftKeys(softKeyDone);
-    drawText(134, 104, "FULL", 0, promptFont, alignCentre, colourWhite);
+    drawRightLegend("FULL");
 
     switch (pendingKey) {
     case keyLeft:
-        *tank.level = enteredNumber();
-        commitLevel(tank);
+        *entry.level = enteredNumber();
+        commitLevel(entry);
         break;
     case keyRight:
-        *tank.level = tank.size;
-        commitLevel(tank);
+        *entry.level = settings.*entry.tank.size;
+        commitLevel(entry);
         break;
     default:
         if (handleDigitKey())
-            *tank.level = enteredNumber();
+            *entry.level = enteredNumber();
         break;
     }
     pendingKey = 0;
@@ -164,5 +150,5 @@ void cruiseSpeedScreen()
     pendingKey = 0;
 }
 
-void fuelLevel1Screen() { fuelLevelScreen(tank1Entry()); }
-void fuelLevel2Screen() { fuelLevelScreen(tank2Entry()); }
+void fuelLevel1Screen() { fuelLevelScreen(tank1Entry); }
+void fuelLevel2Screen() { fuelLevelScreen(tank2Entry); }

@@ -2,6 +2,7 @@
 // two flows side by side, or two flows combined. While the pressure display
 // is on the strip takes the bottom line and the page sits higher; without it
 // the lines spread lower.
+#include "core/fuel_configs.h"
 #include "core/fuel_flow.h"
 #include "core/settings.h"
 #include "display/colours.h"

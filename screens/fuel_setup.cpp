@@ -16,7 +16,6 @@ PressureSettings* pressureEdit;
 namespace {
 
 const char* const unitNames[] = {"LITRE/SM", "GAL/SM", "LITRE/NM", "GAL/NM", "LITRE/KM", "GAL/KM"};
-const char* const offOn[] = {"OFF", "ON"};
 const char* const senderNames[] = {"FF SENDER", "INJECTOR"};
 const char* const polarityNames[] = {"LOW", "HIGH"};
 const char* const flowModeNames[] = {"DUAL", "DIFF", "SUM"};
@@ -54,10 +53,7 @@ void changeSenderType(int8_t)
 void openSetupScreen(ScreenHandler screen)
 {
     setupReturnRow = menuCursor;
-    menuCursor = 0;
-    menuTop = 0;
-    editStep = 1;
-    menuEditing = 0;
+    resetMenuState(0);
     currentScreen = screen;
 }
 
@@ -96,9 +92,9 @@ constexpr SetupRow kFactorRow(const char* label)
 
 const SetupRow fuelRows[] = {
     optionRow<&Settings::units, unitNames>("UNIT: "),
-    switchRow<&Settings::flow1Enabled, offOn>("FLOW 1: "),
+    switchRow<&Settings::flow1Enabled, offOnNames>("FLOW 1: "),
     kFactorRow<&Settings::flow1Enabled, &Settings::kFactor1>("K-FACTOR 1: "),
-    switchRow<&Settings::flow2Enabled, offOn>("FLOW 2: "),
+    switchRow<&Settings::flow2Enabled, offOnNames>("FLOW 2: "),
     kFactorRow<&Settings::flow2Enabled, &Settings::kFactor2>("K-FACTOR 2: "),
     {.label = "MODE: ",
      .value = [] { return optionText(senderNames, settings.flowSenderType); },

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/fuel_configs.h"
 #include "core/fuel_flow.h"
 #include "core/settings.h"
 #include "display/bar_graphs.h"
 #include "display/colours.h"
 #include "display/framebuffer.h"
+#include "display/furniture.h"
 #include "display/text.h"
 #include "screens/home_screen.h"
 #include "screens/run_time_pages.h"
@@ -19,29 +21,20 @@ constexpr uint8_t totalFont = 16;
 constexpr int16_t totalX = 70;
 constexpr int16_t secondBlockOffset = 40;
 
-bool isSharedFlowConfig() { return fuelConfig == 11 || fuelConfig == 14; }
-bool isSeparateSensorsConfig() { return fuelConfig == 7 || fuelConfig == 10; }
-bool isCombinedSensorsConfig() { return fuelConfig == 8 || fuelConfig == 12 || fuelConfig == 13; }
-
-bool showsFirstBlock()
+// A block shows unless the configuration has none, or its sender's flow is
+// switched off where the configuration asks for it on.
+bool blockShown(TotalsBlock block, uint8_t Settings::*flowEnabled)
 {
-    switch (fuelConfig) {
-    case 0: case 5: case 7: case 8: case 10: case 12: case 13:
-        return true;
-    default:
-        return isSharedFlowConfig() && settings.flow1Enabled == 1;
-    }
+    if (block == TotalsBlock::singleWhileFlowOn)
+        return settings.*flowEnabled == 1;
+    return block != TotalsBlock::none;
 }
 
-bool showsSecondBlock()
-{
-    switch (fuelConfig) {
-    case 1: case 6: case 7: case 10:
-        return true;
-    default:
-        return isSharedFlowConfig() && settings.flow2Enabled == 1;
-    }
-}
+TotalsBlock firstBlock() { return currentFuelConfig().totals[0]; }
+TotalsBlock secondBlock() { return currentFuelConfig().totals[1]; }
+
+bool showsFirstBlock() { return blockShown(firstBlock(), &Settings::flow1Enabled); }
+bool showsSecondBlock() { return blockShown(secondBlock(), &Settings::flow2Enabled); }
 
 // Fuel through one sender in the unit the page shows: whole litres, tenths
 // of a litre, or tenths of a gallon (a gallon setting already counts ten
@@ -77,34 +70,25 @@ void drawTotal(int16_t y, int64_t total)
 
 void drawFirstBlock()
 {
-    if (isCombinedSensorsConfig()) {
+    if (firstBlock() == TotalsBlock::combined) {
         drawLabel(32, "TOTAL:");
         drawTotal(29, combinedTotal());
         return;
     }
-    drawLabel(36, isSeparateSensorsConfig() ? "TOTAL 1:" : "TOTAL:");
+    drawLabel(36, firstBlock() == TotalsBlock::numbered ? "TOTAL 1:" : "TOTAL:");
     drawTotal(29, total1());
 }
 
 // The one unit word of the page sits above the second total.
 void drawSecondBlock(int16_t o)
 {
-    if (isSeparateSensorsConfig())
+    if (secondBlock() == TotalsBlock::numbered)
         drawLabel(static_cast<int16_t>(o + 36), "TOTAL 2:");
     else
         drawLabel(static_cast<int16_t>(o + 34), "TOTAL:");
     const char* unit = unitsAreGallons() ? "GALLONS" : "LITRES";
     drawText(5, static_cast<int16_t>(o + 16), unit, 0, labelFont, alignLeft, colourWhite);
     drawTotal(static_cast<int16_t>(o + 29), total2());
-}
-
-// Soft-key bar with only the left cell in use.
-void drawResetKey()
-{
-    drawHLine(0, 159, 102, colourWhite);
-    drawVLine(102, 119, 53, colourWhite);
-    drawVLine(102, 119, 106, colourWhite);
-    drawText(26, 104, "RESET", 0, labelFont, alignCentre, colourWhite);
 }
 
 } // namespace
@@ -122,5 +106,6 @@ void fuelTotalsPage()
     }
     if (showsSecondBlock())
         drawSecondBlock(o);
-    drawResetKey();
+    drawSoftKeyFrame(); // only the left cell in use
+    drawLeftLegend("RESET");
 }

@@ -1,8 +1,11 @@
 #include "screens/home_screen.h"
 
+#include <cstddef>
 #include <cstdio>
+#include <iterator>
 
 #include "core/alarms.h"
+#include "core/fuel_configs.h"
 #include "core/fuel_flow.h"
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
@@ -21,27 +24,13 @@ namespace {
 
 constexpr uint8_t messageFont = 10;
 
-constexpr uint8_t invalidFuelConfig = 9;
-constexpr uint8_t lastFuelConfig = 14;
-
-// One row per fuel-system configuration code.
-const HomePage configPages[lastFuelConfig + 1] = {
-    {singleTankPage, true},       // 0: flow 1 with tank 1
-    {singleTankPage, true},       // 1: flow 2 with tank 2
-    {singleTankLevelPage, false}, // 2: tank 1 on its sender, no flow
-    {singleTankLevelPage, false}, // 3: tank 2 on its sender, no flow
-    {twoTankLevelPage, false},    // 4: both tanks on senders, no flow
-    {singleFlowPage, false},      // 5: flow 1, no tank
-    {singleFlowPage, false},      // 6: flow 2, no tank
-    {dualFlowPage, false},        // 7: two flows shown apart, no tank
-    {combinedFlowPage, false},    // 8: two flows combined, no tank
-    {selectFuelMessage, false},   // 9: invalid (see selectedHomePage)
-    {twoTankDualFlowPage, true},  // 10: two flows shown apart, both tanks
-    {twoTankPage, true},          // 11: both tanks, combined or single flow
-    {singleTankPage, true},       // 12: two flows combined, tank 1
-    {singleTankPage, true},       // 13: two flows combined, tank 2
-    {twoTankPage, true},          // 14: one flow feeding both tanks
+// The drawing of each HomePageKind but the invalid configuration's, in its order.
+const RunTimePage pageDrawers[] = {
+    singleTankPage, twoTankDualFlowPage, twoTankPage,  // tanks with flow
+    singleTankLevelPage, twoTankLevelPage,             // tanks without flow
+    singleFlowPage, dualFlowPage, combinedFlowPage,    // flow without tanks
 };
+static_assert(std::size(pageDrawers) == static_cast<size_t>(HomePageKind::invalid));
 
 // No flow and no tank in use, but the pressure display on: the instrument
 // serves as a fuel pressure gauge.
@@ -51,14 +40,14 @@ bool pressureGaugeOnly()
            settings.flow2Enabled == 0 && settings.pressureDisplay == 1;
 }
 
-// Configurations where a tank sits beside the flow: the push buttons open
-// the cruising-speed and manual fuel-level entries there.
-bool isLevelConfig()
+// The push buttons open the cruising-speed and manual fuel-level entries
+// where a tank sits beside the flow.
+bool entriesOpen()
 {
-    switch (fuelConfig) {
-    case 0: case 1: case 10: case 12: case 13: case 14:
+    switch (currentFuelConfig().entries) {
+    case EntryKeys::always:
         return true;
-    case 11:
+    case EntryKeys::unlessBothSenders:
         return settings.tank1Mode != tankModeSender || settings.tank2Mode != tankModeSender;
     default:
         return false;
@@ -113,11 +102,11 @@ void dispatchKey()
     case keyLeft:
         if (showTotals != 0)
             resetFuelUsed();
-        else if (isLevelConfig())
+        else if (entriesOpen())
             openCruiseSpeedEntry();
         break;
     case keyRight:
-        if (showTotals == 0 && isLevelConfig())
+        if (showTotals == 0 && entriesOpen())
             openFuelLevelEntry();
         break;
     case keyPress:
@@ -152,9 +141,10 @@ void openEntry(uint16_t value, ScreenHandler entryScreen)
 
 HomePage selectedHomePage()
 {
-    if (fuelConfig <= lastFuelConfig && fuelConfig != invalidFuelConfig)
-        return configPages[fuelConfig];
-    return {pressureGaugeOnly() ? pressurePage : selectFuelMessage, false};
+    const FuelConfigRow& config = currentFuelConfig();
+    if (config.page != HomePageKind::invalid)
+        return {pageDrawers[static_cast<size_t>(config.page)], config.statusLine};
+    return {pressureGaugeOnly() ? pressurePage : selectFuelMessage, config.statusLine};
 }
 
 void selectFuelMessage()

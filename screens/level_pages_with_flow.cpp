@@ -1,6 +1,7 @@
 // Level pages with flow: the fuel flow large, each tank's contents, bar and
 // "CALC" tag, under the home screen's status line. With the pressure display
 // off the speed line takes the top and the rest moves down.
+#include "core/fuel_configs.h"
 #include "core/fuel_flow.h"
 #include "core/settings.h"
 #include "display/colours.h"
@@ -50,27 +51,22 @@ int16_t rowsFor(int16_t withStrip, int16_t withoutStrip)
 
 } // namespace
 
-// Configurations 0 and 1 (one flow, one tank), 12 and 13 (both flows as one).
+// One tank with one flow, or with both flows as one.
 void singleTankPage()
 {
     drawPageStart(104);
     const int16_t a = rowsFor(0, 15);
     const int16_t b = rowsFor(0, 18);
-    const bool tank2 = fuelConfig == 1 || fuelConfig == 13;
+    const FuelConfigRow& config = currentFuelConfig();
     drawLabel(textAt(0, a + 22, 8, alignLeft), "FF");
     drawLabel(textAt(150, a + 35, 8, alignCentre), unitText("L/", "G/"));
     drawLabel(textAt(159, b + 79, 8, alignRight), unitText("L", "G"));
     drawLabel(textAt(150, a + 47, 8, alignCentre), "hr");
-    int32_t flow = flowRate1;
-    if (fuelConfig == 1)
-        flow = flowRate2;
-    else if (fuelConfig == 12 || fuelConfig == 13)
-        flow = combinedFlow();
-    drawFlow(flow, textAt(140, a + 12, 34, alignRight));
-    drawTank(tank2 ? 2 : 1, singleTankPlace, b);
+    drawFlow(flowFigure(config.flow), textAt(140, a + 12, 34, alignRight));
+    drawTank(config.tanks == TankUse::tank2 ? 2 : 1, singleTankPlace, b);
 }
 
-// Configuration 10: two tanks, each with its own flow.
+// Two tanks, each with its own flow.
 void twoTankDualFlowPage()
 {
     drawPageStart(105);
@@ -87,16 +83,13 @@ void twoTankDualFlowPage()
     drawLabel(textAt(159, q + 78, 9, alignRight), unitText("L", "G"));
 }
 
-// Configurations 11 and 14: two tanks and one flow value.
+// Two tanks and one flow value: both flows as one, or the one flow.
 void twoTankPage()
 {
     drawPageStart(104);
     const int16_t p = rowsFor(0, 20);
     const int16_t f = rowsFor(2, 19);
-    int32_t flow = settings.flow1Enabled == 1 ? flowRate1 : flowRate2;
-    if (settings.flow1Enabled == 1 && settings.flow2Enabled == 1)
-        flow = combinedFlow();
-    drawFlow(flow, textAt(100, f + 12, 20, alignRight));
+    drawFlow(flowFigure(FlowUse::combinedOrEnabled), textAt(100, f + 12, 20, alignRight));
     drawTank(1, twoTankTank1Place, p);
     drawTank(2, twoTankTank2Place, p);
     drawLabel(textAt(125, f + 21, 9, alignCentre), flowUnitWord());

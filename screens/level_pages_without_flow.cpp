@@ -1,6 +1,7 @@
 // Level pages without flow: tank contents from the senders only, larger than
 // on the pages with flow, with no status line and no "CALC" tag.
 #include "core/settings.h"
+#include "core/tank_fields.h"
 #include "display/bar_graphs.h"
 #include "display/colours.h"
 #include "display/text.h"
@@ -35,20 +36,20 @@ void drawBarScale(int16_t tankSize)
 
 } // namespace
 
-// Configurations 2 and 3: one SENDER tank, the other OFF.
+// One SENDER tank, the other OFF.
 void singleTankLevelPage()
 {
     drawLabel(textAt(80, 0, 9, alignCentre), "FUEL LEVEL");
-    const bool tank1 = settings.tank1Mode == tankModeSender;
+    const uint8_t tank = settings.tank1Mode == tankModeSender ? 1 : 2;
     drawLabel(textAt(150, 44, 16, alignRight), unitText("L", "G"));
-    drawTank(tank1 ? 1 : 2, singleTankLevelPlace, 0);
+    drawTank(tank, singleTankLevelPlace, 0);
     if (pressureStripShown())
         drawLevelPageStrip(104);
     else
-        drawBarScale(tank1 ? settings.tank1Size : settings.tank2Size);
+        drawBarScale(settings.*tankFields(tank).size);
 }
 
-// Configuration 4: both tanks on SENDER. Without the pressure strip the
+// Both tanks on SENDER. Without the pressure strip the
 // second tank and the unit word move down into its room.
 void twoTankLevelPage()
 {

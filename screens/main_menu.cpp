@@ -41,10 +41,7 @@ void openMenuPage()
 {
     if (menuCursor < pageCount)
         currentScreen = mainMenuPages[menuCursor].screen;
-    editStep = 1;
-    menuCursor = 0;
-    menuTop = 0;
-    menuEditing = 0;
+    resetMenuState(0);
 }
 
 void applyMainMenuKey()

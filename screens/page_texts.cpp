@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "core/fuel_flow.h"
 #include "core/settings.h"
 #include "display/colours.h"
 #include "display/text.h"
@@ -12,6 +11,17 @@ void formatTenths(char* buffer, int32_t tenths)
     std::snprintf(buffer, tenthsTextSize, "%.1f", tenths * 0.1);
 }
 
+namespace {
+
+// By settings.units / 2: statute miles, nautical miles, kilometres.
+const char* distanceKindWord(const char* const (&words)[3])
+{
+    uint8_t index = settings.units / 2;
+    return index < 3 ? words[index] : "";
+}
+
+} // namespace
+
 const char* flowUnitWord()
 {
     constexpr uint8_t knownUnits = 6;
@@ -20,16 +30,12 @@ const char* flowUnitWord()
     return unitsAreGallons() ? "G/hr" : "L/hr";
 }
 
+const char* distanceUnitWord() { return distanceKindWord({"sm", "nm", "km"}); }
+const char* speedUnitWord() { return distanceKindWord({"mph", "kts", "km/h"}); }
+
 void drawFlow(int32_t tenths, TextPlace place)
 {
     char text[tenthsTextSize];
     formatTenths(text, tenths);
     drawText(place.x, place.y, text, 0, place.fontSize, place.align, colourWhite);
-}
-
-int32_t combinedFlow()
-{
-    if (settings.flowMode == flowModeDiff)
-        return int32_t{flowRate1} - flowRate2;
-    return int32_t{flowRate1} + flowRate2;
 }

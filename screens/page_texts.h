@@ -1,4 +1,4 @@
-// Texts that several run-time pages print the same way.
+// Texts that several screens print the same way.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -11,13 +11,12 @@ constexpr std::size_t tenthsTextSize = 13;
 // A quantity held in tenths with one decimal: 123 as "12.3", -15 as "-1.5".
 void formatTenths(char* buffer, int32_t tenths);
 
-// The flow unit of the volume unit setting: "L/hr" for litres, "G/hr" for
-// gallons, and no word at all for a setting above the six known units.
+// The unit words of the units setting, "" for a setting above the six known:
+// the flow unit "L/hr" or "G/hr"; the distance unit "sm", "nm" or "km"; the
+// speed unit "mph", "kts" or "km/h".
 const char* flowUnitWord();
+const char* distanceUnitWord();
+const char* speedUnitWord();
 
 // A flow in tenths of the volume unit per hour, white, with one decimal and its sign.
 void drawFlow(int32_t tenths, TextPlace place);
-
-// The two channels as one flow: supply less return (DIFF) or the sum (SUM),
-// wide enough that two full-scale rates neither wrap nor turn negative.
-int32_t combinedFlow();

@@ -12,7 +12,6 @@
 
 namespace {
 
-const char* const offOn[] = {"OFF", "ON"};
 const char* const senderTypeNames[] = {"VDO", "UMA", "LINEAR"};
 const char* const vdoModelNames[] = {"2 bar", "5 bar", "10 bar"};
 const char* const umaModelNames[] = {"N1EU07", "N1EU35", "N1EU100"};
@@ -132,7 +131,7 @@ constexpr SetupRow limitRow(const char* label)
 }
 
 const SetupRow pressureRows[] = {
-    switchRow<&Settings::pressureDisplay, offOn>("FP DISPLAY: "),
+    switchRow<&Settings::pressureDisplay, offOnNames>("FP DISPLAY: "),
     {.label = "SENDER: ", .value = senderText, .change = changeSender, .shown = displayOn},
     pressureOptionRow<&PressureSettings::vdoModel, vdoModelNames>("MODEL: ", vdoModelShown),
     {.label = "CALIBRATE SENDER", .press = openSenderCalibration, .shown = userCurveShown},
@@ -149,11 +148,11 @@ const SetupRow pressureRows[] = {
      .shown = displayOn},
     limitRow<&PressureSettings::displayMax>("DISP MAX: "),
     limitRow<&PressureSettings::displayMin>("DISP MIN: "),
-    pressureOptionRow<&PressureSettings::highAlarmOn, offOn>("HIGH ALARM: ", displayOn),
+    pressureOptionRow<&PressureSettings::highAlarmOn, offOnNames>("HIGH ALARM: ", displayOn),
     limitRow<&PressureSettings::highAlarm>("HIGH ALM: "),
     limitRow<&PressureSettings::highCaution, false>("HIGH CAUTN: "),
     limitRow<&PressureSettings::lowCaution, false>("LOW CAUTN: "),
-    pressureOptionRow<&PressureSettings::lowAlarmOn, offOn>("LOW ALARM: ", displayOn),
+    pressureOptionRow<&PressureSettings::lowAlarmOn, offOnNames>("LOW ALARM: ", displayOn),
     limitRow<&PressureSettings::lowAlarm>("LOW ALM: "),
 };
 

@@ -207,8 +207,5 @@ void codeMessageScreen()
     drawText(110, 43, "CODE", 0, messageFont, alignCentre, colourWhite);
     drawText(110, 63, codeScratch == codeChanged ? "CHANGED" : "ERROR", 0, messageFont, alignCentre, colourWhite);
     drawSoftKeys(softKeyBack);
-    if (pendingKey != 0) {
-        currentScreen = messageReturnScreen ? messageReturnScreen : homeScreen;
-        pendingKey = 0;
-    }
+    leaveOnAnyKey(messageReturnScreen);
 }

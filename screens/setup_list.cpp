@@ -169,5 +169,5 @@ void drawStepLegend(const StepLegend& legend)
 {
     const char* text = stepLegendText(legend);
     if (text != nullptr)
-        drawText(134, 104, text, 0, 8, 0, colourWhite);
+        drawRightLegend(text);
 }

@@ -128,6 +128,9 @@ const char* stepLegendText(const StepLegend& legend);
 // That text in the right soft-key cell; nothing when there is none.
 void drawStepLegend(const StepLegend& legend);
 
+// The option texts of an on/off setting.
+inline constexpr const char* offOnNames[] = {"OFF", "ON"};
+
 // Rows for a settings field with option texts: picked next / previous with
 // wrap-around, or switched by either knob direction.
 template <uint8_t Settings::*field, const auto& options>

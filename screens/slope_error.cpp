@@ -1,6 +1,5 @@
 // SLOPE ERROR: calibration points that do not run one way. Any key goes back
 // to the points as they were.
-#include "core/keys_and_time.h"
 #include "display/framebuffer.h"
 #include "display/furniture.h"
 #include "display/icons.h"
@@ -15,8 +14,5 @@ void slopeErrorScreen()
     drawText(110, 48, "SLOPE", 0, 12, 0, 15);
     drawText(110, 70, "ERROR", 0, 12, 0, 15);
     drawRleBitmap(10, 45, warningIcon);
-    if (pendingKey != keyNone) {
-        currentScreen = slopeErrorReturnScreen != nullptr ? slopeErrorReturnScreen : homeScreen;
-        pendingKey = keyNone;
-    }
+    leaveOnAnyKey(slopeErrorReturnScreen);
 }

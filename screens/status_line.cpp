@@ -8,6 +8,7 @@
 #include "display/colours.h"
 #include "display/text.h"
 #include "screens/home_screen.h"
+#include "screens/page_texts.h"
 #include "screens/run_time_pages.h"
 
 namespace {
@@ -22,22 +23,12 @@ constexpr uint8_t firstSpeedStep = 5;
 constexpr uint16_t largestRangeShown = 9999;
 constexpr uint16_t longestEnduranceShown = 6000; // minutes
 
-// Unit words by settings.units / 2; null for units the instrument does not know.
-const char* unitWord(const char* const (&words)[3])
-{
-    uint8_t index = settings.units / 2;
-    return index < 3 ? words[index] : nullptr;
-}
-
-const char* distanceUnit() { return unitWord({"sm", "nm", "km"}); }
-const char* speedUnit() { return unitWord({"mph", "kts", "km/h"}); }
-
 // Label, figure and unit word run on from one another along the row.
 void drawLabelledFigure(int16_t y, const char* label, const char* figure, uint8_t figureColour, const char* unit)
 {
     drawText(0, y, label, 0, statusFont, alignLeft, colourGrey);
     drawText(static_cast<int16_t>(textEndX), y, figure, 0, statusFont, alignLeft, figureColour);
-    if (unit != nullptr)
+    if (*unit != '\0')
         drawText(static_cast<int16_t>(textEndX), y, unit, 0, statusFont, alignLeft, colourGrey);
 }
 
@@ -46,7 +37,7 @@ void drawRange()
     char figure[8] = "?";
     if (rangeValue <= largestRangeShown)
         std::snprintf(figure, sizeof figure, "%u", static_cast<unsigned>(rangeValue));
-    drawLabelledFigure(statusRow, "R: ", figure, colourWhite, distanceUnit());
+    drawLabelledFigure(statusRow, "R: ", figure, colourWhite, distanceUnitWord());
 }
 
 void drawEndurance()
@@ -65,7 +56,7 @@ void drawSpeedLine(int16_t y)
     bool ground = gpsSpeedValid == 1;
     char figure[8];
     std::snprintf(figure, sizeof figure, "%d", ground ? gpsSpeed : settings.cruiseSpeed);
-    drawLabelledFigure(y, "S: ", figure, ground ? colourGroundSpeed : colourWhite, speedUnit());
+    drawLabelledFigure(y, "S: ", figure, ground ? colourGroundSpeed : colourWhite, speedUnitWord());
 }
 
 void drawStatusLine()

@@ -22,12 +22,12 @@ constexpr int32_t largestReading = 4096;
 
 const char* const calibrationModeNames[] = {"SENDER", "MANUAL"};
 
-int16_t* points(const TankFields& tank) { return settings.*tank.calibration; }
+int16_t* points(const TankSetup& setup) { return settings.*setup.tank.calibration; }
 
 // The tank's contents at point i (i fifths full), in the tank's volume unit.
-void formatPointLabel(char (&label)[16], const TankFields& tank, uint8_t point)
+void formatPointLabel(char (&label)[16], const TankSetup& setup, uint8_t point)
 {
-    const int32_t size = settings.*tank.size;
+    const int32_t size = settings.*setup.tank.size;
     const float tenths = static_cast<float>(size * point * 20) * 0.001f;
     if (unitsAreGallons())
         std::snprintf(label, sizeof label, "%.1fG: ", tenths);
@@ -38,31 +38,31 @@ void formatPointLabel(char (&label)[16], const TankFields& tank, uint8_t point)
 }
 
 // The step of the readings: tank 1 goes up to thousands, tank 2 to hundreds.
-void drawCalibrationStepLegend(const TankFields& tank)
+void drawCalibrationStepLegend(const TankSetup& setup)
 {
-    const char* text = editStep <= tank.largestCalibrationStep ? stepLegendText(readingStepLegend) : nullptr;
-    drawText(134, 104, text != nullptr ? text : "X1", 0, 8, 0, 15);
+    const char* text = editStep <= setup.largestCalibrationStep ? stepLegendText(readingStepLegend) : nullptr;
+    drawRightLegend(text != nullptr ? text : "X1");
 }
 
-void drawCalibration(const TankFields& tank)
+void drawCalibration(const TankSetup& setup)
 {
     scrollToCursor();
     drawMenuScrollBar(menuCursor, calibrationRows);
     const bool manual = calibrationMode == calibrationManual;
-    drawTitleBar(tank.title, manual ? "CAL" : formatValue("ADC: %u", *tank.senderReading));
+    drawTitleBar(setup.title, manual ? "CAL" : formatValue("ADC: %u", *setup.tank.raw));
     drawMenuRow(static_cast<int8_t>(-menuTop), "MODE: ", optionText(calibrationModeNames, calibrationMode));
     if (manual && menuCursor > 0)
-        drawCalibrationStepLegend(tank);
+        drawCalibrationStepLegend(setup);
     for (uint8_t point = 0; point < calibrationPoints; ++point) {
         char label[16];
-        formatPointLabel(label, tank, point);
-        drawMenuRow(static_cast<int8_t>(point + 1 - menuTop), label, formatValue("%d", points(tank)[point]));
+        formatPointLabel(label, setup, point);
+        drawMenuRow(static_cast<int8_t>(point + 1 - menuTop), label, formatValue("%d", points(setup)[point]));
     }
     drawSoftKeys(softKeyBack);
 }
 
 // Knob "+" / "-" while editing: the mode on row 0, a reading typed in MANUAL.
-void editCalibrationRow(const TankFields& tank, int8_t direction)
+void editCalibrationRow(const TankSetup& setup, int8_t direction)
 {
     if (menuCursor == 0) {
         calibrationMode = toggled(calibrationMode);
@@ -70,35 +70,35 @@ void editCalibrationRow(const TankFields& tank, int8_t direction)
     }
     if (calibrationMode != calibrationManual)
         return;
-    int16_t& point = points(tank)[menuCursor - 1];
+    int16_t& point = points(setup)[menuCursor - 1];
     point = static_cast<int16_t>(stepWrapped(point, direction, 0, largestReading));
 }
 
-void pressOnCalibrationRow(const TankFields& tank)
+void pressOnCalibrationRow(const TankSetup& setup)
 {
     if (menuCursor > 0 && calibrationMode == calibrationBySender)
-        points(tank)[menuCursor - 1] = static_cast<int16_t>(*tank.senderReading);
+        points(setup)[menuCursor - 1] = static_cast<int16_t>(*setup.tank.raw);
     else
         menuEditing = toggled(menuEditing);
 }
 
-void calibrationKey(const TankFields& tank, uint8_t tankNumber)
+void calibrationKey(const TankSetup& setup)
 {
     switch (pendingKey) {
     case keyLeft:
-        checkTankCalibration(tankNumber);
+        checkTankCalibration(setup.tank.number);
         break;
     case keyRight:
         if (calibrationMode == calibrationManual && menuCursor > 0)
-            cycleEditStep(tank.largestCalibrationStep);
+            cycleEditStep(setup.largestCalibrationStep);
         break;
     case keyPress:
-        pressOnCalibrationRow(tank);
+        pressOnCalibrationRow(setup);
         break;
     case keyPlus:
     case keyMinus:
         if (menuEditing != 0)
-            editCalibrationRow(tank, knobDirection(pendingKey));
+            editCalibrationRow(setup, knobDirection(pendingKey));
         else
             moveCursor(knobDirection(pendingKey), calibrationRows);
         break;
@@ -108,11 +108,11 @@ void calibrationKey(const TankFields& tank, uint8_t tankNumber)
     pendingKey = keyNone;
 }
 
-void runTankCalibration(const TankFields& tank, uint8_t tankNumber)
+void runTankCalibration(const TankSetup& setup)
 {
-    drawCalibration(tank);
+    drawCalibration(setup);
     if (pendingKey != keyNone)
-        calibrationKey(tank, tankNumber);
+        calibrationKey(setup);
 }
 
 // Readings must rise or fall from each point to the next; equal end points
@@ -130,20 +130,20 @@ bool pointsRunOneWay(const int16_t* point)
 
 } // namespace
 
-void tank1CalibrationScreen() { runTankCalibration(tank1Fields, 1); }
-void tank2CalibrationScreen() { runTankCalibration(tank2Fields, 2); }
+void tank1CalibrationScreen() { runTankCalibration(tank1Setup); }
+void tank2CalibrationScreen() { runTankCalibration(tank2Setup); }
 
 void checkTankCalibration(uint8_t tankNumber)
 {
     if (tankNumber != 1 && tankNumber != 2)
         return;
-    const TankFields& tank = tankNumber == 1 ? tank1Fields : tank2Fields;
-    if (!pointsRunOneWay(points(tank))) {
-        slopeErrorReturnScreen = tank.calibrationScreen;
+    const TankSetup& setup = tankNumber == 1 ? tank1Setup : tank2Setup;
+    if (!pointsRunOneWay(points(setup))) {
+        slopeErrorReturnScreen = setup.calibrationScreen;
         currentScreen = slopeErrorScreen;
         return;
     }
     storeSettings();
-    currentScreen = tank.setupScreen;
+    currentScreen = setup.setupScreen;
     menuCursor = 6; // CALIBRATE TANK
 }

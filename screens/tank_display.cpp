@@ -2,9 +2,8 @@
 
 #include <cstdint>
 
-#include "core/fuel_flow.h"
 #include "core/settings.h"
-#include "core/tank_level.h"
+#include "core/tank_fields.h"
 #include "display/bar_graphs.h"
 #include "display/colours.h"
 #include "display/text.h"
@@ -12,30 +11,11 @@
 
 namespace {
 
-// What the element shows of one tank.
-struct TankState {
-    uint16_t level;
-    uint8_t fail;
-    int16_t size;
-    int16_t lowAlarm;
-    int16_t lowCaution;
-    uint8_t mode;
-};
-
-TankState tankState(uint8_t tank)
-{
-    if (tank == 2)
-        return {tank2Level, level2Fail, settings.tank2Size, settings.tank2LowAlarm,
-                settings.tank2LowCaution, settings.tank2Mode};
-    return {tank1Level, level1Fail, settings.tank1Size, settings.tank1LowAlarm,
-            settings.tank1LowCaution, settings.tank1Mode};
-}
-
 // Only low limits: the contents (never negative) against the pilot's signed
 // thresholds, so a threshold set below zero never catches an empty tank.
-ValueBand lowFuelBand(const TankState& tank)
+ValueBand lowFuelBand(const TankFields& tank)
 {
-    return bandOf(tank.level, tank.lowAlarm, tank.lowCaution, INT32_MAX, INT32_MAX);
+    return bandOf(*tank.level, settings.*tank.lowAlarm, settings.*tank.lowCaution, INT32_MAX, INT32_MAX);
 }
 
 TextPlace movedDown(TextPlace place, int16_t rows)
@@ -51,28 +31,28 @@ TextBox movedDown(TextBox box, int16_t rows)
     return box;
 }
 
-void drawContents(const TankState& tank, const TankPlace& place, int16_t rows)
+void drawContents(const TankFields& tank, const TankPlace& place, int16_t rows)
 {
     char text[fuelQuantityTextSize] = "";
-    formatFuelQuantity(text, tank.level);
+    formatFuelQuantity(text, *tank.level);
     drawValueInBand(text, movedDown(place.value, rows), movedDown(place.valueBox, rows),
                     lowFuelBand(tank));
 }
 
 // Empty (red) up to the low alarm, yellow up to the low caution, then green;
 // the marker at the contents, also while the sender has failed.
-void drawTankBar(const TankState& tank, const TankPlace& place, int16_t rows)
+void drawTankBar(const TankFields& tank, const TankPlace& place, int16_t rows)
 {
     barGraph = BarGraph{};
     barGraph.x = static_cast<uint16_t>(place.barX);
     barGraph.y = static_cast<uint16_t>(place.barY + rows);
     barGraph.width = static_cast<uint16_t>(place.barWidth);
     barGraph.height = static_cast<uint16_t>(place.barHeight);
-    barGraph.marker = tank.level;
-    barGraph.max = tank.size;
+    barGraph.marker = *tank.level;
+    barGraph.max = settings.*tank.size;
     barGraph.min = 0;
-    barGraph.limit1 = tank.lowAlarm;
-    barGraph.limit2 = tank.lowCaution;
+    barGraph.limit1 = settings.*tank.lowAlarm;
+    barGraph.limit2 = settings.*tank.lowCaution;
     drawZoneBar3();
 }
 
@@ -80,15 +60,15 @@ void drawTankBar(const TankState& tank, const TankPlace& place, int16_t rows)
 
 void drawTank(uint8_t tank, const TankPlace& place, int16_t rowOffset)
 {
-    const TankState state = tankState(tank);
-    if (state.fail == 1)
+    const TankFields& fields = tankFields(tank);
+    if (*fields.fail == 1)
         drawFailInBox(movedDown(place.fail, rowOffset), movedDown(place.failBox, rowOffset));
     else
-        drawContents(state, place, rowOffset);
+        drawContents(fields, place, rowOffset);
     if (place.label != nullptr)
         drawLabel(textAt(0, place.labelY + rowOffset, 8, alignLeft), place.label);
-    drawTankBar(state, place, rowOffset);
-    if (place.calcY != noCalcTag && state.mode == tankModeCalculated)
+    drawTankBar(fields, place, rowOffset);
+    if (place.calcY != noCalcTag && settings.*fields.mode == tankModeCalculated)
         drawText(60, static_cast<int16_t>(place.calcY + rowOffset), "CALC", 0, 8, alignCentre,
                  colourBlack);
 }

@@ -14,7 +14,6 @@
 namespace {
 
 const char* const tankModeNames[] = {"SENDER", "CALCULATED", "OFF"};
-const char* const offOn[] = {"OFF", "ON"};
 const char* const noYes[] = {"NO", "YES"};
 const char* const filterNames[] = {"NONE", "LOW", "MED", "HIGH"};
 const char* const litreResolutionNames[] = {"1L", "0.1L"};
@@ -23,10 +22,10 @@ constexpr int32_t largestTankSize = 999;
 
 // A volume in the unit the tank is set up in: whole litres, tenths of a
 // litre or tenths of a gallon.
-const char* volumeText(const TankFields& tank, int16_t volume)
+const char* volumeText(const TankSetup& setup, int16_t volume)
 {
     if (unitsAreGallons())
-        return formatValue(tank.gallonFormat, volume * 0.1);
+        return formatValue(setup.gallonFormat, volume * 0.1);
     if (settings.litreResolution != 0)
         return formatValue("%.1fL", volume * 0.1);
     return formatValue("%dL", volume);
@@ -34,45 +33,46 @@ const char* volumeText(const TankFields& tank, int16_t volume)
 
 const StepLegend* volumeSteps() { return volumeInTenths() ? &tenthStepLegend : &wholeStepLegend; }
 
-template <const TankFields& tank>
+template <const TankSetup& setup>
 bool inUse()
 {
-    return tankInUse(settings.*tank.mode);
+    return tankInUse(settings.*setup.tank.mode);
 }
 
-template <const TankFields& tank>
+template <const TankSetup& setup>
 bool bySender()
 {
-    return settings.*tank.mode == tankModeSender;
+    return settings.*setup.tank.mode == tankModeSender;
 }
 
-template <const TankFields& tank>
+template <const TankSetup& setup>
 bool litreResolutionShown()
 {
-    return inUse<tank>() && !unitsAreGallons();
+    return inUse<setup>() && !unitsAreGallons();
 }
 
 // A level stepped by editStep within 0 .. the tank's size, wrapping.
-template <const TankFields& tank, int16_t Settings::*level>
+template <const TankSetup& setup, int16_t Settings::*level>
 constexpr SetupRow levelRow(const char* label)
 {
     return {.label = label,
-            .value = [] { return volumeText(tank, settings.*level); },
+            .value = [] { return volumeText(setup, settings.*level); },
             .change =
                 [](int8_t d) {
-                    settings.*level = static_cast<int16_t>(stepWrapped(settings.*level, d, 0, settings.*tank.size));
+                    int16_t& value = settings.*level;
+                    value = static_cast<int16_t>(stepWrapped(value, d, 0, settings.*setup.tank.size));
                 },
-            .shown = inUse<tank>,
+            .shown = inUse<setup>,
             .legend = volumeSteps};
 }
 
-template <const TankFields& tank>
+template <const TankSetup& setup>
 bool openCalibration()
 {
     calibrationMode = calibrationBySender;
     menuTop = 0;
     menuCursor = 0;
-    currentScreen = tank.calibrationScreen;
+    currentScreen = setup.calibrationScreen;
     return true;
 }
 
@@ -83,33 +83,34 @@ void leaveTankSetup()
     currentScreen = fuelSetupScreen;
 }
 
-template <const TankFields& tank>
+template <const TankSetup& setup>
 const SetupRow tankRows[] = {
-    optionRow<tank.mode, tankModeNames>("TANK: "),
+    optionRow<setup.tank.mode, tankModeNames>("TANK: "),
     {.label = "TANK SIZE: ",
-     .value = [] { return volumeText(tank, settings.*tank.size); },
+     .value = [] { return volumeText(setup, settings.*setup.tank.size); },
      .change =
          [](int8_t d) {
-             settings.*tank.size = static_cast<int16_t>(stepWrapped(settings.*tank.size, d, 0, largestTankSize));
+             int16_t& size = settings.*setup.tank.size;
+             size = static_cast<int16_t>(stepWrapped(size, d, 0, largestTankSize));
          },
-     .shown = inUse<tank>,
+     .shown = inUse<setup>,
      .legend = volumeSteps},
-    levelRow<tank, tank.lowCaution>("LOW CAUTION: "),
-    switchRow<tank.lowAlarmOn, offOn>("LOW ALARM: ", inUse<tank>),
-    levelRow<tank, tank.lowAlarm>("LOW ALARM: "),
-    switchRow<tank.addToRange, noYes>("ADD TO RANGE: ", inUse<tank>),
-    {.label = "CALIBRATE TANK", .press = openCalibration<tank>, .shown = bySender<tank>},
-    optionRow<tank.filter, filterNames>(tank.filterLabel, bySender<tank>),
-    switchRow<&Settings::litreResolution, litreResolutionNames>("LITRE RES: ", litreResolutionShown<tank>),
+    levelRow<setup, setup.tank.lowCaution>("LOW CAUTION: "),
+    switchRow<setup.tank.lowAlarmOn, offOnNames>("LOW ALARM: ", inUse<setup>),
+    levelRow<setup, setup.tank.lowAlarm>("LOW ALARM: "),
+    switchRow<setup.tank.addToRange, noYes>("ADD TO RANGE: ", inUse<setup>),
+    {.label = "CALIBRATE TANK", .press = openCalibration<setup>, .shown = bySender<setup>},
+    optionRow<setup.tank.filter, filterNames>(setup.filterLabel, bySender<setup>),
+    switchRow<&Settings::litreResolution, litreResolutionNames>("LITRE RES: ", litreResolutionShown<setup>),
 };
 
-template <const TankFields& tank>
-const SetupList tankList = {tank.title,           "SETUP",
-                            tankRows<tank>,       std::size(tankRows<tank>),
+template <const TankSetup& setup>
+const SetupList tankList = {setup.title,           "SETUP",
+                            tankRows<setup>,       std::size(tankRows<setup>),
                             RowKeys::afterDrawing, StepKey::legendRowsOnly,
                             100,                  leaveTankSetup};
 
 } // namespace
 
-void tank1SetupScreen() { runSetupList(tankList<tank1Fields>); }
-void tank2SetupScreen() { runSetupList(tankList<tank2Fields>); }
+void tank1SetupScreen() { runSetupList(tankList<tank1Setup>); }
+void tank2SetupScreen() { runSetupList(tankList<tank2Setup>); }
