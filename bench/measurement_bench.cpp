@@ -1,31 +1,14 @@
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
-
-#include "core/fuel_flow.h"
-#include "core/fuel_pressure.h"
-#include "core/settings.h"
-#include "core/tank_level.h"
-#include "host/power_cycle.h"
-
 #include "powered_instrument.h"
 
 namespace {
 
-void measurementPass()
-{
-    measureTankLevel(1);
-    measureTankLevel(2);
-    measureFuelFlow();
-    measurePressure();
-}
-
 void runPasses(benchmark::State& state)
 {
     for (auto _ : state) {
-        measurementPass();
-        benchmark::DoNotOptimize(tank1Level);
-        benchmark::DoNotOptimize(flowRate1);
+        qs9Measure();
+        benchmark::ClobberMemory();
     }
 }
 
@@ -39,11 +22,13 @@ void factorySettings(benchmark::State& state)
 void twoCalculatedTanks(benchmark::State& state)
 {
     powerOnWithSenders();
-    settings.flow2Enabled = 1;
-    settings.tank1Mode = tankModeCalculated;
-    settings.tank2Mode = tankModeCalculated;
-    deriveFuelConfig();
-    tank1Pulses = tank2Pulses = 0x7FFFFFFF; // never runs dry during the run
+    constexpr int calculated = 1; // the tank modes: 0 sender, 1 calculated, 2 off
+    qs9WriteValue("settings.flow2Enabled", 1);
+    qs9WriteValue("settings.tank1Mode", calculated);
+    qs9WriteValue("settings.tank2Mode", calculated);
+    // Never runs dry during the run.
+    qs9WriteValue("tank1Pulses", 0x7FFFFFFF);
+    qs9WriteValue("tank2Pulses", 0x7FFFFFFF);
     runPasses(state);
 }
 

@@ -10,14 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "core/alarms.h"
-#include "core/keys_and_time.h"
-#include "core/settings.h"
-#include "display/framebuffer.h"
-#include "host/power_cycle.h"
-#include "screens/screen.h"
-#include "screens/screen_names.h"
-
 #include "powered_instrument.h"
 
 namespace {
@@ -29,9 +21,12 @@ struct FuelSystem {
     uint8_t flowMode;
 };
 
-constexpr uint8_t S = tankModeSender;
-constexpr uint8_t C = tankModeCalculated;
-constexpr uint8_t X = tankModeOff;
+// Tank modes and flow modes as the settings hold them.
+constexpr uint8_t S = 0; // sender
+constexpr uint8_t C = 1; // calculated
+constexpr uint8_t X = 2; // off
+constexpr uint8_t flowModeDual = 0;
+constexpr uint8_t flowModeDiff = 1;
 
 // Index = the configuration code the settings give. Code 9 is an invalid
 // combination (a calculated tank without flow): the "SELECT FUEL" box.
@@ -43,14 +38,22 @@ constexpr FuelSystem fuelSystems[15] = {
     {1, 1, S, X, flowModeDiff}, {1, 1, X, S, flowModeDiff}, {1, 0, C, S, flowModeDual},
 };
 
+// Each write derives the configuration code again, as leaving the fuel
+// set-up does.
 void useFuelSystem(const FuelSystem& f)
 {
-    settings.flow1Enabled = f.flow1;
-    settings.flow2Enabled = f.flow2;
-    settings.tank1Mode = f.tank1;
-    settings.tank2Mode = f.tank2;
-    settings.flowMode = f.flowMode;
-    deriveFuelConfig();
+    qs9WriteValue("settings.flow1Enabled", f.flow1);
+    qs9WriteValue("settings.flow2Enabled", f.flow2);
+    qs9WriteValue("settings.tank1Mode", f.tank1);
+    qs9WriteValue("settings.tank2Mode", f.tank2);
+    qs9WriteValue("settings.flowMode", f.flowMode);
+}
+
+int64_t valueOf(const char* name)
+{
+    int64_t value = 0;
+    qs9ReadValue(name, &value);
+    return value;
 }
 
 // Where a benchmark starts: settings changed after power-on, then the keys
@@ -69,29 +72,29 @@ struct Walk {
 uint8_t keyFor(char c)
 {
     switch (c) {
-    case 'L': return keyLeft;
-    case 'R': return keyRight;
-    case 'P': return keyPress;
-    case '+': return keyPlus;
-    case '-': return keyMinus;
-    default: return keyNone;
+    case 'L': return QS9_KEY_LEFT;
+    case 'R': return QS9_KEY_RIGHT;
+    case 'P': return QS9_KEY_PRESS;
+    case '+': return QS9_KEY_PLUS;
+    case '-': return QS9_KEY_MINUS;
+    default: return QS9_KEY_NONE;
     }
 }
 
-void pass(uint8_t key = keyNone)
+void pass(uint8_t key = QS9_KEY_NONE)
 {
-    if (key != keyNone)
-        postKey(key);
-    firmwarePass(true);
+    if (key != QS9_KEY_NONE)
+        qs9PostKey(key);
+    qs9Pass();
 }
 
 // Unacknowledged alarms (an empty calculated tank) take the first keys on the
 // home screen; the pilot spends "-" on them before anything else.
 void acknowledgeAlarms()
 {
-    const uint32_t alarms = alarmTank1Low | alarmTank2Low | alarmPressure;
-    for (int i = 0; i < 3 && (alarmFlags & alarms & ~alarmAcked) != 0; ++i)
-        pass(keyMinus);
+    const int64_t alarms = 0x10 | 0x20 | 0x40; // tank 1 low, tank 2 low, pressure
+    for (int i = 0; i < 3 && (valueOf("alarmFlags") & alarms & ~valueOf("alarmAcked")) != 0; ++i)
+        pass(QS9_KEY_MINUS);
 }
 
 // Empty when the walk arrived; otherwise what went wrong.
@@ -99,19 +102,20 @@ std::string arrive(const Walk& w)
 {
     powerOnWithSenders();
     useFuelSystem(w.fuel);
-    settings.securityEnabled = w.locked ? 1 : 0;
+    qs9WriteValue("settings.securityEnabled", w.locked ? 1 : 0);
     pass();
     acknowledgeAlarms();
     for (const char* k = w.keys; *k != '\0'; ++k)
-        if (keyFor(*k) != keyNone)
+        if (keyFor(*k) != QS9_KEY_NONE)
             pass(keyFor(*k));
     pass();
     std::string problem;
-    if (std::strcmp(screenName(currentScreen), w.screen) != 0)
-        problem = std::string("keys ended on ") + screenName(currentScreen) + ", not " + w.screen;
+    const int64_t fuelConfig = valueOf("fuelConfig");
+    if (std::strcmp(qs9CurrentScreenName(), w.screen) != 0)
+        problem = std::string("keys ended on ") + qs9CurrentScreenName() + ", not " + w.screen;
     else if (w.fuelConfig >= 0 && fuelConfig != w.fuelConfig)
         problem = "fuel configuration " + std::to_string(fuelConfig) + ", not " + std::to_string(w.fuelConfig);
-    else if (showTotals != (w.totals ? 1 : 0))
+    else if (valueOf("showTotals") != (w.totals ? 1 : 0))
         problem = "totals page not as expected";
     return problem;
 }
@@ -124,8 +128,8 @@ void firmwarePasses(benchmark::State& state, const Walk& w)
         return;
     }
     for (auto _ : state) {
-        firmwarePass(true);
-        benchmark::DoNotOptimize(frameBuffer);
+        qs9Pass();
+        benchmark::DoNotOptimize(qs9FrameBuffer());
         benchmark::ClobberMemory();
     }
     state.counters["passes/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);

@@ -1,16 +1,15 @@
 // A powered instrument with its senders in their normal bands: flow on both
 // channels, both tanks part full, the pressure raising no alarm.
 #pragma once
-#include "core/sensor_inputs.h"
-#include "host/power_cycle.h"
+#include "sim/simulator.h"
 
 inline void powerOnWithSenders()
 {
-    resetToProgramStart();
-    powerOnSequence();
-    flow1Input = 3000;
-    flow2Input = 1000;
-    level1Input = 600;
-    level2Input = 500;
-    pressureInput = 2000;
+    qs9ProgramStart();
+    qs9PowerOn();
+    qs9WriteValue("flow1Input", 3000);
+    qs9WriteValue("flow2Input", 1000);
+    qs9WriteValue("level1Input", 600);
+    qs9WriteValue("level2Input", 500);
+    qs9WriteValue("pressureInput", 2000);
 }

@@ -11,32 +11,26 @@
 #include <unistd.h>
 #include <GL/gl.h>
 
-#include "display/framebuffer.h"
 #include "host/display_presenter.h"
-#include "host/point_list_drawer.h"
+#include "point_list_drawer.h"
+#include "powered_instrument.h"
 
 namespace {
 
 enum class Frame { full, sparse };
 const char* const frameNames[] = {"full", "sparse"};
 
-// Full: every pixel lit, in all the palette's non-black colours. Sparse: a
-// run-time page's worth of frames, bars and strokes, about a tenth lit.
+// Full: every pixel lit, in all the palette's non-black colours. Sparse:
+// the home screen's tank page with its senders in their normal bands.
 void fillFrame(Frame frame)
 {
-    clearFrameBuffer();
+    powerOnWithSenders();
+    qs9Pass();
     if (frame == Frame::full) {
-        for (int i = 0; i < frameBufferSize; ++i)
-            frameBuffer[i] = uint8_t(1 + i % 223);
-        return;
+        uint8_t* pixels = qs9FrameBuffer();
+        for (int i = 0; i < QS9_DISPLAY_WIDTH * QS9_DISPLAY_HEIGHT; ++i)
+            pixels[i] = uint8_t(1 + i % 223);
     }
-    drawRect(0, 0, 159, 119, 15);
-    fillRect(10, 20, 70, 35, 10);
-    fillRect(90, 20, 150, 35, 9);
-    for (int y = 45; y < 110; y += 8)
-        drawHLine(10, 150, int16_t(y), 229);
-    for (int x = 10; x < 150; x += 12)
-        drawLine(int16_t(x), 45, int16_t(x + 6), 109, 11);
 }
 
 struct Panels {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "host/display_presenter.h"
-#include "host/front_panel.h"
 #include "host/main_window.h"
+#include "sim/simulator.h"
 
 // Shows the window, waits until its display panel is exposed, and moves the
 // window's own sliders to flow 1, both tanks part full and the pressure in its
@@ -29,7 +29,7 @@ inline void showWithNormalReadings(TfrmMain& window)
         int position;
     } readings[] = {{"flow1", 3000}, {"level1", 600}, {"level2", 500}, {"pressure", 2000}};
     for (const auto& r : readings)
-        window.findChild<QScrollBar*>(QString::fromLatin1(findSlider(r.slider)->scrollBar))->setValue(r.position);
+        window.findChild<QScrollBar*>(QString::fromLatin1(qs9FindInput(r.slider)->control))->setValue(r.position);
 }
 
 inline void clickButton(TfrmMain& window, const char* name)

@@ -13,7 +13,6 @@ void resetCoreState()
 {
     settings = Settings{};
     fuelConfig = 0;
-    storeSettingsCalls = storeTotalsCalls = 0;
 
     vrax = VraxData{};
     vraxEnabled = vraxFlowValid = 0;

@@ -4,8 +4,6 @@
 
 Settings settings;
 uint8_t fuelConfig;
-uint32_t storeSettingsCalls;
-uint32_t storeTotalsCalls;
 
 namespace {
 
@@ -67,7 +65,3 @@ void deriveFuelConfig()
     else
         fuelConfig = configWithOneFlow(f1, t1, t2);
 }
-
-void restoreSettings() {}
-void storeSettings() { ++storeSettingsCalls; }
-void storeTotals() { ++storeTotalsCalls; }

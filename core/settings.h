@@ -122,11 +122,8 @@ extern uint8_t fuelConfig;
 void loadFactoryDefaults();
 void deriveFuelConfig();
 
-// Storage hooks: where the instrument would save or restore. They do nothing here.
+// Storage hooks: where the instrument restores and saves its settings and
+// totals. The platform under the firmware provides them.
 void restoreSettings();
 void storeSettings();
 void storeTotals();
-// How often the save points were reached since program start, so that the
-// runner and the tests can see where the instrument would have saved.
-extern uint32_t storeSettingsCalls;
-extern uint32_t storeTotalsCalls;

@@ -6,14 +6,16 @@
 #include <QList>
 #include <QStandardPaths>
 
-#include "display/framebuffer.h"
+#include "sim/simulator.h"
 
 QImage displayImage(int scale)
 {
-    QImage frame(static_cast<const uchar*>(frameBuffer), displayWidth, displayHeight, displayWidth, QImage::Format_Indexed8);
+    QImage frame(static_cast<const uchar*>(qs9FrameBuffer()), QS9_DISPLAY_WIDTH, QS9_DISPLAY_HEIGHT, QS9_DISPLAY_WIDTH,
+                 QImage::Format_Indexed8);
+    const uint32_t* palette = qs9Palette();
     QList<QRgb> colours;
-    for (uint32_t colour : palette)
-        colours.append(0xFF000000u | colour);
+    for (int i = 0; i < 256; ++i)
+        colours.append(0xFF000000u | palette[i]);
     frame.setColorTable(colours);
     // Converting copies the pixels, so the picture outlives the next pass.
     const QImage rgb = frame.convertToFormat(QImage::Format_RGB32);

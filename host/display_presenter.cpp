@@ -6,7 +6,7 @@
 #include <QOpenGLContext>
 #include <GL/gl.h>
 
-#include "display/framebuffer.h"
+#include "sim/simulator.h"
 
 namespace {
 
@@ -14,6 +14,8 @@ namespace {
 // can hold it; the frame occupies its top-left 160 x 120 texels.
 constexpr int textureWidth = 256;
 constexpr int textureHeight = 128;
+constexpr int displayWidth = QS9_DISPLAY_WIDTH;
+constexpr int displayHeight = QS9_DISPLAY_HEIGHT;
 constexpr float frameS = float(displayWidth) / textureWidth;
 constexpr float frameT = float(displayHeight) / textureHeight;
 
@@ -25,6 +27,7 @@ void reportFailure(const char* text)
 // The palette as texels, alpha 0 for black entries so the alpha test skips them.
 std::array<uint32_t, 256> panelColours()
 {
+    const uint32_t* palette = qs9Palette();
     std::array<uint32_t, 256> colours{};
     for (size_t i = 0; i < colours.size(); ++i)
         colours[i] = palette[i] == 0 ? 0 : 0xFF000000u | palette[i];
@@ -36,8 +39,9 @@ std::array<uint32_t, 256> panelColours()
 void frameBufferToPanelPixels(PanelPixels& out)
 {
     static const std::array<uint32_t, 256> colours = panelColours();
-    for (int i = 0; i < frameBufferSize; ++i)
-        out[i] = colours[frameBuffer[i]];
+    const uint8_t* frame = qs9FrameBuffer();
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = colours[frame[i]];
 }
 
 DisplayPresenter::DisplayPresenter()

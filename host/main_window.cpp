@@ -18,16 +18,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <cstring>
 #include <functional>
 #include <iterator>
 
-#include "core/keys_and_time.h"
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
-#include "host/front_panel.h"
 #include "host/photograph.h"
-#include "host/power_cycle.h"
-#include "screens/screen.h"
+#include "sim/simulator.h"
 
 namespace {
 
@@ -91,13 +89,13 @@ QFont formFont(int pixelSize, bool bold = false)
     return font;
 }
 
-void place(QWidget* widget, const char* name, const ControlRect& r)
+void place(QWidget* widget, const char* name, const Qs9Rect& r)
 {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
-QLabel* addLabel(QWidget* parent, const QString& text, const ControlRect& r)
+QLabel* addLabel(QWidget* parent, const QString& text, const Qs9Rect& r)
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(r.left, r.top, r.width, r.height);
@@ -107,32 +105,43 @@ QLabel* addLabel(QWidget* parent, const QString& text, const ControlRect& r)
 
 // One sensor row: caption, value label showing the position, and the slider
 // whose change handler shows the position and then stores it.
-void addSensorRow(QWidget* box, const SensorSlider& s)
+void addSensorRow(QWidget* box, const Qs9Input& s)
 {
     constexpr int16_t labelHeight = 13;
-    addLabel(box, QString::fromLatin1(s.caption),
-             {8, s.rowTop, int16_t(s.valueLabelLeft - 8), labelHeight});
-    QLabel* value = addLabel(box, QStringLiteral("0"),
-                             {s.valueLabelLeft, s.rowTop, int16_t(110 - s.valueLabelLeft), labelHeight});
+    const int16_t top = s.area.top;
+    addLabel(box, QString::fromLatin1(s.caption), {8, top, int16_t(s.valueLabelLeft - 8), labelHeight});
+    QLabel* value = addLabel(box, QString::number(s.start),
+                             {s.valueLabelLeft, top, int16_t(110 - s.valueLabelLeft), labelHeight});
     value->setObjectName(QString::fromLatin1(s.valueLabel));
 
     auto* bar = new QScrollBar(Qt::Horizontal, box);
-    place(bar, s.scrollBar, {112, s.rowTop, 121, 17});
+    place(bar, s.control, s.area);
     bar->setRange(0, s.maximum);
     bar->setPageStep(0);
-    bar->setValue(0);
+    bar->setValue(s.start);
     // A scroll bar's keys run against its drawing by default (Right lowers
     // it); a sensor slider's Right and Up raise the reading.
     bar->setInvertedControls(false);
-    QObject::connect(bar, &QScrollBar::valueChanged, box, [value, write = s.write](int position) {
+    QObject::connect(bar, &QScrollBar::valueChanged, box, [value, name = s.name](int position) {
         value->setText(QString::number(position));
-        write(static_cast<uint16_t>(position));
+        qs9SetInput(name, uint32_t(position));
     });
+}
+
+// A check box that stands in for a switch; each change goes to the firmware
+// before the next pass.
+void addCheckBox(QWidget* page, const Qs9Input& c)
+{
+    auto* box = new QCheckBox(QString::fromLatin1(c.caption), page);
+    place(box, c.control, c.area);
+    box->setChecked(c.start != 0);
+    QObject::connect(box, &QCheckBox::toggled, page,
+                     [name = c.name](bool checked) { qs9SetInput(name, checked ? 1 : 0); });
 }
 
 // A new tab page holding one group box; returns the box.
 QGroupBox* newBoxedPage(const char* pageName, const char* title, const char* boxName,
-                        const ControlRect& r)
+                        const Qs9Rect& r)
 {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(pageName));
@@ -162,10 +171,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
     Timer1->start();
 
-    // The display stays black until "On": only the surface and the home
-    // screen are set up here.
+    // The display stays black until "On": only the surface is set up here,
+    // and the firmware is at program start.
     presenter->setUp();
-    currentScreen = homeScreen;
+    qs9ProgramStart();
 }
 
 TfrmMain::~TfrmMain()
@@ -233,9 +242,10 @@ void TfrmMain::buildPhotograph(QWidget* client)
 // whatever control has the focus. The wheel over the knob turns it.
 void TfrmMain::buildFrontPanelKeys(QWidget* client)
 {
-    for (const FrontPanelKey& k : frontPanelKeys()) {
+    for (int i = 0; i < qs9KeyCount(); ++i) {
+        const Qs9Key& k = *qs9KeyAt(i);
         const uint8_t key = k.key;
-        auto post = [key] { postKey(key); };
+        auto post = [key] { qs9PostKey(key); };
         QWidget* control;
         QString tip = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut));
         if (k.caption) {
@@ -247,8 +257,8 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
             auto* area = new ClickArea(client, post);
             if (k.wheelTurnsKnob) {
                 area->takeWheel([](int notch) {
-                    if (const FrontPanelKey* turn = keyForWheelNotch(notch))
-                        postKey(turn->key);
+                    if (const Qs9Key* turn = qs9KeyForWheelNotch(notch))
+                        qs9PostKey(turn->key);
                 });
                 tip += QStringLiteral("; the mouse wheel over it turns the knob");
             }
@@ -307,12 +317,15 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 QWidget* TfrmMain::buildFuelDataPage()
 {
     QGroupBox* box = newBoxedPage("TabSheet4", " Fuel Data ", "GroupBox1", {8, 8, 241, 145});
-    for (const SensorSlider& s : sensorSliders())
-        addSensorRow(box, s);
-
-    CheckBox4 = new QCheckBox(QStringLiteral("VRAX On/Off"), box->parentWidget());
-    place(CheckBox4, "CheckBox4", {8, 160, 97, 17});
-    CheckBox4->setChecked(true);
+    for (int i = 0; i < qs9InputCount(); ++i) {
+        const Qs9Input& input = *qs9InputAt(i);
+        if (std::strcmp(input.page, "Fuel Data") != 0)
+            continue;
+        if (input.kind == QS9_INPUT_SLIDER)
+            addSensorRow(box, input);
+        else
+            addCheckBox(box->parentWidget(), input);
+    }
     return box->parentWidget();
 }
 
@@ -339,14 +352,14 @@ void TfrmMain::buildMenu()
 
 void TfrmMain::Button1Click()
 {
-    powerOnSequence();
+    qs9PowerOn();
     if (loopRunning)
         return;
     loopRunning = true;
     // Clicks, slider moves and timer ticks are handled only between passes,
     // so the firmware never sees an input change in the middle of one.
-    while (powerOff == 0) {
-        firmwarePass(CheckBox4->isChecked());
+    while (qs9MainLoopRuns()) {
+        qs9Pass();
         presenter->present();
         QCoreApplication::processEvents();
         ++passCount;
@@ -354,19 +367,19 @@ void TfrmMain::Button1Click()
     loopRunning = false;
 }
 
-void TfrmMain::Button2Click() { powerOff = 1; }
+void TfrmMain::Button2Click() { qs9PowerOff(); }
 
 void TfrmMain::Exit1Click()
 {
-    powerOff = 1;
+    qs9PowerOff();
     QCoreApplication::quit();
 }
 
-void TfrmMain::Timer1Timer() { timeBaseTick(); }
+void TfrmMain::Timer1Timer() { qs9Tick(); }
 
 // Closing ends a running loop at its next test; the window closes as usual.
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    powerOff = 1;
+    qs9PowerOff();
     event->accept();
 }

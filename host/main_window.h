@@ -4,7 +4,6 @@
 #pragma once
 #include <QMainWindow>
 
-class QCheckBox;
 class QPushButton;
 class QStatusBar;
 class QTimer;
@@ -53,7 +52,6 @@ private:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button5 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     bool loopRunning = false;

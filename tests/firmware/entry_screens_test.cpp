@@ -5,6 +5,7 @@
 #include "display/furniture.h"
 #include "screens/entry_screens.h"
 #include "screens/screen.h"
+#include "sim/storage_hooks.h"
 #include "tests/support/display_reader.h"
 #include "tests/support/pilot.h"
 

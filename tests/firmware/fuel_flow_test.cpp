@@ -6,6 +6,7 @@
 #include "core/fuel_flow.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
+#include "sim/storage_hooks.h"
 #include "tests/support/pilot.h"
 
 namespace {

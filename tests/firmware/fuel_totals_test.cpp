@@ -10,6 +10,7 @@
 #include "display/colours.h"
 #include "screens/run_time_pages.h"
 #include "screens/screen.h"
+#include "sim/storage_hooks.h"
 #include "tests/support/display_reader.h"
 #include "tests/support/pilot.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "screens/screen.h"
-#include "screens/screen_names.h"
+#include "sim/screen_names.h"
 #include "tests/fuzz/firmware_events.h"
 
 namespace fs = std::filesystem;

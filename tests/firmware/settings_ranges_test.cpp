@@ -5,10 +5,10 @@
 #include <string>
 
 #include "core/settings.h"
-#include "core/settings_ranges.h"
 #include "screens/pressure_setup.h"
 #include "tests/support/display_reader.h"
 #include "tests/support/pilot.h"
+#include "tests/support/settings_ranges.h"
 
 namespace {
 

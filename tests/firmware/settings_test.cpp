@@ -2,6 +2,7 @@
 
 #include "core/fuel_flow.h"
 #include "core/settings.h"
+#include "sim/storage_hooks.h"
 #include "tests/support/pilot.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "screens/screen.h"
 #include "screens/setup_screens.h"
 #include "screens/tank_setup.h"
+#include "sim/storage_hooks.h"
 #include "tests/support/display_reader.h"
 #include "tests/support/pilot.h"
 

@@ -1,12 +1,11 @@
 #include "tests/fuzz/firmware_events.h"
 
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 
-#include "core/keys_and_time.h"
-#include "core/settings_ranges.h"
-#include "host/front_panel.h"
-#include "host/power_cycle.h"
-#include "screens/screen_names.h"
+#include "sim/simulator.h"
+#include "tests/support/settings_ranges.h"
 
 namespace {
 
@@ -24,9 +23,11 @@ struct ByteReader {
     uint8_t next() { return at < size ? data[at++] : 0; }
 };
 
+// The sliders that slider events move, in the order of their argument.
+const char* const sliderNames[] = {"flow1", "level1", "flow2", "level2", "pressure"};
+
 struct Run {
     ByteReader input;
-    bool vraxChecked = true;
     uint32_t passes = 0;
     const char* failure = nullptr;
 
@@ -34,9 +35,9 @@ struct Run {
 
     void pass()
     {
-        if (powerOff != 0 || over())
+        if (!qs9MainLoopRuns() || over())
             return;
-        firmwarePass(vraxChecked);
+        qs9Pass();
         ++passes;
         if (const char* broken = brokenInvariant()) {
             std::snprintf(message, sizeof message, "after pass %u: %s", static_cast<unsigned>(passes),
@@ -47,16 +48,16 @@ struct Run {
 
     void keyThenPass(uint8_t arg)
     {
-        postKey(static_cast<uint8_t>(arg % 5 + 1));
+        qs9PostKey(static_cast<uint8_t>(arg % 5 + 1));
         pass();
     }
 
     void moveSlider(uint8_t arg)
     {
-        const SensorSlider& slider = sensorSliders()[arg % sensorSliders().size()];
+        const Qs9Input* slider = qs9FindInput(sliderNames[arg % std::size(sliderNames)]);
         const uint16_t low = input.next();
         const uint32_t raw = low | static_cast<uint16_t>(input.next() << 8);
-        slider.write(static_cast<uint16_t>(raw % (slider.maximum + 1u)));
+        qs9SetInput(slider->name, raw % (slider->maximum + 1u));
     }
 
     void event()
@@ -77,33 +78,41 @@ struct Run {
             break;
         case eventTicks:
             for (int n = arg + 1; n > 0; --n)
-                timeBaseTick();
+                qs9Tick();
             break;
         case eventSlider:
             moveSlider(arg);
             break;
         case eventVrax:
-            vraxChecked = (arg & 1) != 0;
+            qs9SetInput("vrax", arg & 1);
             break;
         case eventPower:
             if (arg & 1)
-                powerOnSequence();
+                qs9PowerOn();
             else
-                powerOff = 1;
+                qs9PowerOff();
             break;
         case eventKeyOnly:
-            postKey(static_cast<uint8_t>(arg % 5 + 1));
+            qs9PostKey(static_cast<uint8_t>(arg % 5 + 1));
             break;
         }
     }
 };
 
-bool isInstrumentScreen(ScreenHandler handler)
+bool onInstrumentScreen()
 {
-    for (const NamedScreen& screen : instrumentScreens())
-        if (screen.handler == handler)
+    const char* current = qs9CurrentScreenName();
+    for (int i = 0; i < qs9ScreenCount(); ++i)
+        if (std::strcmp(qs9ScreenName(i), current) == 0)
             return true;
     return false;
+}
+
+int64_t pendingKey()
+{
+    int64_t key = 0;
+    qs9ReadValue("pendingKey", &key);
+    return key;
 }
 
 } // namespace
@@ -111,11 +120,12 @@ bool isInstrumentScreen(ScreenHandler handler)
 const char* brokenInvariant()
 {
     static char text[128];
-    if (pendingKey != 0) {
-        std::snprintf(text, sizeof text, "pendingKey = %u (on %s)", pendingKey, screenName(currentScreen));
+    if (const int64_t key = pendingKey(); key != 0) {
+        std::snprintf(text, sizeof text, "pendingKey = %u (on %s)", static_cast<unsigned>(key),
+                      qs9CurrentScreenName());
         return text;
     }
-    if (!isInstrumentScreen(currentScreen))
+    if (!onInstrumentScreen())
         return "currentScreen is not one of the instrument's screens";
     uint8_t index = 0;
     if (const SettingRange* range = firstSettingOutOfRange(&index)) {
@@ -124,7 +134,7 @@ const char* brokenInvariant()
             std::snprintf(element, sizeof element, "[%u]", index);
         std::snprintf(text, sizeof text, "settings.%s%s = %d outside %d..%d (on %s)", range->name, element,
                       static_cast<int>(range->read(index)), static_cast<int>(range->min),
-                      static_cast<int>(settingMax(*range)), screenName(currentScreen));
+                      static_cast<int>(settingMax(*range)), qs9CurrentScreenName());
         return text;
     }
     return nullptr;
@@ -132,8 +142,8 @@ const char* brokenInvariant()
 
 const char* replayEvents(const uint8_t* data, size_t size)
 {
-    resetToProgramStart();
-    powerOnSequence();
+    qs9ProgramStart();
+    qs9PowerOn();
     Run run{{data, size}};
     while (!run.input.done() && !run.over())
         run.event();

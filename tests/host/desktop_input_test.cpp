@@ -18,7 +18,7 @@
 #include "display/framebuffer.h"
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "tests/host/window_under_test.h"
 
 class DesktopInputTest : public QObject, WindowUnderTest {

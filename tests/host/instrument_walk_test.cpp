@@ -14,7 +14,7 @@
 #include "core/keys_and_time.h"
 #include "host/display_presenter.h"
 #include "screens/screen.h"
-#include "screens/screen_names.h"
+#include "sim/screen_names.h"
 #include "tests/host/window_under_test.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "core/sensor_inputs.h"
 #include "display/furniture.h"
 #include "host/display_presenter.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "tests/host/window_under_test.h"
 
 class MainWindowTest : public QObject, WindowUnderTest {

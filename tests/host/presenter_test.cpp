@@ -8,7 +8,7 @@
 #include "display/framebuffer.h"
 #include "host/display_presenter.h"
 #include "host/main_window.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 class PresenterTest : public QObject {
     Q_OBJECT

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "host/main_window.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 struct WindowUnderTest {
     std::unique_ptr<TfrmMain> window;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/sensor_inputs.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "tests/script/script_test_support.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include "display/framebuffer.h"
 #include "display/text.h"
 #include "screens/screen.h"
-#include "screens/screen_names.h"
+#include "sim/screen_names.h"
 #include "tests/script/script_test_support.h"
-#include "tools/script/named_values.h"
+#include "sim/named_values.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ TEST(ScriptPrint, EveryNamedValuePrintsAndNoNameIsListedTwice)
 {
     std::set<std::string> seen;
     std::string script;
-    for (auto table : {displayNames(), coreNames(), screenNames(), hostNames(), settingsNames()})
+    for (auto table : {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames()})
         for (const NamedValue& value : table) {
             EXPECT_TRUE(seen.insert(value.name).second) << value.name;
             std::string name = value.name;

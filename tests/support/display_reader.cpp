@@ -1,10 +1,12 @@
 #include "tests/support/display_reader.h"
 
+#include "sim/simulator.h"
+
 namespace {
 
 std::vector<DrawnText> record;
 
-void recordText(uint16_t startX, int16_t y, uint8_t font, uint8_t colour, const char* text)
+void recordText(void*, uint16_t startX, int16_t y, uint8_t font, uint8_t colour, const char* text)
 {
     record.push_back({startX, y, font, colour, text != nullptr ? text : "", textEndX});
 }
@@ -29,7 +31,7 @@ void PrintTo(const DrawnText& drawn, std::ostream* out)
 void recordTexts()
 {
     record.clear();
-    textObserver = recordText;
+    qs9ObserveTexts(recordText, nullptr);
 }
 
 const std::vector<DrawnText>& drawnTexts() { return record; }

@@ -3,28 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "display/furniture.h"
-#include "host/front_panel.h"
-#include "host/power_cycle.h"
-#include "screens/screen_names.h"
 #include "screens/setup_screens.h"
+#include "sim/simulator.h"
 #include "tests/support/display_reader.h"
 
 namespace {
-
-bool vraxBoxChecked = true;
 
 // More knob turns than any list has rows: the cursor never reaches the row.
 constexpr int turnsBeforeGivingUp = 64;
 
 } // namespace
 
-void programStart()
-{
-    resetToProgramStart();
-    vraxBoxChecked = true;
-}
+void programStart() { qs9ProgramStart(); }
 
-void switchOn() { powerOnSequence(); }
+void switchOn() { qs9PowerOn(); }
 
 void powerOn()
 {
@@ -37,13 +29,13 @@ void pass(int count)
 {
     for (int i = 0; i < count; ++i) {
         recordTexts();
-        firmwarePass(vraxBoxChecked);
+        qs9Pass();
     }
 }
 
 void keyThenPass(uint8_t key)
 {
-    postKey(key);
+    qs9PostKey(key);
     pass();
 }
 
@@ -64,22 +56,20 @@ void press(uint8_t key, int times)
 void ticks(int count)
 {
     for (int i = 0; i < count; ++i)
-        timeBaseTick();
+        qs9Tick();
 }
 
 void moveSlider(const char* name, uint16_t position)
 {
-    const SensorSlider* slider = findSlider(name);
-    ASSERT_NE(slider, nullptr) << "no slider " << name;
-    slider->write(position);
+    ASSERT_EQ(qs9SetInput(name, position), QS9_OK) << "slider " << name << " to " << position;
 }
 
-void setVraxBox(bool checked) { vraxBoxChecked = checked; }
+void setVraxBox(bool checked) { qs9SetInput("vrax", checked ? 1 : 0); }
 
 void runScreenAlone(uint8_t key)
 {
     if (key != keyNone)
-        postKey(key);
+        qs9PostKey(key);
     drawAlone(currentScreen);
 }
 
@@ -122,7 +112,7 @@ void enterDigits(const std::string& target)
     }
 }
 
-std::string currentScreenName() { return screenName(currentScreen); }
+std::string currentScreenName() { return qs9CurrentScreenName(); }
 
 void useFuelSystem(const FuelSystem& system)
 {

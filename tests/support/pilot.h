@@ -1,5 +1,5 @@
-// Driving the instrument as the pilot does, through the calls the window
-// makes: program start and "On", main-loop passes, the five keys, timer
+// Driving the instrument as the pilot does, through the calls every host
+// makes (sim/simulator.h): program start and "On", main-loop passes, the five keys, timer
 // ticks, the sliders and the VRAX box, and the fuel set-up followed by what
 // the instrument derives from it. Every pass records the texts it draws
 // (tests/support/display_reader.h reads them).

@@ -7,11 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/keys_and_time.h"
-#include "display/framebuffer.h"
-#include "display/text.h"
-#include "host/front_panel.h"
-#include "host/power_cycle.h"
+#include "sim/simulator.h"
 
 namespace {
 
@@ -24,22 +20,22 @@ std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 void powerOn(ScriptSession& session, Arguments)
 {
-    powerOnSequence();
+    qs9PowerOn();
     session.running = true;
 }
 
 void powerOffCommand(ScriptSession& session, Arguments)
 {
-    powerOff = 1;
+    qs9PowerOff();
     session.running = false;
 }
 
-// The texts of the pass that is running; drawText reports each call here.
-std::vector<DrawnText>* recordedTexts;
-
-void recordText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text)
+// Each text of the pass that is running, as drawn.
+void recordText(void* texts, uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour,
+                const char* text)
 {
-    recordedTexts->push_back({startX, y, fontSize, colour, text ? text : ""});
+    static_cast<std::vector<DrawnText>*>(texts)->push_back(
+        {startX, y, fontSize, colour, text ? text : ""});
 }
 
 void pass(ScriptSession& session, Arguments arguments)
@@ -47,25 +43,24 @@ void pass(ScriptSession& session, Arguments arguments)
     const uint32_t passes = countOrOne(arguments, "pass count");
     if (!session.running)
         throw ScriptError{"pass while the instrument is off: \"on\" first"};
-    const TextObserver previousObserver = textObserver;
-    recordedTexts = &session.texts;
-    textObserver = recordText;
+    qs9ObserveTexts(recordText, &session.texts);
     for (uint32_t n = 0; n < passes; ++n) {
         session.texts.clear();
-        firmwarePass(session.vraxChecked);
+        qs9Pass();
     }
-    textObserver = previousObserver;
-    recordedTexts = nullptr;
+    qs9ObserveTexts(nullptr, nullptr);
 }
 
 void key(ScriptSession&, Arguments arguments)
 {
     const std::string name(arguments[0]);
-    for (const FrontPanelKey& panelKey : frontPanelKeys())
-        if (name == panelKey.scriptName || name == std::to_string(panelKey.key)) {
-            postKey(panelKey.key);
+    for (int i = 0; i < qs9KeyCount(); ++i) {
+        const Qs9Key* panelKey = qs9KeyAt(i);
+        if (name == panelKey->name || name == std::to_string(panelKey->key)) {
+            qs9PostKey(panelKey->key);
             return;
         }
+    }
     throw ScriptError{"unknown key " + quoted(name) +
                       ": left, right, press, plus, minus or 1..5"};
 }
@@ -74,27 +69,39 @@ void tick(ScriptSession&, Arguments arguments)
 {
     const uint32_t ticks = countOrOne(arguments, "tick count");
     for (uint32_t n = 0; n < ticks; ++n)
-        timeBaseTick();
+        qs9Tick();
 }
 
 void slider(ScriptSession&, Arguments arguments)
 {
-    const SensorSlider* sensor = findSlider(std::string(arguments[0]).c_str());
-    if (!sensor)
+    const Qs9Input* sensor = qs9FindInput(std::string(arguments[0]).c_str());
+    if (!sensor || sensor->kind != QS9_INPUT_SLIDER)
         throw ScriptError{"unknown slider " + quoted(arguments[0]) +
                           ": flow1, level1, flow2, level2 or pressure"};
     const uint32_t position = parseNumber(arguments[1], "slider value");
-    if (position > sensor->maximum)
+    if (qs9SetInput(sensor->name, position) == QS9_ERROR_RANGE)
         throw ScriptError{"slider value " + std::to_string(position) + " out of range 0.." +
-                          std::to_string(sensor->maximum) + " for " + sensor->scriptName};
-    sensor->write(static_cast<uint16_t>(position));
+                          std::to_string(sensor->maximum) + " for " + sensor->name};
 }
 
-void vraxBox(ScriptSession& session, Arguments arguments)
+void vraxBox(ScriptSession&, Arguments arguments)
 {
     if (arguments[0] != "on" && arguments[0] != "off")
         throw ScriptError{"vrax takes on or off, not " + quoted(arguments[0])};
-    session.vraxChecked = arguments[0] == "on";
+    qs9SetInput("vrax", arguments[0] == "on" ? 1 : 0);
+}
+
+// "NAME = VALUE", NAME as the script wrote it (with an index for an array
+// element). The lookup reads a name up to its first NUL byte, so a name
+// holding one is no name.
+std::string printedValue(std::string_view name)
+{
+    if (name.find('\0') != std::string_view::npos)
+        throw ScriptError{"unknown name " + quoted(name)};
+    char value[64];
+    if (qs9FormatValue(std::string(name).c_str(), value, sizeof value) != QS9_OK)
+        throw ScriptError{qs9LastError()};
+    return std::string(name) + " = " + value;
 }
 
 void print(ScriptSession& session, Arguments arguments)
@@ -139,22 +146,26 @@ uint32_t coordinate(std::string_view text, const char* what, int size)
 
 void pixel(ScriptSession& session, Arguments arguments)
 {
-    const uint32_t x = coordinate(arguments[0], "x", displayWidth);
-    const uint32_t y = coordinate(arguments[1], "y", displayHeight);
-    session.out << x << ' ' << y << " = " << unsigned(frameBuffer[x + displayWidth * y]) << '\n';
+    const uint32_t x = coordinate(arguments[0], "x", QS9_DISPLAY_WIDTH);
+    const uint32_t y = coordinate(arguments[1], "y", QS9_DISPLAY_HEIGHT);
+    session.out << x << ' ' << y << " = " << unsigned(qs9FrameBuffer()[x + QS9_DISPLAY_WIDTH * y])
+                << '\n';
 }
 
 void shot(ScriptSession&, Arguments arguments)
 {
+    constexpr int pixels = QS9_DISPLAY_WIDTH * QS9_DISPLAY_HEIGHT;
+    const uint8_t* frame = qs9FrameBuffer();
+    const uint32_t* palette = qs9Palette();
     std::vector<png_byte> rgb;
-    rgb.reserve(frameBufferSize * 3);
-    for (uint8_t index : frameBuffer)
+    rgb.reserve(pixels * 3);
+    for (int i = 0; i < pixels; ++i)
         for (int shift : {16, 8, 0})
-            rgb.push_back(static_cast<png_byte>(palette[index] >> shift));
+            rgb.push_back(static_cast<png_byte>(palette[frame[i]] >> shift));
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    image.width = displayWidth;
-    image.height = displayHeight;
+    image.width = QS9_DISPLAY_WIDTH;
+    image.height = QS9_DISPLAY_HEIGHT;
     image.format = PNG_FORMAT_RGB;
     const std::string file(arguments[0]);
     if (!png_image_write_to_file(&image, file.c_str(), 0, rgb.data(), 0, nullptr))

@@ -26,7 +26,6 @@ struct ScriptSession {
     explicit ScriptSession(std::ostream& output) : out(output) {}
     std::ostream& out;
     bool running = false;          // powered on, the main loop would run
-    bool vraxChecked = true;       // the "VRAX On/Off" box starts checked
     std::vector<DrawnText> texts;  // drawn by the last pass
 };
 
@@ -44,7 +43,3 @@ std::span<const ScriptCommand> scriptCommands();
 
 // Decimal digits only; `what` names the number in the error.
 uint32_t parseNumber(std::string_view text, const char* what);
-
-// "NAME = VALUE" for a firmware global or settings field, NAME as the
-// script wrote it (with an index for an array element).
-std::string printedValue(std::string_view name);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/power_cycle.h"
+#include "sim/simulator.h"
 #include "tools/script/script_commands.h"
 
 namespace {
@@ -65,7 +65,7 @@ uint32_t parseNumber(std::string_view text, const char* what)
 
 ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err) : session_(out), err_(err)
 {
-    resetToProgramStart();
+    qs9ProgramStart();
 }
 
 bool ScriptRunner::runLine(const std::string& line)

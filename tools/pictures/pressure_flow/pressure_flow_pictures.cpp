@@ -14,7 +14,7 @@
 #include "core/keys_and_time.h"
 #include "core/settings.h"
 #include "display/framebuffer.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 #include "screens/run_time_pages.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "host/main_window.h"
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 namespace {
 

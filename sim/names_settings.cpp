@@ -1,5 +1,5 @@
 #include "core/settings.h"
-#include "tools/script/named_values.h"
+#include "sim/named_values.h"
 
 std::span<const NamedValue> settingsNames()
 {
@@ -15,13 +15,13 @@ std::span<const NamedValue> settingsNames()
         named("settings.nmeaBaud", settings.nmeaBaud),
         named("settings.cruiseSpeed", settings.cruiseSpeed),
         named("settings.units", settings.units),
-        named("settings.flow1Enabled", settings.flow1Enabled),
+        decidingFuelConfig(named("settings.flow1Enabled", settings.flow1Enabled)),
         named("settings.kFactor1", settings.kFactor1),
-        named("settings.flow2Enabled", settings.flow2Enabled),
+        decidingFuelConfig(named("settings.flow2Enabled", settings.flow2Enabled)),
         named("settings.kFactor2", settings.kFactor2),
-        named("settings.flowMode", settings.flowMode),
-        named("settings.tank1Mode", settings.tank1Mode),
-        named("settings.tank2Mode", settings.tank2Mode),
+        decidingFuelConfig(named("settings.flowMode", settings.flowMode)),
+        decidingFuelConfig(named("settings.tank1Mode", settings.tank1Mode)),
+        decidingFuelConfig(named("settings.tank2Mode", settings.tank2Mode)),
         named("settings.injectorPolarity", settings.injectorPolarity),
         named("settings.tank1Size", settings.tank1Size),
         named("settings.tank1Filter", settings.tank1Filter),

@@ -1,4 +1,4 @@
-#include "host/power_cycle.h"
+#include "sim/power_cycle.h"
 
 #include "core/alarms.h"
 #include "core/core_state.h"
@@ -14,15 +14,20 @@
 #include "display/trig.h"
 #include "screens/screen.h"
 #include "screens/screen_state.h"
+#include "sim/simulator.h"
+#include "sim/storage_hooks.h"
 
 uint8_t powerOff;
+uint8_t vraxBoxChecked = 1;
 
 void resetToProgramStart()
 {
     resetDisplayState();
     resetCoreState();
     resetScreenState();
+    resetStorageHookCounts();
     powerOff = 0;
+    vraxBoxChecked = 1;
     currentScreen = homeScreen;
 }
 
@@ -42,7 +47,7 @@ void powerOnSequence()
     deriveFuelConfig();
 }
 
-void firmwarePass(bool vraxChecked)
+void measurementSteps(bool vraxChecked)
 {
     vraxEnabled = vraxChecked ? 1 : 0;
     measureTankLevel(1);
@@ -53,6 +58,23 @@ void firmwarePass(bool vraxChecked)
         alarmFlags &= ~alarmPressure;
         alarmAcked &= ~alarmPressure;
     }
+}
+
+void firmwarePass(bool vraxChecked)
+{
+    measurementSteps(vraxChecked);
     clearFrameBuffer();
     currentScreen();
 }
+
+extern "C" {
+
+void qs9ProgramStart(void) { resetToProgramStart(); }
+void qs9PowerOn(void) { powerOnSequence(); }
+void qs9PowerOff(void) { powerOff = 1; }
+int qs9MainLoopRuns(void) { return powerOff == 0 ? 1 : 0; }
+void qs9Pass(void) { firmwarePass(vraxBoxChecked != 0); }
+void qs9Measure(void) { measurementSteps(vraxBoxChecked != 0); }
+void qs9Tick(void) { timeBaseTick(); }
+
+} // extern "C"

@@ -1,6 +1,7 @@
 // Every screen handler of the instrument with its name, for the scripted
 // runner's "print currentScreen" and for checks that the current screen is
-// one of the instrument's own.
+// one of the instrument's own (the C calls qs9ScreenName and
+// qs9CurrentScreenName read this table).
 #pragma once
 #include <span>
 

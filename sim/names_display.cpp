@@ -1,7 +1,7 @@
 #include "display/bar_graphs.h"
 #include "display/furniture.h"
 #include "display/text.h"
-#include "tools/script/named_values.h"
+#include "sim/named_values.h"
 
 std::span<const NamedValue> displayNames()
 {

@@ -1,6 +1,6 @@
 // The first way the panel was drawn: every lit frame-buffer pixel as one
 // immediate-mode OpenGL point. Kept as the reference the texture presenter
-// is measured against; the window does not use it.
+// is measured against.
 #pragma once
 
 // Viewport and orthographic projection for a panel of the given size in

@@ -1,4 +1,6 @@
-#include "screens/screen_names.h"
+#include "sim/screen_names.h"
+
+#include <iterator>
 
 #include "display/furniture.h"
 #include "screens/menu_screens.h"
@@ -6,6 +8,7 @@
 #include "screens/security_screens.h"
 #include "screens/setup_screens.h"
 #include "screens/tank_setup.h"
+#include "sim/simulator.h"
 
 // One row per screen handler; each screen family appends its rows.
 #define SCREEN(handler) {handler, #handler}
@@ -53,3 +56,16 @@ const char* screenName(ScreenHandler handler)
             return screen.name;
     return "unknown";
 }
+
+extern "C" {
+
+int qs9ScreenCount(void) { return int(std::size(screens)); }
+
+const char* qs9ScreenName(int index)
+{
+    return index >= 0 && index < qs9ScreenCount() ? screens[index].name : nullptr;
+}
+
+const char* qs9CurrentScreenName(void) { return screenName(currentScreen); }
+
+} // extern "C"

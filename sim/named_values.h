@@ -1,5 +1,6 @@
 // Firmware globals and settings fields by their design names, for the
-// scripted runner's "print". Each subsystem lists its own in names_*.cpp.
+// runner's "print" and the named-value calls of sim/simulator.h. Each
+// subsystem lists its own in names_*.cpp.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,8 @@ struct NamedValue {
     ValueKind kind;
     uint16_t count;        // 1 for a scalar, else the array length
     uint16_t stride = 0;   // bytes from one array element to the next; 0 for a scalar
+    bool readOnly = false; // a constant of the firmware
+    bool decidesFuelConfig = false; // the fuel configuration code is derived from it
 };
 
 template <typename T>
@@ -33,11 +36,12 @@ constexpr ValueKind kindOf()
 template <typename T>
 NamedValue named(const char* name, T& value)
 {
+    constexpr bool constant = std::is_const_v<std::remove_all_extents_t<T>>;
     if constexpr (std::is_array_v<T>)
         return {name, &value, kindOf<std::remove_extent_t<T>>(), std::extent_v<T>,
-                sizeof(value[0])};
+                sizeof(value[0]), constant};
     else
-        return {name, &value, kindOf<T>(), 1};
+        return {name, &value, kindOf<T>(), 1, 0, constant};
 }
 
 // One field of an array of records; the name marks the index with "[]":
@@ -49,8 +53,15 @@ NamedValue namedField(const char* name, Record (&records)[N], Field Record::*fie
     return {name, &(records[0].*field), kindOf<Field>(), N, sizeof(Record)};
 }
 
+// A setting from which the fuel configuration code is derived.
+inline NamedValue decidingFuelConfig(NamedValue value)
+{
+    value.decidesFuelConfig = true;
+    return value;
+}
+
 std::span<const NamedValue> displayNames();
 std::span<const NamedValue> coreNames();
 std::span<const NamedValue> screenNames();
-std::span<const NamedValue> hostNames();
+std::span<const NamedValue> simulatorNames();
 std::span<const NamedValue> settingsNames();

@@ -6,7 +6,7 @@
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "core/tank_level.h"
-#include "tools/script/named_values.h"
+#include "sim/named_values.h"
 
 std::span<const NamedValue> coreNames()
 {
@@ -57,8 +57,6 @@ std::span<const NamedValue> coreNames()
         named("tank2Level", tank2Level),
         named("rangeValue", rangeValue),
         named("enduranceMinutes", enduranceMinutes),
-        named("storeSettingsCalls", storeSettingsCalls),
-        named("storeTotalsCalls", storeTotalsCalls),
         // fuel level and fuel pressure
         named("level1Raw", level1Raw),
         named("level2Raw", level2Raw),

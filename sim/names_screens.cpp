@@ -3,7 +3,7 @@
 #include "screens/pressure_setup.h"
 #include "screens/setup_screens.h"
 #include "screens/tank_setup.h"
-#include "tools/script/named_values.h"
+#include "sim/named_values.h"
 
 std::span<const NamedValue> screenNames()
 {

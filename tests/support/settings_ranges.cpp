@@ -1,4 +1,4 @@
-#include "core/settings_ranges.h"
+#include "tests/support/settings_ranges.h"
 
 #include <iterator>
 

@@ -1,0 +1,177 @@
+/* The QS-9 simulator's one crossing between the instrument's firmware and a
+ * host: the window, the scripted runner, the fuzzer, the benchmarks, the
+ * browser page. Plain C types only, so C, C++, WebAssembly and other
+ * languages call it as it stands. Single-threaded: call it from one thread.
+ *
+ * Order of calls, as a host drives the instrument:
+ *   program start   qs9ProgramStart() first: every firmware value at its
+ *                   starting value, instrument off, display black.
+ *   power-on        qs9PowerOn() ("On"): factory settings, totals cleared.
+ *   main loop       while qs9MainLoopRuns(): qs9Pass(), then show
+ *                   qs9FrameBuffer() through qs9Palette(), then handle the
+ *                   user's input. qs9PowerOff() ("Off") ends the loop.
+ *   between passes  qs9PostKey(), qs9SetInput() and qs9Tick() (every
+ *                   100 ms, on or off); never during a pass.
+ * Keys, inputs and ticks are taken while the instrument is off too: a key
+ * waits in its slot until "On" clears it, an input keeps its value across
+ * power cycles.
+ *
+ * Functions that can fail return a status: QS9_OK (0) or a negative
+ * QS9_ERROR_...; the named-value calls also leave a message for the user in
+ * qs9LastError(). Nothing is thrown across this boundary. */
+#ifndef QS9_SIM_SIMULATOR_H
+#define QS9_SIM_SIMULATOR_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+enum {
+    QS9_OK = 0,
+    QS9_KEY_DROPPED = 1,        /* the key slot was full: the key is lost */
+    QS9_ERROR_UNKNOWN = -1,     /* no key, input or value of that name */
+    QS9_ERROR_RANGE = -2,       /* a value or index outside its range */
+    QS9_ERROR_NOT_NUMBER = -3,  /* the value is a screen, not a number */
+    QS9_ERROR_READ_ONLY = -4,   /* a constant of the firmware */
+    QS9_ERROR_NO_ROOM = -5      /* the caller's text buffer is too small */
+};
+
+/* ---- power cycle and main loop ---- */
+
+/* Program start: every firmware value at its starting value, the home
+ * screen installed, the VRAX box checked, the display black. */
+void qs9ProgramStart(void);
+/* "On": the power-on sequence (factory settings, totals, alarms and the
+ * key slot cleared, the home screen). The main loop runs from here. */
+void qs9PowerOn(void);
+/* "Off", closing the window: the stop flag; the loop ends at its next test. */
+void qs9PowerOff(void);
+/* The stop flag as the main loop tests it before each pass: 1 (run) from
+ * qs9PowerOn until qs9PowerOff, 0 after. It reads 1 before the first
+ * power-on too: a host enters its loop only from qs9PowerOn. */
+int qs9MainLoopRuns(void);
+/* One main-loop pass: sample the VRAX box, measure tanks, flow and
+ * pressure, clear the frame buffer and let the current screen draw it and
+ * take the pending key. */
+void qs9Pass(void);
+/* The measuring steps of a pass alone, without drawing (benchmarks). */
+void qs9Measure(void);
+/* One tick of the instrument's 100 ms timer: blink phase, alarm hold-off
+ * and the status line's cycle. */
+void qs9Tick(void);
+
+/* ---- front-panel keys ---- */
+
+enum {
+    QS9_KEY_NONE = 0,
+    QS9_KEY_LEFT = 1,   /* left push button */
+    QS9_KEY_RIGHT = 2,  /* right push button */
+    QS9_KEY_PRESS = 3,  /* knob pressed */
+    QS9_KEY_PLUS = 4,   /* knob turned "+" */
+    QS9_KEY_MINUS = 5   /* knob turned "-" */
+};
+
+/* A control's place in the window's client area, or in its page, pixels. */
+typedef struct Qs9Rect {
+    int16_t left, top, width, height;
+} Qs9Rect;
+
+typedef struct Qs9Key {
+    uint8_t key;            /* QS9_KEY_... */
+    const char* name;       /* "left": the runner's name for it */
+    const char* control;    /* the window's control that makes it, "Image2" */
+    const char* help;       /* what it is on the instrument */
+    Qs9Rect area;           /* where the control lies in the client area */
+    const char* caption;    /* a button's caption; NULL for a click area */
+    const char* shortcut;   /* keyboard shortcut, in portable key-sequence text */
+    uint8_t wheelTurnsKnob; /* 1: the mouse wheel over this area turns the knob */
+    int8_t wheelNotch;      /* the notch that makes this key: +1 away, -1 towards the user */
+} Qs9Key;
+
+int qs9KeyCount(void);
+/* Row 0..count-1 of the key table, or NULL. */
+const Qs9Key* qs9KeyAt(int index);
+/* The knob turn that one wheel notch makes (+1 or -1), or NULL. */
+const Qs9Key* qs9KeyForWheelNotch(int notch);
+/* A click: the key goes into the one-slot buffer if it is empty.
+ * QS9_OK, QS9_KEY_DROPPED (slot full) or QS9_ERROR_RANGE (not 1..5). */
+int qs9PostKey(uint8_t key);
+
+/* ---- sensor inputs: sliders and check boxes ---- */
+
+enum { QS9_INPUT_SLIDER = 0, QS9_INPUT_CHECK_BOX = 1 };
+
+typedef struct Qs9Input {
+    const char* name;       /* "flow1": the runner's name for it */
+    uint8_t kind;           /* QS9_INPUT_SLIDER or QS9_INPUT_CHECK_BOX */
+    uint16_t maximum;       /* the largest position; 1 for a check box */
+    uint16_t start;         /* the position at program start (1: checked) */
+    const char* page;       /* the window's tab page that holds it */
+    const char* caption;    /* "Fuel Flow1:", "VRAX On/Off" */
+    const char* control;    /* the window's control, "ScrollBar29" */
+    const char* valueLabel; /* the label that shows a slider's position; NULL for a box */
+    Qs9Rect area;           /* a slider in its page's group box; a box on its page */
+    int16_t valueLabelLeft; /* the value label's left edge, in the group box */
+} Qs9Input;
+
+int qs9InputCount(void);
+/* Row 0..count-1 of the input table, or NULL. */
+const Qs9Input* qs9InputAt(int index);
+const Qs9Input* qs9FindInput(const char* name);
+/* Moves the named input to value, as its control's change does: the
+ * firmware sees it in the next pass. QS9_OK, QS9_ERROR_UNKNOWN, or
+ * QS9_ERROR_RANGE (above the maximum; nothing is written). */
+int qs9SetInput(const char* name, uint32_t value);
+
+/* ---- display ---- */
+
+enum { QS9_DISPLAY_WIDTH = 160, QS9_DISPLAY_HEIGHT = 120 };
+
+/* 160 x 120 palette indices, row-major: pixel (x, y) is byte x + 160 * y;
+ * index 0 is black (unlit). Read it between passes; the next pass redraws
+ * it from black, so a host's own writes last until then. */
+uint8_t* qs9FrameBuffer(void);
+/* 256 colours, 0x00RRGGBB. */
+const uint32_t* qs9Palette(void);
+
+/* Called for each text the firmware draws, after drawing it: the text's
+ * first x, its y, the font size, the palette colour and the text itself
+ * (valid during the call only). */
+typedef void (*Qs9TextObserver)(void* context, uint16_t startX, int16_t y,
+                                uint8_t fontSize, uint8_t colour, const char* text);
+/* One observer at a time; NULL stops observing. */
+void qs9ObserveTexts(Qs9TextObserver observer, void* context);
+
+/* ---- screens ---- */
+
+int qs9ScreenCount(void);
+/* The name of screen 0..count-1 ("homeScreen"), or NULL. */
+const char* qs9ScreenName(int index);
+/* The current screen's name: one of the above, "none" or "unknown". */
+const char* qs9CurrentScreenName(void);
+
+/* ---- named values: firmware globals and settings fields ----
+ * Names as in the firmware: "fuelConfig", "vrax.flow1", "settings.kFactor1";
+ * array elements with an index: "settings.tank1Cal[2]",
+ * "settings.pressure.userCurve.points[3].adc". On failure the message is in
+ * qs9LastError(). */
+
+/* The value as the runner prints it (decimal, or a screen's name) into
+ * text[capacity], with its terminating 0. */
+int qs9FormatValue(const char* name, char* text, uint32_t capacity);
+/* A number; a screen is QS9_ERROR_NOT_NUMBER. */
+int qs9ReadValue(const char* name, int64_t* value);
+/* Writes a number within the value's type (QS9_ERROR_RANGE otherwise,
+ * nothing written; QS9_ERROR_READ_ONLY for a constant). A change of the flow channels, the flow mode or a tank
+ * mode derives the fuel configuration again, as leaving the fuel set-up does. */
+int qs9WriteValue(const char* name, int64_t value);
+/* The message of the last failed named-value call, for the user. */
+const char* qs9LastError(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

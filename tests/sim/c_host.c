@@ -1,0 +1,24 @@
+/* A host written in C: the interface header compiles as C and drives the
+ * instrument from power-on to the main menu. */
+#include <stddef.h>
+
+#include "sim/simulator.h"
+
+/* Two knob presses from power-on, each followed by a pass: the first
+ * acknowledges the factory low-pressure alarm, the second opens the main
+ * menu. Returns the screen reached, or NULL when a call fails. */
+const char* cHostOpensMainMenu(void)
+{
+    int press;
+    qs9ProgramStart();
+    qs9PowerOn();
+    if (qs9SetInput("level1", 600) != QS9_OK)
+        return NULL;
+    for (press = 0; press < 2; ++press) {
+        if (qs9PostKey(QS9_KEY_PRESS) != QS9_OK)
+            return NULL;
+        qs9Pass();
+    }
+    qs9Pass();
+    return qs9CurrentScreenName();
+}

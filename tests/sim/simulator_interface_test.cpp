@@ -1,0 +1,132 @@
+// The simulation boundary as a host sees it: only the C calls of
+// sim/simulator.h, checked against what they promise.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "sim/simulator.h"
+
+extern "C" const char* cHostOpensMainMenu(void);
+
+namespace {
+
+int64_t valueOf(const char* name)
+{
+    int64_t value = -1;
+    EXPECT_EQ(qs9ReadValue(name, &value), QS9_OK) << name << ": " << qs9LastError();
+    return value;
+}
+
+class SimulatorInterface : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qs9ProgramStart();
+        qs9PowerOn();
+    }
+};
+
+TEST_F(SimulatorInterface, KeySlotHoldsOneKeyUntilAPassTakesIt)
+{
+    EXPECT_EQ(qs9PostKey(QS9_KEY_PRESS), QS9_OK);
+    EXPECT_EQ(qs9PostKey(QS9_KEY_LEFT), QS9_KEY_DROPPED);
+    EXPECT_EQ(qs9PostKey(6), QS9_ERROR_RANGE);
+    EXPECT_EQ(qs9PostKey(QS9_KEY_NONE), QS9_ERROR_RANGE);
+    EXPECT_EQ(valueOf("pendingKey"), QS9_KEY_PRESS);
+    qs9Pass();
+    EXPECT_EQ(valueOf("pendingKey"), 0);
+    EXPECT_EQ(qs9PostKey(QS9_KEY_LEFT), QS9_OK);
+}
+
+TEST_F(SimulatorInterface, InputsTakeTheirRangeAndRefuseBeyondIt)
+{
+    EXPECT_EQ(qs9SetInput("level1", 4096), QS9_OK);
+    EXPECT_EQ(qs9SetInput("level1", 4097), QS9_ERROR_RANGE);
+    EXPECT_EQ(valueOf("level1Input"), 4096);
+    EXPECT_EQ(qs9SetInput("flow1", 1234), QS9_OK);
+    EXPECT_EQ(valueOf("flow1Input"), 1234);
+    EXPECT_EQ(valueOf("vrax.flow1"), 1234);
+    EXPECT_EQ(qs9SetInput("fuel", 1), QS9_ERROR_UNKNOWN);
+    EXPECT_EQ(qs9SetInput(nullptr, 1), QS9_ERROR_UNKNOWN);
+
+    // The VRAX box, checked from the start, is sampled by the next pass.
+    qs9Pass();
+    EXPECT_EQ(qs9SetInput("vrax", 2), QS9_ERROR_RANGE);
+    EXPECT_EQ(qs9SetInput("vrax", 0), QS9_OK);
+    EXPECT_EQ(valueOf("vraxEnabled"), 1);
+    qs9Pass();
+    EXPECT_EQ(valueOf("vraxEnabled"), 0);
+}
+
+TEST_F(SimulatorInterface, NamedValuesWriteReadBackAndExplainRefusals)
+{
+    EXPECT_EQ(qs9WriteValue("settings.tank1Cal[2]", -300), QS9_OK);
+    EXPECT_EQ(valueOf("settings.tank1Cal[2]"), -300);
+    EXPECT_EQ(qs9WriteValue("tank1Pulses", 4294967295), QS9_OK);
+    EXPECT_EQ(valueOf("tank1Pulses"), 4294967295);
+
+    EXPECT_EQ(qs9WriteValue("settings.units", 256), QS9_ERROR_RANGE);
+    EXPECT_STREQ(qs9LastError(), "value 256 out of range 0..255 for \"settings.units\"");
+    EXPECT_EQ(qs9WriteValue("firmwareVersion", 1), QS9_ERROR_READ_ONLY);
+    EXPECT_EQ(qs9WriteValue("currentScreen", 0), QS9_ERROR_NOT_NUMBER);
+    EXPECT_EQ(qs9WriteValue("settings.tank1Cal[6]", 0), QS9_ERROR_RANGE);
+    EXPECT_STREQ(qs9LastError(), "index 6 out of range 0..5 in \"settings.tank1Cal[6]\"");
+    int64_t unused = 0;
+    EXPECT_EQ(qs9ReadValue("fuelConfiguration", &unused), QS9_ERROR_UNKNOWN);
+    EXPECT_STREQ(qs9LastError(), "unknown name \"fuelConfiguration\"");
+
+    char text[16];
+    EXPECT_EQ(qs9FormatValue("currentScreen", text, sizeof text), QS9_OK);
+    EXPECT_STREQ(text, "homeScreen");
+    EXPECT_EQ(qs9FormatValue("currentScreen", text, 10), QS9_ERROR_NO_ROOM);
+}
+
+// Tank 1 switched off leaves flow 1 alone: configuration 5. Other settings
+// leave the code as it was.
+TEST_F(SimulatorInterface, WritingATankModeDerivesTheFuelConfiguration)
+{
+    EXPECT_EQ(valueOf("fuelConfig"), 0);
+    EXPECT_EQ(qs9WriteValue("settings.tank1Mode", 2), QS9_OK);
+    EXPECT_EQ(valueOf("fuelConfig"), 5);
+    EXPECT_EQ(qs9WriteValue("fuelConfig", 3), QS9_OK);
+    EXPECT_EQ(qs9WriteValue("settings.kFactor1", 5000), QS9_OK);
+    EXPECT_EQ(valueOf("fuelConfig"), 3);
+}
+
+TEST_F(SimulatorInterface, CurrentScreenIsOneOfTheNamedScreens)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < qs9ScreenCount(); ++i)
+        names.push_back(qs9ScreenName(i));
+    EXPECT_EQ(qs9ScreenName(qs9ScreenCount()), nullptr);
+    EXPECT_EQ(qs9ScreenName(-1), nullptr);
+    EXPECT_EQ(qs9CurrentScreenName(), std::string("homeScreen"));
+    EXPECT_NE(std::find(names.begin(), names.end(), qs9CurrentScreenName()), names.end());
+}
+
+TEST_F(SimulatorInterface, TextObserverSeesEachDrawnTextWithItsContext)
+{
+    std::vector<std::string> texts;
+    qs9ObserveTexts([](void* context, uint16_t, int16_t, uint8_t, uint8_t, const char* text) {
+        static_cast<std::vector<std::string>*>(context)->push_back(text);
+    }, &texts);
+    qs9Pass();
+    const size_t seen = texts.size();
+    EXPECT_GT(seen, 0u);
+    qs9ObserveTexts(nullptr, nullptr);
+    qs9Pass();
+    EXPECT_EQ(texts.size(), seen);
+}
+
+TEST_F(SimulatorInterface, PowerOffEndsTheLoopAndACHostDrivesTheInstrument)
+{
+    EXPECT_EQ(qs9MainLoopRuns(), 1);
+    qs9PowerOff();
+    EXPECT_EQ(qs9MainLoopRuns(), 0);
+    EXPECT_STREQ(cHostOpensMainMenu(), "mainMenuScreen");
+    EXPECT_EQ(qs9MainLoopRuns(), 1);
+}
+
+} // namespace
