@@ -2,12 +2,11 @@
 // and what a script reads back from the firmware.
 #include "tools/script/script_commands.h"
 
-#include <png.h>
-
 #include <cstdint>
 #include <string>
 
 #include "sim/simulator.h"
+#include "tools/script/display_pictures.h"
 
 namespace {
 
@@ -154,22 +153,10 @@ void pixel(ScriptSession& session, Arguments arguments)
 
 void shot(ScriptSession&, Arguments arguments)
 {
-    constexpr int pixels = QS9_DISPLAY_WIDTH * QS9_DISPLAY_HEIGHT;
-    const uint8_t* frame = qs9FrameBuffer();
-    const uint32_t* palette = qs9Palette();
-    std::vector<png_byte> rgb;
-    rgb.reserve(pixels * 3);
-    for (int i = 0; i < pixels; ++i)
-        for (int shift : {16, 8, 0})
-            rgb.push_back(static_cast<png_byte>(palette[frame[i]] >> shift));
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = QS9_DISPLAY_WIDTH;
-    image.height = QS9_DISPLAY_HEIGHT;
-    image.format = PNG_FORMAT_RGB;
     const std::string file(arguments[0]);
-    if (!png_image_write_to_file(&image, file.c_str(), 0, rgb.data(), 0, nullptr))
-        throw ScriptError{"cannot write " + quoted(file) + ": " + image.message};
+    const std::string fault = writeDisplayPng(file, qs9FrameBuffer(), qs9Palette());
+    if (!fault.empty())
+        throw ScriptError{"cannot write " + quoted(file) + ": " + fault};
 }
 
 const ScriptCommand commands[] = {
