@@ -13,7 +13,7 @@
 namespace {
 
 constexpr uint8_t bar = 0, psi = 1, tenthPsi = 2;
-constexpr uint8_t curveVdo = 0, curveUser = 1, curveBySender = 2;
+constexpr uint8_t curveVdo = 0, curveUser = 1;
 
 PressureCurve curveOf(std::initializer_list<CurvePoint> points)
 {

@@ -113,6 +113,14 @@ std::string trimmed(const std::string& text)
     return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The name without the ABI tags that some demanglers add ("x[abi:cxx11]").
+std::string withoutAbiTags(std::string name)
+{
+    for (size_t at; (at = name.find("[abi:")) != std::string::npos;)
+        name.erase(at, name.find(']', at) + 1 - at);
+    return name;
+}
+
 std::set<std::string> writableFirmwareGlobals()
 {
     std::set<std::string> globals;
@@ -124,7 +132,7 @@ std::set<std::string> writableFirmwareGlobals()
         for (std::string field; std::getline(columns, field, '|');)
             fields.push_back(trimmed(field));
         if (fields.size() == 7 && isWritableGlobal(fields[0], fields[3], fields[6]))
-            globals.insert(fields[0]);
+            globals.insert(withoutAbiTags(fields[0]));
     }
     return globals;
 }
