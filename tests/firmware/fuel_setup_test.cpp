@@ -23,8 +23,7 @@ protected:
     void SetUp() override
     {
         powerOn();
-        openMainMenu();
-        press(keyPress);
+        openFuelSetup();
     }
 };
 

@@ -47,8 +47,7 @@ TEST(SettingsRanges, FactoryDefaultsFitAndAStrayFieldIsNamed)
 TEST(SettingsRanges, WrappedKFactorsAndLevelsAboveAShrunkTankStayWithin)
 {
     powerOn();
-    openMainMenu();
-    press(keyPress); // FUEL SETUP
+    openFuelSetup();
     press(keyPlus, 2);
     settings.kFactor1 = 15;
     press(keyRight); // X10
@@ -88,8 +87,7 @@ TEST(SettingsRanges, WrappedKFactorsAndLevelsAboveAShrunkTankStayWithin)
 TEST(SettingsRanges, UserCurvePointsMayPassTheirLimitsByLessThanAStep)
 {
     powerOn();
-    openMainMenu();
-    press(keyPress); // FUEL SETUP
+    openFuelSetup();
     press(keyPlus, 7);
     press(keyPress); // FUEL PRESS SETUP
     press(keyPlus);

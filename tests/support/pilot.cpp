@@ -82,6 +82,12 @@ void openScreen(ScreenHandler screen, uint8_t row)
 
 void openMainMenu() { openScreen(mainMenuScreen); }
 
+void openFuelSetup()
+{
+    openMainMenu();
+    press(keyPress);
+}
+
 void pressOnFuelSetupRow(int row)
 {
     openScreen(fuelSetupScreen, static_cast<uint8_t>(row));

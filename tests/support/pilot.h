@@ -48,6 +48,8 @@ void runScreenAlone(uint8_t key = keyNone);
 void openScreen(ScreenHandler screen, uint8_t row = 0);
 // The main menu as the home screen opens it, on its FUEL SETUP page.
 void openMainMenu();
+// The fuel set-up list as the main menu's FUEL SETUP page opens it.
+void openFuelSetup();
 // The fuel set-up list with the cursor on a row, and the knob pressed there:
 // how the tank and pressure set-ups open.
 void pressOnFuelSetupRow(int row);
