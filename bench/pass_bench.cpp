@@ -1,16 +1,23 @@
 // The firmware part of one main-loop pass (measurements, cleared frame, one
-// call of the current screen) for every screen family. Each screen is reached
-// from the home screen by the keys a pilot would press, and the run stops
-// with an error when the keys end anywhere else, so a changed menu shows up
-// here instead of timing the wrong screen.
+// call of the current screen) for every screen family, side by side in one
+// run: the simulator with its drawing routines as they are, and with the
+// earlier routines kept as the baseline (bench/baseline/), each loaded as a
+// module. After the table it prints each family's CPU time per pass in both
+// and the ratio. Each screen is reached from the home screen by the keys a
+// pilot would press, and the run stops with an error when the keys end
+// anywhere else, so a changed menu shows up here instead of timing the wrong
+// screen.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "powered_instrument.h"
+#include "sim_module.h"
+#include "timing_reporter.h"
 
 namespace {
 
@@ -40,19 +47,19 @@ constexpr FuelSystem fuelSystems[15] = {
 
 // Each write derives the configuration code again, as leaving the fuel
 // set-up does.
-void useFuelSystem(const FuelSystem& f)
+void useFuelSystem(const SimModule& sim, const FuelSystem& f)
 {
-    qs9WriteValue("settings.flow1Enabled", f.flow1);
-    qs9WriteValue("settings.flow2Enabled", f.flow2);
-    qs9WriteValue("settings.tank1Mode", f.tank1);
-    qs9WriteValue("settings.tank2Mode", f.tank2);
-    qs9WriteValue("settings.flowMode", f.flowMode);
+    sim.writeValue("settings.flow1Enabled", f.flow1);
+    sim.writeValue("settings.flow2Enabled", f.flow2);
+    sim.writeValue("settings.tank1Mode", f.tank1);
+    sim.writeValue("settings.tank2Mode", f.tank2);
+    sim.writeValue("settings.flowMode", f.flowMode);
 }
 
-int64_t valueOf(const char* name)
+int64_t valueOf(const SimModule& sim, const char* name)
 {
     int64_t value = 0;
-    qs9ReadValue(name, &value);
+    sim.readValue(name, &value);
     return value;
 }
 
@@ -81,55 +88,63 @@ uint8_t keyFor(char c)
     }
 }
 
-void pass(uint8_t key = QS9_KEY_NONE)
+void pass(const SimModule& sim, uint8_t key = QS9_KEY_NONE)
 {
     if (key != QS9_KEY_NONE)
-        qs9PostKey(key);
-    qs9Pass();
+        sim.postKey(key);
+    sim.pass();
+}
+
+void powerOnWithSenders(const SimModule& sim)
+{
+    sim.programStart();
+    sim.powerOn();
+    for (const InputValue& sender : normalSenders)
+        sim.writeValue(sender.name, sender.value);
 }
 
 // Unacknowledged alarms (an empty calculated tank) take the first keys on the
 // home screen; the pilot spends "-" on them before anything else.
-void acknowledgeAlarms()
+void acknowledgeAlarms(const SimModule& sim)
 {
     const int64_t alarms = 0x10 | 0x20 | 0x40; // tank 1 low, tank 2 low, pressure
-    for (int i = 0; i < 3 && (valueOf("alarmFlags") & alarms & ~valueOf("alarmAcked")) != 0; ++i)
-        pass(QS9_KEY_MINUS);
+    for (int i = 0; i < 3 && (valueOf(sim, "alarmFlags") & alarms & ~valueOf(sim, "alarmAcked")) != 0; ++i)
+        pass(sim, QS9_KEY_MINUS);
 }
 
 // Empty when the walk arrived; otherwise what went wrong.
-std::string arrive(const Walk& w)
+std::string arrive(const SimModule& sim, const Walk& w)
 {
-    powerOnWithSenders();
-    useFuelSystem(w.fuel);
-    qs9WriteValue("settings.securityEnabled", w.locked ? 1 : 0);
-    pass();
-    acknowledgeAlarms();
+    powerOnWithSenders(sim);
+    useFuelSystem(sim, w.fuel);
+    sim.writeValue("settings.securityEnabled", w.locked ? 1 : 0);
+    pass(sim);
+    acknowledgeAlarms(sim);
     for (const char* k = w.keys; *k != '\0'; ++k)
         if (keyFor(*k) != QS9_KEY_NONE)
-            pass(keyFor(*k));
-    pass();
+            pass(sim, keyFor(*k));
+    pass(sim);
     std::string problem;
-    const int64_t fuelConfig = valueOf("fuelConfig");
-    if (std::strcmp(qs9CurrentScreenName(), w.screen) != 0)
-        problem = std::string("keys ended on ") + qs9CurrentScreenName() + ", not " + w.screen;
+    const int64_t fuelConfig = valueOf(sim, "fuelConfig");
+    if (std::strcmp(sim.currentScreenName(), w.screen) != 0)
+        problem = std::string("keys ended on ") + sim.currentScreenName() + ", not " + w.screen;
     else if (w.fuelConfig >= 0 && fuelConfig != w.fuelConfig)
         problem = "fuel configuration " + std::to_string(fuelConfig) + ", not " + std::to_string(w.fuelConfig);
-    else if (valueOf("showTotals") != (w.totals ? 1 : 0))
+    else if (valueOf(sim, "showTotals") != (w.totals ? 1 : 0))
         problem = "totals page not as expected";
     return problem;
 }
 
-void firmwarePasses(benchmark::State& state, const Walk& w)
+void firmwarePasses(benchmark::State& state, const Walk& w, const SimModule* sim)
 {
-    const std::string problem = arrive(w);
+    const std::string problem = arrive(*sim, w);
     if (!problem.empty()) {
         state.SkipWithError(problem.c_str());
         return;
     }
     for (auto _ : state) {
-        qs9Pass();
-        benchmark::DoNotOptimize(qs9FrameBuffer());
+        sim->pass();
+        benchmark::DoNotOptimize(sim->frameBuffer());
         benchmark::ClobberMemory();
     }
     state.counters["passes/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
@@ -174,15 +189,55 @@ std::vector<Walk> walks()
     return all;
 }
 
+struct Copy {
+    const char* name;
+    const char* modulePath;
+    SimModule sim;
+};
+
+Copy copies[] = {{"baseline", QS9_SIM_BASELINE_MODULE, {}}, {"current", QS9_SIM_MODULE, {}}};
+
+bool loadCopies()
+{
+    for (Copy& copy : copies) {
+        std::string error;
+        if (!loadSimModule(copy.modulePath, copy.sim, error)) {
+            std::fprintf(stderr, "%s: %s\n", copy.modulePath, error.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Each family's CPU time per pass in the baseline and now, after the table.
+void printRatios(const TimingReporter& reporter)
+{
+    std::printf("\nCPU time per pass (the median with repetitions), baseline against current:\n");
+    for (const Walk& w : walks()) {
+        const double baseline = reporter.timesOf("pass/" + w.name + "/baseline").cpu;
+        const double current = reporter.timesOf("pass/" + w.name + "/current").cpu;
+        if (baseline == 0 || current == 0)
+            continue;
+        std::printf("pass/%-26s baseline %6.2f us  current %6.2f us  %4.1f x faster\n", w.name.c_str(),
+                    baseline, current, baseline / current);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
+    if (!loadCopies())
+        return 1;
     for (const Walk& w : walks())
-        benchmark::RegisterBenchmark(("pass/" + w.name).c_str(), firmwarePasses, w)
-            ->Unit(benchmark::kMicrosecond);
-    benchmark::RunSpecifiedBenchmarks();
+        for (const Copy& copy : copies)
+            benchmark::RegisterBenchmark(("pass/" + w.name + "/" + copy.name).c_str(), firmwarePasses, w,
+                                         &copy.sim)
+                ->Unit(benchmark::kMicrosecond);
+    TimingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printRatios(reporter);
     benchmark::Shutdown();
     return 0;
 }
