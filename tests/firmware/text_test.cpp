@@ -32,14 +32,12 @@ InkBox inkBox()
     return box;
 }
 
-std::vector<uint8_t> picture() { return {frameBuffer, frameBuffer + frameBufferSize}; }
-
 // The picture a call leaves on a cleared display.
 std::vector<uint8_t> drawn(int16_t x, int16_t y, const char* text, uint8_t fontSize, uint8_t align)
 {
     clearFrameBuffer();
     drawText(x, y, text, 0, fontSize, align, 15);
-    return picture();
+    return displayPicture();
 }
 
 class DrawText : public ::testing::Test {

@@ -126,6 +126,8 @@ DrawnText placedText(int x, int y, int font, uint8_t align, int colour, const st
 
 uint8_t pixelAt(int x, int y) { return frameBuffer[x + displayWidth * y]; }
 
+std::vector<uint8_t> displayPicture() { return {frameBuffer, frameBuffer + frameBufferSize}; }
+
 Points litPixels()
 {
     Points lit;

@@ -72,6 +72,8 @@ DrawnText placedText(int x, int y, int font, uint8_t align, int colour, const st
 inline int middleOf(const DrawnText& drawn) { return drawn.x + (drawn.end - drawn.x) / 2; }
 
 uint8_t pixelAt(int x, int y);
+// A copy of the whole display, row by row.
+std::vector<uint8_t> displayPicture();
 using Points = std::set<std::pair<int, int>>;
 // Every pixel that is not black.
 Points litPixels();
