@@ -18,8 +18,10 @@ for tree in build build-asan; do
 done
 exit $status'
 
-# The firmware fuzzer for a minute; a finding stops the run here.
-tools/run-fuzzer.sh 60
+# Each fuzzer for a minute, the firmware's and the script interpreter's; a
+# finding stops the run here.
+tools/run-fuzzer.sh firmware 60
+tools/run-fuzzer.sh script 60
 if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$both_trees"
 fi
