@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation2
   clang libclang-rt-14-dev
+  emscripten chromium chromium-driver python3-selenium python3-pil
 )
 
 missing=()

@@ -48,18 +48,31 @@ def native_picture(script):
     return native_run(script + "shot expected.png\n")[1]["expected.png"]
 
 
+def readme_embedding():
+    """The README's example of a page that embeds the simulator."""
+    text = (ROOT / "README.md").read_text()
+    start = text.index("```html\n", text.index("## In a browser")) + len("```html\n")
+    return "<!doctype html>\n<meta charset='utf-8'><link rel='icon' href='data:,'>\n" + text[start:text.index("```", start)]
+
+
 class Site:
-    """The built site on a local server that a test can stop."""
+    """The built site as qs9/ on a local server that a test can stop, beside
+    embed.html, the README's page that embeds it."""
 
     def __init__(self):
-        handler = functools.partial(QuietHandler, directory=str(SITE))
+        self.root = tempfile.TemporaryDirectory()
+        pathlib.Path(self.root.name, "qs9").symlink_to(SITE.resolve())
+        pathlib.Path(self.root.name, "embed.html").write_text(readme_embedding())
+        handler = functools.partial(QuietHandler, directory=self.root.name)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.url = f"http://127.0.0.1:{self.server.server_port}/"
+        self.origin = f"http://127.0.0.1:{self.server.server_port}/"
+        self.url = self.origin + "qs9/"
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def stop(self):
         self.server.shutdown()
         self.server.server_close()
+        self.root.cleanup()
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -242,6 +255,15 @@ class BrowserEdition(unittest.TestCase):
         log = self.js("return visibilityLog")
         self.assertEqual([state for state, _ in log], ["hidden", "visible"])
         self.assertEqual(log[0][1], log[1][1], "passes while hidden")
+
+    def test_8b_the_readmes_embedding_works(self):
+        self.driver.get(self.site.origin + "embed.html")
+        output = self.js_async("""const out = document.getElementById('qs9-output');
+            const look = () => out.textContent ? done(out.textContent) : setTimeout(look, 20); look();""")
+        self.assertEqual(output, "currentScreen = homeScreen\n")
+        self.assertGreater(self.js("return document.getElementById('qs9').contentWindow.qs9.passes()"), 0)
+        self.assertEqual(self.console_errors(), [])
+        self.open_page()
 
     def test_9_scales_from_phone_to_desktop_and_works_offline(self):
         for width, height, ratio in [(390, 844, 3), (800, 600, 1.25), (1920, 1080, 1)]:
