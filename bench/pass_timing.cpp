@@ -2,7 +2,7 @@
 // clock, so that the same source runs natively and as WebAssembly under
 // Node.js (bench/run-web-pass-bench.sh runs both side by side).
 // Prints one line a screen: its name and the median microseconds per pass
-// over the rounds, then the sum over all screens.
+// over the rounds, then their sum (sum-of-all-screens).
 //   qs9_pass_timing [ROUNDS]
 #include <algorithm>
 #include <chrono>
@@ -53,6 +53,6 @@ int main(int argc, char** argv)
         sum += median;
         std::printf("%-28s %8.2f us\n", w.name.c_str(), median);
     }
-    std::printf("%-28s %8.2f us\n", "all screens", sum);
+    std::printf("%-28s %8.2f us\n", "sum-of-all-screens", sum);
     return 0;
 }

@@ -13,6 +13,8 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 [ -f build-web/build.ninja ] ||
   emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
 cmake --build build-web
-# Node.js takes the files of build-web/ (the tests' and benchmarks' way to
-# the module) as ES modules; the site itself does not need this.
+# Node.js takes the site's files (the tests' way to the module) as ES
+# modules, and the benchmark's emscripten output in bench/ as CommonJS; the
+# site itself needs neither.
 echo '{"type": "module"}' > build-web/package.json
+echo '{"type": "commonjs"}' > build-web/bench/package.json

@@ -14,15 +14,31 @@ export class DisplayView {
     this.image = this.context.createImageData(displayWidth, displayHeight);
     this.pixels = new Uint32Array(this.image.data.buffer);
     this.colours = rgbaWords(firmware.palette());
+    this.shown = new Uint8Array(displayWidth * displayHeight);
+    this.shownWords = new Uint32Array(this.shown.buffer);
     this.presented = 0;
   }
 
-  // The frame buffer as it is now: one canvas upload.
+  // The frame buffer as it is now: one canvas upload, and none when the
+  // frame is the one shown (most passes redraw the same picture), so the
+  // browser has nothing to paint again.
   present() {
-    fillDisplayPixels(this.pixels, this.firmware.frameBuffer(), this.colours);
+    const frame = this.firmware.frameBuffer();
+    if (this.presented++ > 0 && this.sameAsShown(frame))
+      return;
+    this.shown.set(frame);
+    fillDisplayPixels(this.pixels, frame, this.colours);
     this.context.putImageData(this.image, 0, 0);
-    if (this.presented++ === 0)
+    if (this.presented === 1)
       performance.mark('qs9-first-frame');
+  }
+
+  sameAsShown(frame) {
+    const words = new Uint32Array(frame.buffer, frame.byteOffset, frame.length / 4);
+    for (let i = 0; i < words.length; ++i)
+      if (words[i] !== this.shownWords[i])
+        return false;
+    return true;
   }
 
   png(scale) {
