@@ -7,33 +7,17 @@ once the page is open) with the instrument off (the timer alone), running,
 and running in a hidden tab, and of all Chromium's processes; the page weight against its
 budget. Medians over ROUNDS.
     bench/web_page_figures.py SITE_DIR [ROUNDS] [SECONDS]"""
-import functools
-import http.server
 import os
 import pathlib
 import statistics
 import sys
 import tempfile
-import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests" / "web"))
+from local_chromium import serve, start_chromium  # noqa: E402
 
-FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-         "--disable-component-update", "--disable-sync", "--no-first-run"]
 BUDGET = 600 * 1024
-
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def serve(root):
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=root))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_port}/"
 
 
 def children():
@@ -101,11 +85,8 @@ def main(site, rounds=3, seconds=5):
     pathlib.Path(root.name, "frames.html").write_text(
         "<!doctype html><script>const frame = () => requestAnimationFrame(frame); frame();</script>")
     server, origin = serve(root.name)
-    options = webdriver.ChromeOptions()
-    for flag in FLAGS + [f"--user-data-dir={tempfile.mkdtemp()}"]:
-        options.add_argument(flag)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_window_size(1024, 768)
+    profile = tempfile.TemporaryDirectory()
+    driver = start_chromium(profile.name)
     wait = "const done = arguments[0]; qs9.ready.then(() => requestAnimationFrame(() => done("
     try:
         loads, blanks = [], []
@@ -147,6 +128,7 @@ def main(site, rounds=3, seconds=5):
         driver.quit()
         server.shutdown()
         root.cleanup()
+        profile.cleanup()
     total, sizes = page_weight(site)
     largest = ", ".join(f"{n} {s / 1024:.0f}" for n, s in sorted(sizes.items(), key=lambda i: -i[1])[:3])
     print(f"page weight: {total / 1024:.0f} KB in {len(sizes)} files (budget {BUDGET / 1024:.0f} KB); "

@@ -5,20 +5,15 @@ the page's layout at phone and desktop sizes, qs9.run, a hidden tab, a
 failed load and working offline.
     tests/web/browser_test.py   (QS9_BUILD, QS9_WEB_BUILD: the build trees)"""
 import base64
-import functools
-import http.server
 import io
 import os
 import pathlib
 import subprocess
 import tempfile
-import threading
 import time
 import unittest
 
 from PIL import Image
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -26,11 +21,11 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.actions.wheel_input import ScrollOrigin
 from selenium.webdriver.common.keys import Keys
 
+from local_chromium import serve, start_chromium
+
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 BUILD = pathlib.Path(os.environ.get("QS9_BUILD", ROOT / "build"))
 SITE = pathlib.Path(os.environ.get("QS9_WEB_BUILD", ROOT / "build-web")) / "site"
-CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                  "--disable-component-update", "--disable-sync", "--no-first-run"]
 # Sliders that raise no alarm, so the first knob press opens the main menu.
 QUIET_SENSORS = "slider pressure 2000\nslider level1 600\n"
 
@@ -63,21 +58,13 @@ class Site:
         self.root = tempfile.TemporaryDirectory()
         pathlib.Path(self.root.name, "qs9").symlink_to(SITE.resolve())
         pathlib.Path(self.root.name, "embed.html").write_text(readme_embedding())
-        handler = functools.partial(QuietHandler, directory=self.root.name)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.origin = f"http://127.0.0.1:{self.server.server_port}/"
+        self.server, self.origin = serve(self.root.name)
         self.url = self.origin + "qs9/"
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def stop(self):
         self.server.shutdown()
         self.server.server_close()
         self.root.cleanup()
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
 
 
 class BrowserEdition(unittest.TestCase):
@@ -88,16 +75,9 @@ class BrowserEdition(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.site = Site()
-        options = webdriver.ChromeOptions()
-        for flag in CHROMIUM_FLAGS:
-            options.add_argument(flag)
         cls.profile = tempfile.TemporaryDirectory()
         cls.downloads = tempfile.TemporaryDirectory()
-        options.add_argument(f"--user-data-dir={cls.profile.name}")
-        options.add_experimental_option("prefs", {"download.default_directory": cls.downloads.name})
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        cls.driver.set_window_size(1024, 768)
+        cls.driver = start_chromium(cls.profile.name, cls.downloads.name)
         cls.driver.set_script_timeout(30)
 
     @classmethod
