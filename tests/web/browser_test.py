@@ -151,9 +151,9 @@ class BrowserEdition(unittest.TestCase):
     def test_2_page_loads_with_the_windows_controls(self):
         self.open_page()
         self.assertEqual(self.console_errors(), [])
-        tables = self.js("return [...document.querySelectorAll('input[type=range]')].map(s => [s.dataset.control, +s.max])")
-        self.assertEqual(tables, [["ScrollBar29", 65535], ["ScrollBar30", 4096], ["ScrollBar31", 65535],
-                                  ["ScrollBar32", 4096], ["ScrollBar2", 4096]][:len(tables)])
+        sliders = self.js("return [...document.querySelectorAll('input[type=range]')].map(s => [s.dataset.control, +s.max])")
+        self.assertEqual(sliders[:5], [["ScrollBar29", 65535], ["ScrollBar30", 4096], ["ScrollBar31", 65535],
+                                       ["ScrollBar32", 4096], ["ScrollBar2", 4096]])
         self.assertTrue(self.js("return document.querySelector('[data-control=CheckBox4]').checked"))
         labels = self.js("return [...document.querySelectorAll('#instrument button')].map(b => b.getAttribute('aria-label') || b.textContent)")
         self.assertEqual(labels, ["left push button", "right push button", "knob pressed",

@@ -1,11 +1,12 @@
 // The pages of sensor controls, from the firmware's input table: a tab for
-// each page the table names, in its order; on it a box of slider rows
-// (caption, the position shown as a number, the slider over the input's
-// range) and its check boxes. Each change goes to the firmware before the
-// next pass; the number shows the position first, as the window's does.
+// each page the table names, in its order; on it a box of rows in the
+// table's order: sliders (caption, the position shown as a number, the
+// slider over the input's range) and check boxes. Each change goes to the
+// firmware before the next pass; the number shows the position first, as
+// the window's does.
 let unique = 0;
 
-function sliderRow(box, input, loop) {
+function sliderRow(rows, input, loop) {
   const id = `input-${input.name}`;
   const caption = document.createElement('label');
   caption.htmlFor = id;
@@ -21,14 +22,14 @@ function sliderRow(box, input, loop) {
     value.textContent = slider.value;
     loop.setInput(input.name, Number(slider.value));
   });
-  box.append(caption, value, slider);
+  rows.append(caption, value, slider);
   return (position) => {
     slider.value = position;
     value.textContent = String(position);
   };
 }
 
-function checkBox(page, input, loop) {
+function checkBox(rows, input, loop) {
   const label = document.createElement('label');
   label.className = 'check-box';
   const box = document.createElement('input');
@@ -36,7 +37,7 @@ function checkBox(page, input, loop) {
   box.dataset.control = input.control;
   box.addEventListener('change', () => loop.setInput(input.name, box.checked ? 1 : 0));
   label.append(box, ` ${input.caption}`);
-  page.append(label);
+  rows.append(label);
   return (position) => { box.checked = position !== 0; };
 }
 
@@ -53,13 +54,13 @@ function newPage(tabs, panels, name) {
   const group = document.createElement('fieldset');
   const legend = document.createElement('legend');
   legend.textContent = name;
-  const sliders = document.createElement('div');
-  sliders.className = 'sensors';
-  group.append(legend, sliders);
+  const rows = document.createElement('div');
+  rows.className = 'sensors';
+  group.append(legend, rows);
   panel.append(group);
   tabs.append(tab);
   panels.append(panel);
-  return { tab, panel, sliders };
+  return { tab, panel, rows };
 }
 
 function select(pages, chosen) {
@@ -100,9 +101,7 @@ export function buildSensorPages(holder, inputs, loop) {
       page.tab.addEventListener('click', () => select(pages, page));
       pages.push(page);
     }
-    show[input.name] = input.kind === 'slider'
-      ? sliderRow(page.sliders, input, loop)
-      : checkBox(page.panel.firstChild, input, loop);
+    show[input.name] = (input.kind === 'slider' ? sliderRow : checkBox)(page.rows, input, loop);
   }
   select(pages, pages[0]);
   tabKeys(tabs, pages);
