@@ -166,23 +166,39 @@ class BrowserEdition(unittest.TestCase):
         self.wait_passes(3)
         self.assertEqual(self.canvas_rgb(), native_picture(f"on\n{QUIET_SENSORS}pass\nkey press\npass 3\n"))
 
-    def test_4_touch_drag_and_wheel_turn_the_knob(self):
-        menu = f"on\n{QUIET_SENSORS}pass\nkey press\npass 3\n"
+    def touch(self, moves):
+        """One finger: `moves` is a list of ("down"|"up"|(x, y) from the knob's centre)."""
         knob = self.driver.find_element("id", "Image8")
-        notch = knob.size["height"] * 12 / 41
         finger = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
-        finger.pointer_action.move_to(knob).pointer_down().move_by(0, int(-1.5 * notch)).pointer_up()
+        for move in moves:
+            if move == "down":
+                finger.pointer_action.pointer_down()
+            elif move == "up":
+                finger.pointer_action.pointer_up()
+            else:
+                finger.pointer_action.move_to(knob, *move)
         finger.perform()
-        self.wait_passes(3)
-        self.assertEqual(self.canvas_rgb(), native_picture(menu + "key plus\npass 3\n"), "dragged up: +")
-        ActionChains(self.driver).scroll_from_origin(ScrollOrigin.from_element(knob), 0, 100).perform()
-        self.wait_passes(3)
-        self.assertEqual(self.canvas_rgb(), native_picture(menu + "key plus\npass 3\nkey minus\npass 3\n"),
-                         "wheel towards the user: -")
-        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys(Keys.ARROW_UP).key_up(Keys.CONTROL).perform()
-        self.wait_passes(3)
-        self.assertEqual(self.canvas_rgb(), native_picture(menu + "key plus\npass 3\nkey minus\npass 3\nkey plus\npass 3\n"),
-                         "Ctrl+Up: +")
+
+    def test_4_touch_wheel_and_keyboard_on_the_knob(self):
+        script = f"on\n{QUIET_SENSORS}pass\nkey press\npass 3\n"
+        knob = self.driver.find_element("id", "Image8")
+        rim = 0.45 * knob.size["height"]
+        notch = knob.size["height"] * 12 / 41
+        steps = [
+            ("dragged up from the middle: +", "plus", lambda: self.touch([(0, 0), "down", (0, int(-1.5 * notch)), "up"])),
+            ("wheel towards the user: -", "minus", lambda: ActionChains(self.driver).scroll_from_origin(
+                ScrollOrigin.from_element(knob), 0, 100).perform()),
+            ("Ctrl+Up: +", "plus", lambda: ActionChains(self.driver).key_down(Keys.CONTROL)
+             .send_keys(Keys.ARROW_UP).key_up(Keys.CONTROL).perform()),
+            ("dragged clockwise around the rim: +", "plus",
+             lambda: self.touch([(0, -rim), "down", (int(rim * 0.7), -int(rim * 0.7)), "up"])),
+            ("tapped: pressed", "press", lambda: self.touch([(0, 0), "down", "up"])),
+        ]
+        for what, key, act in steps:
+            act()
+            self.wait_passes(3)
+            script += f"key {key}\npass 3\n"
+            self.assertEqual(self.canvas_rgb(), native_picture(script), what)
 
     def test_5_saved_display_is_the_frame_enlarged(self):
         self.js("document.getElementById('copy-size').value = '4'")
