@@ -1,7 +1,9 @@
 // The service worker: keeps every file of the site in a cache named after
 // the build (make_site.cmake writes the list and the name), so that after
 // one visit the page opens and works with no network. A new build is a new
-// service worker: it fills its own cache, takes over and deletes the old.
+// service worker: it fills its own cache at the next visit and takes over,
+// deleting the old cache, once no page of the old build is open, so that a
+// page never mixes the files of two builds.
 const cacheName = 'qs9-@QS9_CACHE_VERSION@';
 const siteFiles = [
   './',
@@ -9,13 +11,15 @@ const siteFiles = [
 ];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(siteFiles)).then(() => self.skipWaiting()));
+  // From the server itself, never from the browser's HTTP cache, which may
+  // still hold files of the last build.
+  const fresh = siteFiles.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(fresh)));
 });
 
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys()
-    .then((names) => Promise.all(names.filter((n) => n.startsWith('qs9-') && n !== cacheName).map((n) => caches.delete(n))))
-    .then(() => self.clients.claim()));
+    .then((names) => Promise.all(names.filter((n) => n.startsWith('qs9-') && n !== cacheName).map((n) => caches.delete(n)))));
 });
 
 // The site's files from the cache, anything else from the network.
