@@ -133,16 +133,20 @@ class BrowserEdition(unittest.TestCase):
 
     def test_1_failed_loads_say_why(self):
         self.driver.execute_cdp_cmd("Network.enable", {})
-        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*qs9.wasm"]})
-        self.driver.get(self.site.url)
-        self.assertIn("could not start", self.failure_message())
+        self.addCleanup(self.driver.execute_cdp_cmd, "Network.setBlockedURLs", {"urls": []})
+        for missing in ["qs9.wasm", "front_panel.js"]:
+            self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": [f"*{missing}"]})
+            self.driver.get(self.site.url)
+            message = self.failure_message()
+            self.assertIn("could not start", message)
+            self.assertIn(missing if missing.endswith(".wasm") else "a module it needs", message)
         self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
         hidden = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                              {"source": "delete window.WebAssembly"})
+        self.addCleanup(self.driver.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument", hidden)
         self.driver.get(self.site.url)
         self.assertIn("cannot run WebAssembly", self.failure_message())
-        self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hidden)
-        self.driver.get_log("browser")  # the blocked file's console error is expected
+        self.driver.get_log("browser")  # the blocked files' console errors are expected
 
     def failure_message(self):
         return self.js_async("""const box = document.getElementById('load-failure');

@@ -32,6 +32,13 @@ function copyShortcuts(display) {
   element('save-display').addEventListener('click', () => display.save(size()));
 }
 
+// A photograph that failed before this saw it, or fails later.
+function photographMissing(image, report) {
+  if (image.complete && image.naturalWidth === 0)
+    report();
+  image.addEventListener('error', report);
+}
+
 async function start() {
   const compiled = await compileFirmware();
   const firmware = await newFirmware(compiled);
@@ -41,7 +48,7 @@ async function start() {
   buildFrontPanel(element('instrument'), tables.keys, loop);
   const showInput = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
   copyShortcuts(display);
-  element('photograph').addEventListener('error', () => display.say('The photograph of the instrument could not be loaded.'));
+  photographMissing(element('photograph'), () => display.say('The photograph of the instrument could not be loaded.'));
   keepFitted(element('simulator'));
   element('loading').hidden = true;
   element('simulator').hidden = false;

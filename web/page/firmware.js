@@ -12,9 +12,10 @@ export async function compileFirmware(bytes) {
   if (bytes)
     return WebAssembly.compile(bytes);
   const url = new URL('qs9.wasm', import.meta.url);
-  const response = await fetch(url);
+  const missing = (why) => new Error(`the file ${url.pathname} could not be loaded (${why}).`);
+  const response = await fetch(url).catch((fault) => { throw missing(fault.message); });
   if (!response.ok)
-    throw new Error(`${url.pathname}: ${response.status} ${response.statusText}`);
+    throw missing(`${response.status} ${response.statusText}`);
   return WebAssembly.compile(await response.arrayBuffer());
 }
 

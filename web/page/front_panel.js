@@ -15,7 +15,7 @@ const powerButtons = [
 // Qt's key names in the table's shortcuts, as KeyboardEvent.key gives them.
 const keyNames = { Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown', Return: 'Enter' };
 
-export function placeOnForm(element, [left, top, width, height]) {
+function placeOnForm(element, [left, top, width, height]) {
   Object.assign(element.style, {
     left: `calc(${left} * var(--u))`, top: `calc(${top} * var(--u))`,
     width: `calc(${width} * var(--u))`, height: `calc(${height} * var(--u))`,
@@ -23,7 +23,7 @@ export function placeOnForm(element, [left, top, width, height]) {
 }
 
 // "Ctrl+Shift+Up" as { ctrl, shift, alt, key }.
-export function parseShortcut(text) {
+function parseShortcut(text) {
   const parts = text.split('+');
   const key = parts.pop();
   return {
@@ -32,7 +32,7 @@ export function parseShortcut(text) {
   };
 }
 
-export function shortcutMatches(shortcut, event) {
+function shortcutMatches(shortcut, event) {
   return event.ctrlKey === shortcut.ctrl && event.shiftKey === shortcut.shift &&
     event.altKey === shortcut.alt && event.key.toLowerCase() === shortcut.key.toLowerCase();
 }
