@@ -24,8 +24,8 @@ from selenium.webdriver.common.keys import Keys
 from local_chromium import serve, start_chromium
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-BUILD = pathlib.Path(os.environ.get("QS9_BUILD", ROOT / "build"))
-SITE = pathlib.Path(os.environ.get("QS9_WEB_BUILD", ROOT / "build-web")) / "site"
+BUILD = pathlib.Path(os.environ.get("QS9_BUILD", ROOT / "build")).resolve()
+SITE = (pathlib.Path(os.environ.get("QS9_WEB_BUILD", ROOT / "build-web")) / "site").resolve()
 # Sliders that raise no alarm, so the first knob press opens the main menu.
 QUIET_SENSORS = "slider pressure 2000\nslider level1 600\n"
 
