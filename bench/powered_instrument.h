@@ -1,15 +1,23 @@
 // A powered instrument with its senders in their normal bands: flow on both
 // channels, both tanks part full, the pressure raising no alarm.
 #pragma once
+#include <cstdint>
+
 #include "sim/simulator.h"
+
+struct InputValue {
+    const char* name;
+    int64_t value;
+};
+
+inline constexpr InputValue normalSenders[] = {
+    {"flow1Input", 3000}, {"flow2Input", 1000}, {"level1Input", 600}, {"level2Input", 500}, {"pressureInput", 2000},
+};
 
 inline void powerOnWithSenders()
 {
     qs9ProgramStart();
     qs9PowerOn();
-    qs9WriteValue("flow1Input", 3000);
-    qs9WriteValue("flow2Input", 1000);
-    qs9WriteValue("level1Input", 600);
-    qs9WriteValue("level2Input", 500);
-    qs9WriteValue("pressureInput", 2000);
+    for (const InputValue& sender : normalSenders)
+        qs9WriteValue(sender.name, sender.value);
 }

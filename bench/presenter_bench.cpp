@@ -6,14 +6,13 @@
 #include <QApplication>
 #include <QOpenGLContext>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <unistd.h>
 #include <GL/gl.h>
 
 #include "host/display_presenter.h"
 #include "point_list_drawer.h"
 #include "powered_instrument.h"
+#include "timing_reporter.h"
 
 namespace {
 
@@ -74,36 +73,18 @@ void presentWithPoints(benchmark::State& state, Frame frame)
     state.counters["frames/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-// Prints the usual table, then frames per second of both ways and their ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions the median comes after the runs and replaces them.
-        for (const Run& run : runs)
-            if (!run.error_occurred && (run.run_type == Run::RT_Iteration || run.aggregate_name == "median"))
-                microseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+// Frames per second of both ways and their ratio, after the usual table.
+void printRatios(const TimingReporter& reporter)
+{
+    for (const char* frame : frameNames) {
+        const double texture = reporter.timesOf(std::string("present/texture/") + frame).real;
+        const double points = reporter.timesOf(std::string("present/points/") + frame).real;
+        if (texture == 0 || points == 0)
+            continue;
+        std::printf("%-6s frame: texture %.0f frames/s, point list %.0f frames/s, texture %.1f x faster\n",
+                    frame, 1e6 / texture, 1e6 / points, points / texture);
     }
-
-    void printRatios() const
-    {
-        for (const char* frame : frameNames) {
-            const auto texture = microseconds.find(std::string("present/texture/") + frame);
-            const auto points = microseconds.find(std::string("present/points/") + frame);
-            if (texture == microseconds.end() || points == microseconds.end())
-                continue;
-            std::printf("%-6s frame: texture %.0f frames/s, point list %.0f frames/s, texture %.1f x faster\n",
-                        frame, 1e6 / texture->second, 1e6 / points->second,
-                        points->second / texture->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> microseconds;
-};
+}
 
 } // namespace
 
@@ -123,9 +104,9 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("present/points/" + name).c_str(), presentWithPoints, frame)
             ->Unit(benchmark::kMicrosecond)->UseRealTime();
     }
-    RatioReporter reporter;
+    TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    printRatios(reporter);
     benchmark::Shutdown();
     return 0;
 }

@@ -17,6 +17,52 @@ void setPixel(int16_t x, int16_t y, uint8_t colour)
 
 namespace {
 
+// Columns x0..x1 of row y, clipped to the display as setPixel clips each
+// pixel, written as one run of bytes. The bounds are taken unsigned, so an
+// end of 65535 is simply cut at the display's edge.
+void fillRow(uint16_t x0, uint16_t x1, uint16_t y, uint8_t colour)
+{
+    if (y >= displayHeight || x0 >= displayWidth || x0 > x1)
+        return;
+    const uint16_t last = x1 < displayWidth ? x1 : displayWidth - 1;
+    std::memset(frameBuffer + displayWidth * y + x0, colour, last - x0 + 1u);
+}
+
+// count pixels of one colour from column x of row y rightwards. Columns
+// past 65535 wrap round to 0, as the 16-bit coordinates do; a run that wraps
+// starts far right of the display, so only its wrapped part can show.
+void fillRun(uint16_t x, uint16_t y, uint16_t count, uint8_t colour)
+{
+    if (count == 0)
+        return;
+    const uint32_t end = x + count - 1u;
+    if (end > UINT16_MAX)
+        fillRow(0, static_cast<uint16_t>(end - UINT16_MAX - 1), y, colour);
+    else
+        fillRow(x, static_cast<uint16_t>(end), y, colour);
+}
+
+// count pixels copied from pixels to column x of row y rightwards, each
+// clipped as setPixel clips it; columns wrap as the 16-bit coordinates do.
+void copyRun(uint16_t x, uint16_t y, const uint8_t* pixels, uint16_t count)
+{
+    if (y >= displayHeight)
+        return;
+    uint8_t* row = frameBuffer + displayWidth * y;
+    if (x + count <= displayWidth) {
+        std::memcpy(row + x, pixels, count);
+        return;
+    }
+    for (uint16_t i = 0; i < count; ++i) {
+        const uint16_t column = static_cast<uint16_t>(x + i);
+        if (column < displayWidth)
+            row[column] = pixels[i];
+    }
+}
+
+// The last row a range ending at y1 can reach on the display.
+uint16_t lastVisibleRow(uint16_t y1) { return y1 < displayHeight ? y1 : displayHeight - 1; }
+
 using Plot = void (*)(int16_t x, int16_t y, uint8_t colour);
 
 void plotThick(int16_t x, int16_t y, uint8_t colour)
@@ -68,18 +114,19 @@ void drawThickLine(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colou
     bresenham(x0, y0, x1, y1, colour, plotThick);
 }
 
-// The bounds compare as unsigned 16-bit values. The counter is wider than
-// 16 bits so that an end of 65535 still terminates.
 void drawHLine(int16_t x0, int16_t x1, int16_t y, uint8_t colour)
 {
-    for (uint32_t x = static_cast<uint16_t>(x0); x <= static_cast<uint16_t>(x1); ++x)
-        setPixel(static_cast<int16_t>(x), y, colour);
+    fillRow(static_cast<uint16_t>(x0), static_cast<uint16_t>(x1), static_cast<uint16_t>(y), colour);
 }
 
 void drawVLine(int16_t y0, int16_t y1, int16_t x, uint8_t colour)
 {
-    for (uint32_t y = static_cast<uint16_t>(y0); y <= static_cast<uint16_t>(y1); ++y)
-        setPixel(x, static_cast<int16_t>(y), colour);
+    const uint16_t ux = static_cast<uint16_t>(x);
+    if (ux >= displayWidth)
+        return;
+    const uint16_t last = lastVisibleRow(static_cast<uint16_t>(y1));
+    for (uint32_t y = static_cast<uint16_t>(y0); y <= last; ++y)
+        frameBuffer[ux + displayWidth * y] = colour;
 }
 
 void drawRect(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour)
@@ -96,8 +143,9 @@ void fillRect(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour)
 {
     if (y0 == y1)
         return;
-    for (uint32_t y = static_cast<uint16_t>(y0); y <= static_cast<uint16_t>(y1); ++y)
-        drawHLine(x0, x1, static_cast<int16_t>(y), colour);
+    const uint16_t last = lastVisibleRow(static_cast<uint16_t>(y1));
+    for (uint32_t y = static_cast<uint16_t>(y0); y <= last; ++y)
+        fillRow(static_cast<uint16_t>(x0), static_cast<uint16_t>(x1), static_cast<uint16_t>(y), colour);
 }
 
 // Rows top to bottom; a control byte with bit 7 set is a run of one index,
@@ -113,12 +161,13 @@ void drawRleBitmap(int16_t x, int16_t y, RleImage image)
         while (j < width) {
             const uint8_t n = *p++;
             if (n & 0x80) {
-                const uint8_t colour = *p++;
-                for (int i = 0; i < (n & 0x7F); ++i, ++j)
-                    setPixel(static_cast<int16_t>(x + j), py, colour);
+                const uint8_t count = n & 0x7F;
+                fillRun(static_cast<uint16_t>(x + j), static_cast<uint16_t>(py), count, *p++);
+                j = static_cast<uint16_t>(j + count);
             } else {
-                for (int i = 0; i < n; ++i, ++j)
-                    setPixel(static_cast<int16_t>(x + j), py, *p++);
+                copyRun(static_cast<uint16_t>(x + j), static_cast<uint16_t>(py), p, n);
+                p += n;
+                j = static_cast<uint16_t>(j + n);
             }
         }
     }

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QOpenGLContext>
 #include <GL/gl.h>
+#include <vector>
 
 #include "sim/simulator.h"
 
@@ -79,8 +80,10 @@ void DisplayPresenter::setUp()
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    // All texels transparent: until the first presentation the panel is black.
+    const std::vector<uint32_t> transparent(textureWidth * textureHeight, 0);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, textureWidth, textureHeight, 0, GL_BGRA,
-                 GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+                 GL_UNSIGNED_INT_8_8_8_8_REV, transparent.data());
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glAlphaFunc(GL_GREATER, 0.0f);
 }
@@ -108,7 +111,8 @@ void DisplayPresenter::present()
 {
     if (!makeCurrent())
         return;
-    drawFrame();
+    uploadFrame();
+    drawLastFrame();
     swap();
     ++presentedFrames;
 }
@@ -120,18 +124,14 @@ void DisplayPresenter::swap()
         context->swapBuffers(this);
 }
 
+// The texture still holds the last presented frame: a repaint shows it
+// again, whether the instrument runs or not.
 void DisplayPresenter::exposeEvent(QExposeEvent*)
 {
     if (!isExposed() || !makeCurrent())
         return;
-    drawFrame();
-    // The first showing puts the cleared panel on screen; later repaints
-    // leave the shown picture to the next presentation.
-    if (!everShown)
-        swap();
-    else
-        glFlush();
-    everShown = true;
+    drawLastFrame();
+    swap();
 }
 
 // The panel's logical pixels are the projection's units, whatever the
@@ -149,18 +149,22 @@ void DisplayPresenter::applyProjection()
     glMatrixMode(GL_MODELVIEW);
 }
 
-void DisplayPresenter::drawFrame()
+void DisplayPresenter::uploadFrame()
+{
+    frameBufferToPanelPixels(pixels);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, displayWidth, displayHeight, GL_BGRA,
+                    GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
+}
+
+void DisplayPresenter::drawLastFrame()
 {
     applyProjection();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
 
-    frameBufferToPanelPixels(pixels);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, displayWidth, displayHeight, GL_BGRA,
-                    GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
-
     // The picture covers columns 0..159 and rows 1..120 of the panel.
+    glBindTexture(GL_TEXTURE_2D, texture);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_ALPHA_TEST);
     glBegin(GL_QUADS);

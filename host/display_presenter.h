@@ -34,18 +34,20 @@ public:
     QOpenGLContext* makeCurrent();
 
 protected:
-    // Repaint: draws into the back buffer without swapping, so the picture
-    // shown changes only at the next presentation.
+    // Repaint: shows the last presented frame again (black before the first),
+    // never a frame buffer drawn since; the instrument may be on or off.
     void exposeEvent(QExposeEvent* event) override;
 
 private:
-    void drawFrame();
+    // The frame buffer into the panel's texture.
+    void uploadFrame();
+    // The texture onto the panel's back buffer.
+    void drawLastFrame();
     void applyProjection();
     void swap();
 
     std::unique_ptr<QOpenGLContext> context;
     bool contextReady = false;
-    bool everShown = false;
     unsigned texture = 0;
     QSize projectedSize; // device pixels the projection was set for
     uint64_t presentedFrames = 0;

@@ -3,8 +3,10 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <exception>
+#include <memory>
 
 #include "host/main_window.h"
+#include "host/missing_display.h"
 
 namespace {
 
@@ -17,7 +19,9 @@ void showStartFailure(const QString& text)
 
 int main(int argc, char* argv[])
 {
+    auto displayReport = std::make_unique<MissingDisplayReport>(argc > 0 ? argv[0] : "qs9-simulator");
     QApplication application(argc, argv);
+    displayReport.reset();
     try {
         QApplication::setApplicationName(QStringLiteral("Ombrix"));
         // The installed desktop entry and its icon, for the task bar.

@@ -77,12 +77,13 @@ private:
 // How long the status bar shows a message about a copy of the display.
 constexpr int statusMessageMs = 10000;
 
-// The form's font, with narrow sans faces to stand in where it is missing.
+// The form's font. Where it is missing, DejaVu Sans Condensed stands in at
+// the same pixel size: about as wide, so every caption ends short of its
+// value label as on the form (a wider face runs "Fuel Pressure:" into it).
 QFont formFont(int pixelSize, bool bold = false)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -103,15 +104,16 @@ QLabel* addLabel(QWidget* parent, const QString& text, const Qs9Rect& r)
     return label;
 }
 
-// One sensor row: caption, value label showing the position, and the slider
-// whose change handler shows the position and then stores it.
+// One sensor row: caption, value label showing the position up to the
+// slider, and the slider whose change handler shows the position and then
+// stores it.
 void addSensorRow(QWidget* box, const Qs9Input& s)
 {
     constexpr int16_t labelHeight = 13;
     const int16_t top = s.area.top;
     addLabel(box, QString::fromLatin1(s.caption), {8, top, int16_t(s.valueLabelLeft - 8), labelHeight});
     QLabel* value = addLabel(box, QString::number(s.start),
-                             {s.valueLabelLeft, top, int16_t(110 - s.valueLabelLeft), labelHeight});
+                             {s.valueLabelLeft, top, int16_t(s.area.left - 2 - s.valueLabelLeft), labelHeight});
     value->setObjectName(QString::fromLatin1(s.valueLabel));
 
     auto* bar = new QScrollBar(Qt::Horizontal, box);
@@ -122,6 +124,8 @@ void addSensorRow(QWidget* box, const Qs9Input& s)
     // A scroll bar's keys run against its drawing by default (Right lowers
     // it); a sensor slider's Right and Up raise the reading.
     bar->setInvertedControls(false);
+    // A click or Tab focuses it, as a form's scroll bar, so its keys move it.
+    bar->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(bar, &QScrollBar::valueChanged, box, [value, name = s.name](int position) {
         value->setText(QString::number(position));
         qs9SetInput(name, uint32_t(position));
@@ -140,12 +144,12 @@ void addCheckBox(QWidget* page, const Qs9Input& c)
 }
 
 // A new tab page holding one group box; returns the box.
-QGroupBox* newBoxedPage(const char* pageName, const char* title, const char* boxName,
+QGroupBox* newBoxedPage(const char* pageName, const QString& title, const char* boxName,
                         const Qs9Rect& r)
 {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(pageName));
-    auto* box = new QGroupBox(QString::fromLatin1(title), page);
+    auto* box = new QGroupBox(title, page);
     place(box, boxName, r);
     return box;
 }
@@ -217,6 +221,7 @@ QWidget* TfrmMain::buildClientArea()
                            client->findChild<QWidget*>(QStringLiteral("Button4")), Panel1, Button5};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    tabOrder[0]->setFocus(); // the first in the tab order, as the form starts
     return client;
 }
 
@@ -307,19 +312,31 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 {
     auto* pages = new QTabWidget(client);
     place(pages, "PageControl1", {246, 0, 257, 310});
-    pages->addTab(buildFuelDataPage(), QStringLiteral("Fuel Data"));
+    pages->addTab(buildInputPage("TabSheet4", "Fuel Data", "GroupBox1", {8, 8, 241, 145}),
+                  QStringLiteral("Fuel Data"));
+    // Beyond the instrument's window: the inputs the firmware reads that it
+    // has no control for.
+    pages->addTab(buildInputPage("TabSheetMoreInputs", "More Inputs", "GroupBoxMoreInputs", {8, 8, 241, 193}),
+                  QStringLiteral("More Inputs"));
     const int gps = pages->addTab(buildGpsPage(), QStringLiteral("GPS"));
+    // Hidden and disabled: the tab bar's wheel and arrow keys and Ctrl+Tab
+    // pass over disabled pages, though not over merely hidden ones.
     pages->setTabVisible(gps, false);
+    pages->setTabEnabled(gps, false);
     pages->setCurrentIndex(0);
     return pages;
 }
 
-QWidget* TfrmMain::buildFuelDataPage()
+// A page of the input table's controls, its sliders in a group box titled
+// as the page is.
+QWidget* TfrmMain::buildInputPage(const char* pageName, const char* caption, const char* boxName,
+                                  const Qs9Rect& boxArea)
 {
-    QGroupBox* box = newBoxedPage("TabSheet4", " Fuel Data ", "GroupBox1", {8, 8, 241, 145});
+    QGroupBox* box = newBoxedPage(pageName, QStringLiteral(" %1 ").arg(QString::fromLatin1(caption)),
+                                  boxName, boxArea);
     for (int i = 0; i < qs9InputCount(); ++i) {
         const Qs9Input& input = *qs9InputAt(i);
-        if (std::strcmp(input.page, "Fuel Data") != 0)
+        if (std::strcmp(input.page, caption) != 0)
             continue;
         if (input.kind == QS9_INPUT_SLIDER)
             addSensorRow(box, input);
@@ -332,7 +349,7 @@ QWidget* TfrmMain::buildFuelDataPage()
 // The GPS page is kept but its tab is hidden; nothing writes to its memo.
 QWidget* TfrmMain::buildGpsPage()
 {
-    QGroupBox* box = newBoxedPage("TabSheet2", " GPS Communications Window ", "GroupBox2",
+    QGroupBox* box = newBoxedPage("TabSheet2", QStringLiteral(" GPS Communications Window "), "GroupBox2",
                                   {0, 25, 249, 257});
     auto* memo = new QPlainTextEdit(box);
     memo->setObjectName(QStringLiteral("Memo2"));

@@ -4,6 +4,8 @@
 #pragma once
 #include <QMainWindow>
 
+#include "sim/simulator.h"
+
 class QPushButton;
 class QStatusBar;
 class QTimer;
@@ -42,7 +44,8 @@ private:
     void buildPhotograph(QWidget* client);
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
-    QWidget* buildFuelDataPage();
+    QWidget* buildInputPage(const char* pageName, const char* caption, const char* boxName,
+                            const Qs9Rect& boxArea);
     QWidget* buildGpsPage();
     void buildMenu();
     void buildDisplayCopyShortcuts();

@@ -33,6 +33,7 @@ struct InputRow {
 };
 
 constexpr const char* fuelData = "Fuel Data";
+constexpr const char* moreInputs = "More Inputs";
 
 // A slider row of the " Fuel Data " box: caption at x 8, its value label,
 // the scroll bar at x 112.
@@ -42,6 +43,15 @@ constexpr Qs9Input slider(const char* name, const char* caption, uint16_t maximu
 {
     return {name, QS9_INPUT_SLIDER, maximum, 0, fuelData, caption, control, valueLabel,
             {112, top, 121, 17}, valueLabelLeft};
+}
+
+// A slider row of the " More Inputs " box: its captions are longer, so the
+// value label is at x 88 and the scroll bar at x 120, ending as above.
+constexpr Qs9Input moreInput(const char* name, const char* caption, uint16_t maximum,
+                             const char* control, const char* valueLabel, int16_t top)
+{
+    return {name, QS9_INPUT_SLIDER, maximum, 0, moreInputs, caption, control, valueLabel,
+            {120, top, 113, 17}, 88};
 }
 
 // The flow sliders feed both the instrument's own input and the VRAX copy.
@@ -61,6 +71,26 @@ const InputRow inputs[] = {
     {{"vrax", QS9_INPUT_CHECK_BOX, 1, 1, fuelData, "VRAX On/Off", "CheckBox4", nullptr,
       {8, 160, 97, 17}, 0},
      [](uint16_t v) { vraxBoxChecked = uint8_t(v); }},
+
+    // Inputs the firmware reads that the instrument's window has no control
+    // for: the ground speed from the navigation input (in the speed unit of
+    // the settings) and whether it is valid, the ambient light sensor, the
+    // 4-20 mA loop sender, and the remote unit's level and pressure converters.
+    {moreInput("gps", "GPS Speed:", 999, "ScrollBarGpsSpeed", "LabelGpsSpeed", 16),
+     [](uint16_t v) { gpsSpeed = v; }},
+    {{"gpsvalid", QS9_INPUT_CHECK_BOX, 1, 0, moreInputs, "GPS valid", "CheckBoxGpsValid", nullptr,
+      {16, 48, 97, 17}, 0},
+     [](uint16_t v) { gpsSpeedValid = uint8_t(v); }},
+    {moreInput("light", "Light Sensor:", 4096, "ScrollBarLight", "LabelLight", 64),
+     [](uint16_t v) { lightSensorInput = v; }},
+    {moreInput("loop", "4-20 mA Loop:", 4096, "ScrollBarLoop", "LabelLoop", 88),
+     [](uint16_t v) { pressureLoopInput = v; }},
+    {moreInput("vraxlevel1", "VRAX Level1:", 4096, "ScrollBarVraxLevel1", "LabelVraxLevel1", 112),
+     [](uint16_t v) { vrax.level1 = v; }},
+    {moreInput("vraxlevel2", "VRAX Level2:", 4096, "ScrollBarVraxLevel2", "LabelVraxLevel2", 136),
+     [](uint16_t v) { vrax.level2 = v; }},
+    {moreInput("vraxpressure", "VRAX Pressure:", 4096, "ScrollBarVraxPressure", "LabelVraxPressure", 160),
+     [](uint16_t v) { vrax.pressure = v; }},
 };
 
 template <typename Row, std::size_t N>

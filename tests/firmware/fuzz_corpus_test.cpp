@@ -5,36 +5,20 @@
 // and every screen of the instrument must end some walk.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "screens/screen.h"
 #include "sim/screen_names.h"
 #include "tests/fuzz/firmware_events.h"
-
-namespace fs = std::filesystem;
-
-namespace {
-
-std::vector<uint8_t> readBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
+#include "tests/fuzz/seed_walks.h"
 
 TEST(FuzzCorpus, EveryWalkKeepsTheInvariantsAndEndsOnItsScreen)
 {
     std::set<std::string> screensReached;
-    for (const fs::directory_entry& entry : fs::directory_iterator(QS9_FUZZ_CORPUS_DIR)) {
-        const std::string name = entry.path().filename().string();
-        const std::vector<uint8_t> bytes = readBytes(entry.path());
-        const char* failure = replayEvents(bytes.data(), bytes.size());
+    for (const SeedWalk& walk : readSeedWalks(QS9_FUZZ_CORPUS_DIR)) {
+        const std::string& name = walk.name;
+        const char* failure = replayEvents(walk.events.data(), walk.events.size());
         EXPECT_EQ(failure, nullptr) << name << ": " << (failure ? failure : "");
         const size_t dashes = name.find("--");
         if (dashes != std::string::npos) {

@@ -27,7 +27,10 @@ struct ByteReader {
 const char* const sliderNames[] = {"flow1", "level1", "flow2", "level2", "pressure"};
 
 struct Run {
+    const EventTarget& sim;
     ByteReader input;
+    PassCheck check;
+    void* context;
     uint32_t passes = 0;
     const char* failure = nullptr;
 
@@ -35,11 +38,11 @@ struct Run {
 
     void pass()
     {
-        if (!qs9MainLoopRuns() || over())
+        if (!sim.mainLoopRuns() || over())
             return;
-        qs9Pass();
+        sim.pass();
         ++passes;
-        if (const char* broken = brokenInvariant()) {
+        if (const char* broken = check(context)) {
             std::snprintf(message, sizeof message, "after pass %u: %s", static_cast<unsigned>(passes),
                           broken);
             failure = message;
@@ -48,16 +51,16 @@ struct Run {
 
     void keyThenPass(uint8_t arg)
     {
-        qs9PostKey(static_cast<uint8_t>(arg % 5 + 1));
+        sim.postKey(static_cast<uint8_t>(arg % 5 + 1));
         pass();
     }
 
     void moveSlider(uint8_t arg)
     {
-        const Qs9Input* slider = qs9FindInput(sliderNames[arg % std::size(sliderNames)]);
+        const Qs9Input* slider = sim.findInput(sliderNames[arg % std::size(sliderNames)]);
         const uint16_t low = input.next();
         const uint32_t raw = low | static_cast<uint16_t>(input.next() << 8);
-        qs9SetInput(slider->name, raw % (slider->maximum + 1u));
+        sim.setInput(slider->name, raw % (slider->maximum + 1u));
     }
 
     void event()
@@ -78,22 +81,22 @@ struct Run {
             break;
         case eventTicks:
             for (int n = arg + 1; n > 0; --n)
-                qs9Tick();
+                sim.tick();
             break;
         case eventSlider:
             moveSlider(arg);
             break;
         case eventVrax:
-            qs9SetInput("vrax", arg & 1);
+            sim.setInput("vrax", arg & 1);
             break;
         case eventPower:
             if (arg & 1)
-                qs9PowerOn();
+                sim.powerOn();
             else
-                qs9PowerOff();
+                sim.powerOff();
             break;
         case eventKeyOnly:
-            qs9PostKey(static_cast<uint8_t>(arg % 5 + 1));
+            sim.postKey(static_cast<uint8_t>(arg % 5 + 1));
             break;
         }
     }
@@ -140,12 +143,22 @@ const char* brokenInvariant()
     return nullptr;
 }
 
-const char* replayEvents(const uint8_t* data, size_t size)
+const EventTarget linkedSimulator = {
+    qs9ProgramStart, qs9PowerOn, qs9PowerOff, qs9MainLoopRuns, qs9Pass, qs9Tick, qs9PostKey, qs9FindInput, qs9SetInput,
+};
+
+const char* driveEvents(const EventTarget& target, const uint8_t* data, size_t size, PassCheck check,
+                        void* context)
 {
-    qs9ProgramStart();
-    qs9PowerOn();
-    Run run{{data, size}};
+    target.programStart();
+    target.powerOn();
+    Run run{target, {data, size}, check, context};
     while (!run.input.done() && !run.over())
         run.event();
     return run.failure;
+}
+
+const char* replayEvents(const uint8_t* data, size_t size)
+{
+    return driveEvents(linkedSimulator, data, size, [](void*) { return brokenInvariant(); }, nullptr);
 }

@@ -24,6 +24,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "sim/simulator.h"
+
 // Event kinds, for writing inputs by hand.
 enum FuzzEventKind : uint8_t {
     eventKeyPass = 0,
@@ -41,7 +43,30 @@ enum FuzzEventKind : uint8_t {
 // every setting lies within its range.
 const char* brokenInvariant();
 
-// Runs the events from a freshly powered instrument and checks the invariants
-// after every pass. Returns the first failure (naming the pass), or nullptr.
-// The run stops quietly after a budget of passes, so that no input runs long.
+// The simulator calls the decoder makes: the linked simulator's, or those of
+// a copy loaded at run time (the test that compares two copies' frames).
+struct EventTarget {
+    decltype(&qs9ProgramStart) programStart;
+    decltype(&qs9PowerOn) powerOn;
+    decltype(&qs9PowerOff) powerOff;
+    decltype(&qs9MainLoopRuns) mainLoopRuns;
+    decltype(&qs9Pass) pass;
+    decltype(&qs9Tick) tick;
+    decltype(&qs9PostKey) postKey;
+    decltype(&qs9FindInput) findInput;
+    decltype(&qs9SetInput) setInput;
+};
+extern const EventTarget linkedSimulator;
+
+// Called after every pass; a message ends the run as its failure.
+using PassCheck = const char* (*)(void* context);
+
+// Runs the events on target from a freshly powered instrument and calls
+// check after every pass. Returns the first failure (naming the pass), or
+// nullptr. The run stops quietly after a budget of passes, so that no input
+// runs long.
+const char* driveEvents(const EventTarget& target, const uint8_t* data, size_t size, PassCheck check,
+                        void* context);
+
+// driveEvents on the linked simulator, with the invariants as the check.
 const char* replayEvents(const uint8_t* data, size_t size);

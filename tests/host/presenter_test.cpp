@@ -95,19 +95,24 @@ private slots:
         verifyPanelShowsFrameBuffer();
     }
 
-    // A repaint draws into the back buffer only: the picture on screen
-    // changes at the next presentation.
-    void repaintLeavesTheShownPictureToTheNextPresentation()
+    // Moved half off the screen and back while off, the panel shows the last
+    // presented picture again: not black, and not a frame drawn since.
+    void repaintShowsTheLastPresentedPicture()
     {
         fillRect(10, 10, 20, 20, 10);
+        fillRect(100, 100, 159, 119, 12);
         panel->present();
         const QImage shown = grabPanel();
-        fillRect(30, 30, 40, 40, 11);
-        QExposeEvent expose(QRegion(0, 0, 161, 121));
-        QCoreApplication::sendEvent(panel, &expose);
-        QCOMPARE(grabPanel(), shown);
-        panel->present();
-        verifyPanelShowsFrameBuffer();
+        fillRect(30, 30, 40, 40, 11); // drawn, never presented
+
+        const QPoint home = window->pos();
+        window->move(-window->width() / 2, home.y());
+        QTRY_VERIFY(window->pos().x() < 0);
+        QTest::qWait(50);
+        window->move(home);
+        QTRY_COMPARE(window->pos(), home);
+        QTRY_COMPARE(grabPanel(), shown);
+        QCOMPARE(panel->framesPresented(), 1u);
     }
 
     void blackPaletteEntriesAreNotDrawn()

@@ -84,7 +84,8 @@ TEST(ScriptSliders, ValuesBeyondTheSliderAreRefusedAndWriteNothing)
     EXPECT_EQ(runText("slider flow1 65536\n").status, scriptFailed);
     EXPECT_EQ(flow1Input, 0);
     EXPECT_EQ(runText("slider flow3 1\n").err,
-              "line 1: unknown slider \"flow3\": flow1, level1, flow2, level2 or pressure\n");
+              "line 1: unknown slider \"flow3\": flow1, level1, flow2, level2, pressure, gps, "
+              "light, loop, vraxlevel1, vraxlevel2 or vraxpressure\n");
 }
 
 TEST(ScriptVrax, TheBoxStartsCheckedAndIsSampledByEachPass)
@@ -94,6 +95,9 @@ TEST(ScriptVrax, TheBoxStartsCheckedAndIsSampledByEachPass)
                   .out,
               "vraxEnabled = 1\nvraxEnabled = 1\nvraxEnabled = 0\nvraxEnabled = 1\n");
     EXPECT_EQ(runText("vrax yes\n").err, "line 1: vrax takes on or off, not \"yes\"\n");
+    EXPECT_EQ(runText("box gpsvalid on\nprint gpsSpeedValid\nbox gpsvalid off\nprint gpsSpeedValid\n").out,
+              "gpsSpeedValid = 1\ngpsSpeedValid = 0\n");
+    EXPECT_EQ(runText("box light on\n").err, "line 1: unknown check box \"light\": vrax or gpsvalid\n");
 }
 
 } // namespace

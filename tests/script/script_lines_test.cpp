@@ -33,7 +33,7 @@ TEST(ScriptLines, BadLinesNameTheirLineAndWhatIsWrong)
         {"jump", "unknown command \"jump\""},
         {"ON", "unknown command \"ON\""},
         {"key", "missing argument; usage: key left|right|press|plus|minus|1..5"},
-        {"slider flow1", "missing argument; usage: slider flow1|level1|flow2|level2|pressure VALUE"},
+        {"slider flow1", "missing argument; usage: slider NAME VALUE"},
         {"pixel 3", "missing argument; usage: pixel X Y"},
         {"shot", "missing argument; usage: shot FILE"},
         {"print", "missing argument; usage: print NAME..."},

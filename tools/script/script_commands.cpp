@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sim/simulator.h"
 #include "tools/script/display_pictures.h"
@@ -71,23 +72,47 @@ void tick(ScriptSession&, Arguments arguments)
         qs9Tick();
 }
 
+// "flow1, level1, ... or vraxpressure": the sliders of the window's input table.
+std::string sliderNames()
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < qs9InputCount(); ++i)
+        if (qs9InputAt(i)->kind == QS9_INPUT_SLIDER)
+            names.push_back(qs9InputAt(i)->name);
+    std::string list;
+    for (size_t i = 0; i < names.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    return list;
+}
+
 void slider(ScriptSession&, Arguments arguments)
 {
     const Qs9Input* sensor = qs9FindInput(std::string(arguments[0]).c_str());
     if (!sensor || sensor->kind != QS9_INPUT_SLIDER)
-        throw ScriptError{"unknown slider " + quoted(arguments[0]) +
-                          ": flow1, level1, flow2, level2 or pressure"};
+        throw ScriptError{"unknown slider " + quoted(arguments[0]) + ": " + sliderNames()};
     const uint32_t position = parseNumber(arguments[1], "slider value");
     if (qs9SetInput(sensor->name, position) == QS9_ERROR_RANGE)
         throw ScriptError{"slider value " + std::to_string(position) + " out of range 0.." +
                           std::to_string(sensor->maximum) + " for " + sensor->name};
 }
 
-void vraxBox(ScriptSession&, Arguments arguments)
+// Ticks ("on") or clears ("off") one of the window's check boxes.
+void setCheckBox(const std::string& name, std::string_view state)
 {
-    if (arguments[0] != "on" && arguments[0] != "off")
-        throw ScriptError{"vrax takes on or off, not " + quoted(arguments[0])};
-    qs9SetInput("vrax", arguments[0] == "on" ? 1 : 0);
+    if (state != "on" && state != "off")
+        throw ScriptError{name + " takes on or off, not " + quoted(state)};
+    qs9SetInput(name.c_str(), state == "on" ? 1 : 0);
+}
+
+void vraxBox(ScriptSession&, Arguments arguments) { setCheckBox("vrax", arguments[0]); }
+
+void checkBox(ScriptSession&, Arguments arguments)
+{
+    const std::string name(arguments[0]);
+    const Qs9Input* box = qs9FindInput(name.c_str());
+    if (!box || box->kind != QS9_INPUT_CHECK_BOX)
+        throw ScriptError{"unknown check box " + quoted(name) + ": vrax or gpsvalid"};
+    setCheckBox(name, arguments[1]);
 }
 
 // "NAME = VALUE", NAME as the script wrote it (with an index for an array
@@ -165,8 +190,9 @@ const ScriptCommand commands[] = {
     {"pass", "pass [N]", 0, 1, pass},
     {"key", "key left|right|press|plus|minus|1..5", 1, 1, key},
     {"tick", "tick [N]", 0, 1, tick},
-    {"slider", "slider flow1|level1|flow2|level2|pressure VALUE", 2, 2, slider},
+    {"slider", "slider NAME VALUE", 2, 2, slider},
     {"vrax", "vrax on|off", 1, 1, vraxBox},
+    {"box", "box NAME on|off", 2, 2, checkBox},
     {"print", "print NAME...", 1, SIZE_MAX, print},
     {"texts", "texts", 0, 0, texts},
     {"pixel", "pixel X Y", 2, 2, pixel},
