@@ -30,6 +30,7 @@ bool loadSimModule(const char* path, SimModule& module, std::string& error)
            bind(h, "qs9MainLoopRuns", module.mainLoopRuns, error) && bind(h, "qs9Pass", module.pass, error) &&
            bind(h, "qs9Tick", module.tick, error) && bind(h, "qs9PostKey", module.postKey, error) &&
            bind(h, "qs9FindInput", module.findInput, error) && bind(h, "qs9SetInput", module.setInput, error) &&
+           bind(h, "qs9SetValue", module.setValue, error) &&
            bind(h, "qs9ReadValue", module.readValue, error) &&
            bind(h, "qs9WriteValue", module.writeValue, error) &&
            bind(h, "qs9CurrentScreenName", module.currentScreenName, error) &&

@@ -18,6 +18,7 @@ struct SimModule {
     decltype(&qs9PostKey) postKey = nullptr;
     decltype(&qs9FindInput) findInput = nullptr;
     decltype(&qs9SetInput) setInput = nullptr;
+    decltype(&qs9SetValue) setValue = nullptr;
     decltype(&qs9ReadValue) readValue = nullptr;
     decltype(&qs9WriteValue) writeValue = nullptr;
     decltype(&qs9CurrentScreenName) currentScreenName = nullptr;

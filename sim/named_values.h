@@ -7,7 +7,11 @@
 #include <span>
 #include <type_traits>
 
-enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, screen };
+struct PressureSettings;
+
+// screen: a screen handler, printed by name; pressureRecord: a pointer to a
+// PressureSettings record, printed as the record it points at.
+enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, f32, screen, pressureRecord };
 
 struct NamedValue {
     const char* name;      // "flowRate1", "settings.tank1Cal" (arrays: index with [i])
@@ -17,6 +21,8 @@ struct NamedValue {
     uint16_t stride = 0;   // bytes from one array element to the next; 0 for a scalar
     bool readOnly = false; // a constant of the firmware
     bool decidesFuelConfig = false; // the fuel configuration code is derived from it
+    bool hostInput = false;         // an input that a host may set (no window control drives it)
+    const void* negativeHalf = nullptr; // a table that also takes negative indices: element -i
 };
 
 template <typename T>
@@ -29,6 +35,8 @@ constexpr ValueKind kindOf()
     else if constexpr (std::is_same_v<U, int8_t>) return ValueKind::i8;
     else if constexpr (std::is_same_v<U, int16_t>) return ValueKind::i16;
     else if constexpr (std::is_same_v<U, int32_t>) return ValueKind::i32;
+    else if constexpr (std::is_same_v<U, float>) return ValueKind::f32;
+    else if constexpr (std::is_same_v<U, PressureSettings*>) return ValueKind::pressureRecord;
     else if constexpr (std::is_same_v<U, void (*)()>) return ValueKind::screen;
     else static_assert(sizeof(U) == 0, "add this type to ValueKind");
 }
@@ -53,10 +61,29 @@ NamedValue namedField(const char* name, Record (&records)[N], Field Record::*fie
     return {name, &(records[0].*field), kindOf<Field>(), N, sizeof(Record)};
 }
 
-// A setting from which the fuel configuration code is derived.
+// A setting that deriving the fuel configuration code reads: the flow
+// channels, the flow mode, the tank modes, and the K-factors it copies from
+// one channel to the other when one flow feeds two tanks.
 inline NamedValue decidingFuelConfig(NamedValue value)
 {
     value.decidesFuelConfig = true;
+    return value;
+}
+
+// An input that no window control drives, which a host sets by name.
+inline NamedValue settableInput(NamedValue value)
+{
+    value.hostInput = true;
+    return value;
+}
+
+// A table of angles -N..N kept as two halves: name[i] is positive[i],
+// name[-i] is negative[i].
+template <std::size_t N>
+NamedValue signedTable(const char* name, float (&positive)[N], float (&negative)[N])
+{
+    NamedValue value = named(name, positive);
+    value.negativeHalf = negative;
     return value;
 }
 

@@ -1,6 +1,7 @@
 #include "display/bar_graphs.h"
 #include "display/furniture.h"
 #include "display/text.h"
+#include "display/trig.h"
 #include "sim/named_values.h"
 
 std::span<const NamedValue> displayNames()
@@ -25,6 +26,8 @@ std::span<const NamedValue> displayNames()
         named("barGraph.limit2", barGraph.limit2),
         named("barGraph.limit3", barGraph.limit3),
         named("barGraph.limit4", barGraph.limit4),
+        signedTable("sinTable", sinTablePositive, sinTableNegative),
+        signedTable("cosTable", cosTablePositive, cosTableNegative),
     };
     return names;
 }

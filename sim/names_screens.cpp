@@ -16,6 +16,7 @@ std::span<const NamedValue> screenNames()
         named("setupReturnRow", setupReturnRow),
         named("calibrationMode", calibrationMode),
         named("slopeErrorReturnScreen", slopeErrorReturnScreen),
+        named("pressureEdit", pressureEdit),
         named("calCurve.count", calCurve.count),
         namedField("calCurve.points[].value", calCurve.points, &CurvePoint::value),
         namedField("calCurve.points[].adc", calCurve.points, &CurvePoint::adc),

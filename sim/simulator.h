@@ -35,7 +35,8 @@ enum {
     QS9_ERROR_RANGE = -2,       /* a value or index outside its range */
     QS9_ERROR_NOT_NUMBER = -3,  /* the value is a screen, not a number */
     QS9_ERROR_READ_ONLY = -4,   /* a constant of the firmware */
-    QS9_ERROR_NO_ROOM = -5      /* the caller's text buffer is too small */
+    QS9_ERROR_NO_ROOM = -5,     /* the caller's text buffer is too small */
+    QS9_ERROR_NOT_SETTABLE = -6 /* neither a setting nor an input a host sets */
 };
 
 /* ---- power cycle and main loop ---- */
@@ -155,18 +156,30 @@ const char* qs9CurrentScreenName(void);
 /* ---- named values: firmware globals and settings fields ----
  * Names as in the firmware: "fuelConfig", "vrax.flow1", "settings.kFactor1";
  * array elements with an index: "settings.tank1Cal[2]",
- * "settings.pressure.userCurve.points[3].adc". On failure the message is in
+ * "settings.pressure.userCurve.points[3].adc"; the sine and cosine tables
+ * take -360..360: "sinTable[-90]". On failure the message is in
  * qs9LastError(). */
 
-/* The value as the runner prints it (decimal, or a screen's name) into
- * text[capacity], with its terminating 0. */
+/* The value as the runner prints it into text[capacity], with its
+ * terminating 0: an integer in decimal, a table entry as the shortest
+ * decimal of its float, a screen by its name ("homeScreen", "none"),
+ * pressureEdit as the record it points at ("settings.pressure", "none"). */
 int qs9FormatValue(const char* name, char* text, uint32_t capacity);
-/* A number; a screen is QS9_ERROR_NOT_NUMBER. */
+/* A whole number; a screen, a record pointer or a float is
+ * QS9_ERROR_NOT_NUMBER. */
 int qs9ReadValue(const char* name, int64_t* value);
-/* Writes a number within the value's type (QS9_ERROR_RANGE otherwise,
- * nothing written; QS9_ERROR_READ_ONLY for a constant). A change of the flow channels, the flow mode or a tank
- * mode derives the fuel configuration again, as leaving the fuel set-up does. */
+/* Writes a whole number within the value's type (QS9_ERROR_RANGE otherwise,
+ * nothing written; QS9_ERROR_READ_ONLY for a constant). Writing a setting
+ * that the fuel configuration is derived from (a flow channel, the flow
+ * mode, a tank mode, a K-factor) derives it again, as leaving the fuel
+ * set-up does. */
 int qs9WriteValue(const char* name, int64_t value);
+/* The same for the values a host may set, as the runner's "set" does: any
+ * settings field, or an input that no window control drives (gpsSpeed,
+ * gpsSpeedValid, lightSensorInput, pressureLoopInput, vrax.level1,
+ * vrax.level2, vrax.pressure, canDeviceC, canDeviceA). Any other name is
+ * QS9_ERROR_NOT_SETTABLE. */
+int qs9SetValue(const char* name, int64_t value);
 /* The message of the last failed named-value call, for the user. */
 const char* qs9LastError(void);
 

@@ -1,6 +1,7 @@
 // Firmware globals and settings fields looked up by their names: read,
 // printed and written through the C calls of sim/simulator.h. Failures
 // return a status and leave a message for the user.
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -8,9 +9,11 @@
 #include <string_view>
 
 #include "core/settings.h"
+#include "sim/float_text.h"
 #include "sim/named_values.h"
 #include "sim/screen_names.h"
 #include "sim/simulator.h"
+#include "sim/user_text.h"
 
 namespace {
 
@@ -22,7 +25,7 @@ int fail(int status, std::string message)
     return status;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text) { return quotedText(text); }
 
 // One value found by name: its table row and where the value (or the named
 // element) lies.
@@ -48,10 +51,15 @@ std::string lookupKey(const NamedValue& value)
     return key;
 }
 
+std::array<std::span<const NamedValue>, 5> nameTables()
+{
+    return {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames()};
+}
+
 template <typename Match>
 const NamedValue* findNamed(Match matches)
 {
-    for (auto table : {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames()})
+    for (auto table : nameTables())
         for (const NamedValue& value : table)
             if (matches(value))
                 return &value;
@@ -98,13 +106,21 @@ int findElement(std::string_view name, size_t open, Found& found)
     found.row = findNamed([&](const NamedValue& v) { return v.stride != 0 && lookupKey(v) == key; });
     if (!found.row)
         return fail(QS9_ERROR_UNKNOWN, "unknown name " + quoted(name));
+    std::string_view indexText = name.substr(open + 1, close - open - 1);
+    const bool negative = found.row->negativeHalf != nullptr && indexText.starts_with('-');
+    if (negative)
+        indexText.remove_prefix(1);
     uint32_t index = 0;
-    if (const int status = parseIndex(name.substr(open + 1, close - open - 1), index); status != QS9_OK)
+    if (const int status = parseIndex(indexText, index); status != QS9_OK)
         return status;
-    if (index >= found.row->count)
-        return fail(QS9_ERROR_RANGE, "index " + std::to_string(index) + " out of range 0.." +
+    if (index >= found.row->count) {
+        const std::string low = found.row->negativeHalf ? "-" + std::to_string(found.row->count - 1) : "0";
+        return fail(QS9_ERROR_RANGE, "index " + std::string(negative ? "-" : "") + std::to_string(index) +
+                                         " out of range " + low + ".." +
                                          std::to_string(found.row->count - 1) + " in " + quoted(name));
-    found.at = static_cast<const uint8_t*>(found.row->address) + index * found.row->stride;
+    }
+    const void* table = negative ? found.row->negativeHalf : found.row->address;
+    found.at = static_cast<const uint8_t*>(table) + index * found.row->stride;
     return QS9_OK;
 }
 
@@ -124,21 +140,57 @@ int64_t readNumber(ValueKind kind, const uint8_t* at)
     case ValueKind::i8: return read<int8_t>(at);
     case ValueKind::i16: return read<int16_t>(at);
     case ValueKind::i32: return read<int32_t>(at);
-    case ValueKind::screen: break;
+    default: break;
     }
     return 0;
 }
 
-std::string formatValue(const Found& found)
+std::string formatRecord(const PressureSettings* record)
 {
-    if (found.row->kind == ValueKind::screen)
-        return screenName(read<ScreenHandler>(found.at));
-    return std::to_string(readNumber(found.row->kind, found.at));
+    if (record == nullptr)
+        return "none";
+    return record == &settings.pressure ? "settings.pressure" : "unknown";
 }
 
-int notNumber(const char* name)
+std::string formatValue(const Found& found)
 {
-    return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds a screen, not a number");
+    switch (found.row->kind) {
+    case ValueKind::screen: return screenName(read<ScreenHandler>(found.at));
+    case ValueKind::pressureRecord: return formatRecord(read<PressureSettings*>(found.at));
+    case ValueKind::f32: return floatText(read<float>(found.at));
+    default: return std::to_string(readNumber(found.row->kind, found.at));
+    }
+}
+
+bool isWholeNumber(ValueKind kind)
+{
+    return kind != ValueKind::screen && kind != ValueKind::pressureRecord && kind != ValueKind::f32;
+}
+
+int notNumber(const char* name, ValueKind kind)
+{
+    const char* holds = kind == ValueKind::screen ? "a screen, not a number"
+                        : kind == ValueKind::f32  ? "a fraction, not a whole number"
+                                                  : "a record's address, not a number";
+    return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds " + holds);
+}
+
+// "gpsSpeed, gpsSpeedValid, ...": the inputs that a host sets by name.
+std::string settableInputs()
+{
+    std::string names;
+    for (auto table : nameTables())
+        for (const NamedValue& value : table)
+            if (value.hostInput)
+                names += std::string(names.empty() ? "" : ", ") + value.name;
+    return names;
+}
+
+// A settings field, or an input that no window control drives.
+bool settable(const NamedValue& row)
+{
+    const std::span<const NamedValue> fields = settingsNames();
+    return row.hostInput || (&row >= fields.data() && &row < fields.data() + fields.size());
 }
 
 template <typename T>
@@ -163,9 +215,29 @@ bool storeNumber(ValueKind kind, uint8_t* at, int64_t value, int64_t& low, int64
     case ValueKind::i8: return storeWithin<int8_t>(at, value, low, high);
     case ValueKind::i16: return storeWithin<int16_t>(at, value, low, high);
     case ValueKind::i32: return storeWithin<int32_t>(at, value, low, high);
-    case ValueKind::screen: break;
+    default: break;
     }
     return false;
+}
+
+// Writes the value found; a setting that the fuel configuration code is
+// derived from derives it again, as leaving the fuel set-up does.
+int writeFound(const char* name, const Found& found, int64_t value)
+{
+    if (!isWholeNumber(found.row->kind))
+        return notNumber(name, found.row->kind);
+    if (found.row->readOnly)
+        return fail(QS9_ERROR_READ_ONLY, quoted(name) + " is fixed in the firmware");
+    // The row names a firmware global that is not const, so it may be written.
+    uint8_t* at = const_cast<uint8_t*>(found.at);
+    int64_t low = 0, high = 0;
+    if (!storeNumber(found.row->kind, at, value, low, high))
+        return fail(QS9_ERROR_RANGE, "value " + std::to_string(value) + " out of range " +
+                                         std::to_string(low) + ".." + std::to_string(high) +
+                                         " for " + quoted(name));
+    if (found.row->decidesFuelConfig)
+        deriveFuelConfig();
+    return QS9_OK;
 }
 
 } // namespace
@@ -190,8 +262,8 @@ int qs9ReadValue(const char* name, int64_t* value)
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;
-    if (found.row->kind == ValueKind::screen)
-        return notNumber(name);
+    if (!isWholeNumber(found.row->kind))
+        return notNumber(name, found.row->kind);
     if (value == nullptr)
         return fail(QS9_ERROR_NO_ROOM, "no place given for the value of " + quoted(name));
     *value = readNumber(found.row->kind, found.at);
@@ -203,21 +275,18 @@ int qs9WriteValue(const char* name, int64_t value)
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;
-    if (found.row->kind == ValueKind::screen)
-        return notNumber(name);
-    if (found.row->readOnly)
-        return fail(QS9_ERROR_READ_ONLY, quoted(name) + " is fixed in the firmware");
-    // The row names a firmware global that is not const, so it may be written.
-    uint8_t* at = const_cast<uint8_t*>(found.at);
-    const int64_t before = readNumber(found.row->kind, at);
-    int64_t low = 0, high = 0;
-    if (!storeNumber(found.row->kind, at, value, low, high))
-        return fail(QS9_ERROR_RANGE, "value " + std::to_string(value) + " out of range " +
-                                         std::to_string(low) + ".." + std::to_string(high) +
-                                         " for " + quoted(name));
-    if (found.row->decidesFuelConfig && value != before)
-        deriveFuelConfig();
-    return QS9_OK;
+    return writeFound(name, found, value);
+}
+
+int qs9SetValue(const char* name, int64_t value)
+{
+    Found found;
+    if (const int status = findValue(name, found); status != QS9_OK)
+        return status;
+    if (!settable(*found.row))
+        return fail(QS9_ERROR_NOT_SETTABLE,
+                    quoted(name) + " cannot be set: only settings fields and " + settableInputs() + " can");
+    return writeFound(name, found, value);
 }
 
 const char* qs9LastError(void) { return lastError.c_str(); }

@@ -19,8 +19,10 @@ for tree in build build-asan; do
 done
 exit $status'
 
-# The firmware fuzzer for a minute; a finding stops the run here.
-tools/run-fuzzer.sh 60
+# Each fuzzer for a minute, the firmware's and the script interpreter's; a
+# finding stops the run here.
+tools/run-fuzzer.sh firmware 60
+tools/run-fuzzer.sh script 60
 # The browser edition: its runner against qs9-script, the page in Chromium.
 tools/run-browser-tests.sh
 if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then

@@ -20,7 +20,7 @@ using Frame = std::vector<uint8_t>;
 EventTarget eventTarget(const SimModule& m)
 {
     return {m.programStart, m.powerOn, m.powerOff, m.mainLoopRuns, m.pass,
-            m.tick,         m.postKey, m.findInput, m.setInput};
+            m.tick,         m.postKey, m.findInput, m.setInput, m.setValue};
 }
 
 struct Recording {

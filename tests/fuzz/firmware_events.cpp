@@ -23,8 +23,19 @@ struct ByteReader {
     uint8_t next() { return at < size ? data[at++] : 0; }
 };
 
-// The sliders that slider events move, in the order of their argument.
-const char* const sliderNames[] = {"flow1", "level1", "flow2", "level2", "pressure"};
+// The inputs that input events move, in the order of their argument: the
+// sliders, then the inputs set by name with the largest value of their type.
+struct EventInput {
+    const char* name;
+    uint32_t maximum; // 0: a slider, whose maximum its table gives
+};
+const EventInput eventInputs[] = {
+    {"flow1", 0},           {"level1", 0},           {"flow2", 0},
+    {"level2", 0},          {"pressure", 0},         {"gpsSpeed", 65535},
+    {"gpsSpeedValid", 255}, {"lightSensorInput", 65535}, {"pressureLoopInput", 65535},
+    {"vrax.level1", 65535}, {"vrax.level2", 65535},  {"vrax.pressure", 65535},
+    {"canDeviceC", 255},    {"canDeviceA", 255},
+};
 
 struct Run {
     const EventTarget& sim;
@@ -55,12 +66,15 @@ struct Run {
         pass();
     }
 
-    void moveSlider(uint8_t arg)
+    void moveInput(uint8_t arg)
     {
-        const Qs9Input* slider = sim.findInput(sliderNames[arg % std::size(sliderNames)]);
+        const EventInput& moved = eventInputs[arg % std::size(eventInputs)];
         const uint16_t low = input.next();
         const uint32_t raw = low | static_cast<uint16_t>(input.next() << 8);
-        sim.setInput(slider->name, raw % (slider->maximum + 1u));
+        if (moved.maximum == 0)
+            sim.setInput(moved.name, raw % (sim.findInput(moved.name)->maximum + 1u));
+        else
+            sim.setValue(moved.name, raw % (moved.maximum + 1));
     }
 
     void event()
@@ -83,8 +97,8 @@ struct Run {
             for (int n = arg + 1; n > 0; --n)
                 sim.tick();
             break;
-        case eventSlider:
-            moveSlider(arg);
+        case eventInput:
+            moveInput(arg);
             break;
         case eventVrax:
             sim.setInput("vrax", arg & 1);
@@ -144,7 +158,8 @@ const char* brokenInvariant()
 }
 
 const EventTarget linkedSimulator = {
-    qs9ProgramStart, qs9PowerOn, qs9PowerOff, qs9MainLoopRuns, qs9Pass, qs9Tick, qs9PostKey, qs9FindInput, qs9SetInput,
+    qs9ProgramStart, qs9PowerOn, qs9PowerOff, qs9MainLoopRuns, qs9Pass,
+    qs9Tick,         qs9PostKey, qs9FindInput, qs9SetInput,     qs9SetValue,
 };
 
 const char* driveEvents(const EventTarget& target, const uint8_t* data, size_t size, PassCheck check,

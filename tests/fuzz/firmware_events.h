@@ -10,8 +10,13 @@
 //   kind 1  key repeat   n = next byte % 64 + 1; n times: post key arg % 5 + 1, one pass
 //   kind 2  passes       arg + 1 passes
 //   kind 3  ticks        arg + 1 timer ticks of 100 ms
-//   kind 4  slider       slider arg % 5 (flow1, level1, flow2, level2, pressure)
-//                        to the next two bytes, little-endian, modulo its maximum + 1
+//   kind 4  input        input arg % 14 to the next two bytes, little-endian,
+//                        modulo its maximum + 1: 0..4 the sliders flow1, level1,
+//                        flow2, level2, pressure; 5..13 the inputs that "set" and
+//                        the window's "More Inputs" page reach, within their type:
+//                        gpsSpeed, gpsSpeedValid, lightSensorInput,
+//                        pressureLoopInput, vrax.level1, vrax.level2,
+//                        vrax.pressure, canDeviceC, canDeviceA
 //   kind 5  VRAX box     checked when arg is odd
 //   kind 6  power        arg odd: "On" (power-on sequence); even: "Off"
 //   kind 7  key only     post key arg % 5 + 1 without a pass (the slot may be full)
@@ -32,7 +37,7 @@ enum FuzzEventKind : uint8_t {
     eventKeyRepeat = 1,
     eventPasses = 2,
     eventTicks = 3,
-    eventSlider = 4,
+    eventInput = 4,
     eventVrax = 5,
     eventPower = 6,
     eventKeyOnly = 7,
@@ -55,6 +60,7 @@ struct EventTarget {
     decltype(&qs9PostKey) postKey;
     decltype(&qs9FindInput) findInput;
     decltype(&qs9SetInput) setInput;
+    decltype(&qs9SetValue) setValue;
 };
 extern const EventTarget linkedSimulator;
 

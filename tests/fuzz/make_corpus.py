@@ -8,7 +8,10 @@ import pathlib
 import struct
 
 LEFT, RIGHT, PRESS, PLUS, MINUS = 1, 2, 3, 4, 5
-SLIDERS = {"flow1": 0, "level1": 1, "flow2": 2, "level2": 3, "pressure": 4}
+INPUTS = {name: arg for arg, name in enumerate([
+    "flow1", "level1", "flow2", "level2", "pressure",
+    "gpsSpeed", "gpsSpeedValid", "lightSensorInput", "pressureLoopInput",
+    "vrax.level1", "vrax.level2", "vrax.pressure", "canDeviceC", "canDeviceA"])}
 
 
 def key(k, times=1):
@@ -31,7 +34,8 @@ def ticks(n):
 
 
 def slider(name, value):
-    return bytes([0x80 | SLIDERS[name]]) + struct.pack("<H", value)
+    """A slider, or an input that the window's "More Inputs" page drives."""
+    return bytes([0x80 | INPUTS[name]]) + struct.pack("<H", value)
 
 
 def vrax(checked):
@@ -132,6 +136,10 @@ WALKS = {
     "fuelLevel2Screen--both-calculated": TANK1 + edit(key(PLUS)) + key(LEFT) + key(PLUS) + key(PRESS) + edit(key(PLUS, 2)) + key(LEFT, 3) + key(RIGHT, 3) + key(LEFT),
     "homeScreen--totals-page": START + ticks(31) + passes(20) + key(PLUS) + key(LEFT) + key(MINUS),
     "homeScreen--key-slot-full": START + key_only(PLUS) + key_only(PRESS) + passes(2),
+    "homeScreen--ground-speed": START + slider("gpsSpeedValid", 1) + slider("gpsSpeed", 135) + ticks(31) + passes(3),
+    "homeScreen--vrax-inputs": fuel_row(9) + key(PLUS) + edit(key(PLUS)) + key(LEFT) + key(LEFT) + slider("vrax.level1", 600) + slider("vrax.pressure", 2500) + slider("pressureLoopInput", 1200) + passes(4),
+    "infoScreen--can-devices": slider("canDeviceC", 1) + slider("canDeviceA", 1) + misc(2),
+    "backlightScreen--light-sensor": misc(0) + edit(key(PLUS)) + slider("lightSensorInput", 3000) + passes(3),
 }
 
 

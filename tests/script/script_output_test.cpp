@@ -13,6 +13,7 @@
 #include "display/framebuffer.h"
 #include "display/text.h"
 #include "screens/screen.h"
+#include "screens/setup_screens.h"
 #include "sim/screen_names.h"
 #include "tests/script/script_test_support.h"
 #include "sim/named_values.h"
@@ -71,6 +72,20 @@ TEST(ScriptPrint, ArrayElementsAndCurvePointsWithinBounds)
               "settings.pressure.userCurve.points[15].value = -12\n"
               "settings.pressure.userCurve.points[15].adc = 3901\n"
               "digitEntry[3] = 0\ninjectorCounts[0] = 0\n");
+}
+
+// The record that the pressure screens edit, by its name; the trig tables'
+// entries for -360..360 degrees, the shortest decimal of each float.
+TEST(ScriptPrint, PointersAndTablesOfTheDesign)
+{
+    EXPECT_EQ(runText("on\nprint pressureEdit sinTable[90] sinTable[-90] cosTable[60] cosTable[-360]\n").out,
+              "pressureEdit = none\nsinTable[90] = 1\nsinTable[-90] = -1\ncosTable[60] = 0.5\n"
+              "cosTable[-360] = 1\n");
+    ScriptInPieces script;
+    pressureEdit = &settings.pressure;
+    EXPECT_EQ(script.run("print pressureEdit\n").out, "pressureEdit = settings.pressure\n");
+    EXPECT_EQ(runText("print sinTable[-361]\n").err,
+              "line 1: index -361 out of range -360..360 in \"sinTable[-361]\"\n");
 }
 
 TEST(ScriptPrint, BadNamesAndIndicesAreRefused)

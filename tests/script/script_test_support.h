@@ -12,11 +12,11 @@ struct ScriptResult {
 };
 
 // A whole script from program start.
-inline ScriptResult runText(const std::string& text)
+inline ScriptResult runText(const std::string& text, ScriptOptions options = {})
 {
     std::istringstream script(text);
     std::ostringstream out, err;
-    const int status = runScript(script, out, err);
+    const int status = runScript(script, out, err, std::move(options));
     return {status, out.str(), err.str()};
 }
 

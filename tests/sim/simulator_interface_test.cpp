@@ -83,16 +83,36 @@ TEST_F(SimulatorInterface, NamedValuesWriteReadBackAndExplainRefusals)
     EXPECT_EQ(qs9FormatValue("currentScreen", text, 10), QS9_ERROR_NO_ROOM);
 }
 
-// Tank 1 switched off leaves flow 1 alone: configuration 5. Other settings
-// leave the code as it was.
+// Tank 1 switched off leaves flow 1 alone: configuration 5. Writing a
+// setting the code is derived from derives it again, even unchanged; other
+// settings leave the code as it was.
 TEST_F(SimulatorInterface, WritingATankModeDerivesTheFuelConfiguration)
 {
     EXPECT_EQ(valueOf("fuelConfig"), 0);
     EXPECT_EQ(qs9WriteValue("settings.tank1Mode", 2), QS9_OK);
     EXPECT_EQ(valueOf("fuelConfig"), 5);
     EXPECT_EQ(qs9WriteValue("fuelConfig", 3), QS9_OK);
-    EXPECT_EQ(qs9WriteValue("settings.kFactor1", 5000), QS9_OK);
+    EXPECT_EQ(qs9WriteValue("settings.units", 1), QS9_OK);
     EXPECT_EQ(valueOf("fuelConfig"), 3);
+    EXPECT_EQ(qs9WriteValue("settings.tank1Mode", 2), QS9_OK);
+    EXPECT_EQ(valueOf("fuelConfig"), 5);
+}
+
+// Flow 1 feeding tank 1 and a calculated tank 2: the tanks count flow 1's
+// pulses, so a new K-factor 1 reaches channel 2 as leaving the set-up does.
+TEST_F(SimulatorInterface, SetReachesSettingsAndTheInputsNoControlDrives)
+{
+    EXPECT_EQ(qs9SetValue("settings.tank2Mode", 1), QS9_OK);
+    EXPECT_EQ(qs9SetValue("settings.kFactor1", 5000), QS9_OK);
+    EXPECT_EQ(valueOf("settings.kFactor2"), 5000);
+    EXPECT_EQ(qs9SetValue("settings.pressure.userCurve.points[15].value", -32768), QS9_OK);
+    EXPECT_EQ(qs9SetValue("gpsSpeed", 65535), QS9_OK);
+    EXPECT_EQ(qs9SetValue("canDeviceA", 256), QS9_ERROR_RANGE);
+    EXPECT_EQ(qs9SetValue("flow1Input", 1), QS9_ERROR_NOT_SETTABLE);
+    EXPECT_EQ(qs9SetValue("fuelConfig", 1), QS9_ERROR_NOT_SETTABLE);
+    EXPECT_STREQ(qs9LastError(), "\"fuelConfig\" cannot be set: only settings fields and canDeviceC, "
+                                 "canDeviceA, vrax.level1, vrax.level2, vrax.pressure, pressureLoopInput, "
+                                 "lightSensorInput, gpsSpeedValid, gpsSpeed can");
 }
 
 TEST_F(SimulatorInterface, CurrentScreenIsOneOfTheNamedScreens)

@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# Builds the picture maker of one set (home, misc, ...: tools/pictures/SET),
-# photographs its screens into docs/SET/, and adds 4x enlarged copies for
-# looking at, byte for byte the same on every run.
-# Usage: tools/pictures/make-pictures.sh SET
+# Runs the runner script tools/pictures/SET/SET.qs9 and puts its 160 x 120
+# shots into docs/SET/ with copies enlarged four times for looking at
+# (NAME-4x.png), byte for byte the same on every run. The set-up menu sets
+# keep only the enlarged copies, under the shots' own names.
+# Usage: tools/pictures/make-pictures.sh SET   (home, misc, entries,
+#        setup-menus, tank-pressure-setup)
 set -euo pipefail
 command -v convert >/dev/null || { echo "The pictures need ImageMagick: apt-get install imagemagick" >&2; exit 1; }
 set_name="${1:?usage: $0 SET}"
-cd "$(dirname "$0")/../.."
-cmake -S . -B build -G Ninja -DQS9_GENERATORS=ON > /dev/null
-cmake --build build -j2 --target "qs9_${set_name}_pictures"
-mkdir -p "docs/$set_name"
-cd "docs/$set_name"
-"../../build/tools/pictures/$set_name/qs9_${set_name}_pictures"
-for picture in *.png; do
-    case "$picture" in *-4x.png) continue ;; esac
-    convert "$picture" -filter point -scale 400% -strip "${picture%.png}-4x.png"
+root=$(cd "$(dirname "$0")/../.." && pwd)
+script="$root/tools/pictures/$set_name/$set_name.qs9"
+[ -f "$script" ] || { echo "no picture script $script" >&2; exit 2; }
+"$root/tools/build.sh" > /dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && "$root/build/tools/qs9-script" "$script" > /dev/null)
+mkdir -p "$root/docs/$set_name"
+for shot in "$work"/*.png; do
+  name=$(basename "$shot" .png)
+  case "$set_name" in
+    setup-menus | tank-pressure-setup) enlarged="$root/docs/$set_name/$name.png" ;;
+    *) cp "$shot" "$root/docs/$set_name/$name.png"; enlarged="$root/docs/$set_name/$name-4x.png" ;;
+  esac
+  convert "$shot" -filter point -scale 400% -strip "$enlarged"
 done

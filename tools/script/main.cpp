@@ -1,19 +1,61 @@
-// qs9-script [SCRIPT]: runs a script of runner commands from the named file,
-// or from standard input without an argument.
-#include <filesystem>
-#include <fstream>
-#include <iostream>
+// qs9-script: runs a script of runner commands from a file or standard
+// input, or checks many scripts at once (tools/script/README.md).
+#include <unistd.h>
 
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "sim/user_text.h"
+#include "tools/script/check_mode.h"
+#include "tools/script/script_files.h"
 #include "tools/script/script_runner.h"
 
 namespace {
 
-int usage()
+constexpr const char* usageText =
+    "usage: qs9-script [--update] [SCRIPT | -]\n"
+    "       qs9-script --check [--update] PATH...\n"
+    "       qs9-script --help | --version\n"
+    "Runs the instrument's firmware from a script of commands read from the file\n"
+    "SCRIPT, or from standard input without it or with \"-\". With --check, runs\n"
+    "every script named and every *.qs9 under a folder named as checks, and\n"
+    "reports those that failed. With --update, \"compare\" (re)writes its picture.\n"
+    "Exit status: 0 every expectation held, 1 one failed, 2 a bad script or usage.\n"
+    "The commands: tools/script/README.md.\n";
+
+struct Invocation {
+    bool check = false;
+    bool update = false;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> paths;
+    std::string fault; // wrong usage
+};
+
+Invocation readArguments(int argc, char** argv)
 {
-    std::cerr << "usage: qs9-script [SCRIPT]\n"
-                 "Runs the instrument's firmware from a script of commands read from the\n"
-                 "file SCRIPT, or from standard input (see tools/script/README.md).\n";
-    return scriptFailed;
+    Invocation invocation;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--check")
+            invocation.check = true;
+        else if (argument == "--update")
+            invocation.update = true;
+        else if (argument == "--help" || argument == "-h")
+            invocation.help = true;
+        else if (argument == "--version")
+            invocation.version = true;
+        else if (argument.starts_with("-") && argument != "-")
+            invocation.fault = "unknown option " + quotedText(argument);
+        else
+            invocation.paths.push_back(argument);
+    }
+    if (invocation.fault.empty() && invocation.check && invocation.paths.empty())
+        invocation.fault = "--check needs a script or a folder";
+    if (invocation.fault.empty() && !invocation.check && invocation.paths.size() > 1)
+        invocation.fault = "one script at a time; --check runs many";
+    return invocation;
 }
 
 int finished(int status)
@@ -26,22 +68,45 @@ int finished(int status)
     return status;
 }
 
+int runOne(const std::string& path, bool update)
+{
+    const bool standardInput = path == "-";
+    const std::string name = standardInput ? "from standard input" : quotedText(path);
+    std::string why;
+    const int descriptor = standardInput ? STDIN_FILENO : openToRead(path, why);
+    if (descriptor < 0) {
+        std::cerr << "qs9-script: cannot read the script " << name << ": " << why << '\n';
+        return scriptFailed;
+    }
+    ScriptOptions options;
+    options.update = update;
+    ScriptRunner runner(std::cout, std::cerr, options);
+    why = feedScript(descriptor, runner);
+    if (!why.empty())
+        runner.readFailed("qs9-script: cannot read the script " + name + ": " + why);
+    if (!standardInput)
+        close(descriptor);
+    return finished(runner.finish());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 2)
-        return usage();
-    if (argc == 1)
-        return finished(runScript(std::cin, std::cout, std::cerr));
-    const char* path = argv[1];
-    std::error_code fault;
-    std::ifstream script;
-    if (!std::filesystem::is_directory(path, fault))
-        script.open(path);
-    if (!script.is_open()) {
-        std::cerr << "qs9-script: cannot read the script \"" << path << "\"\n";
+    const Invocation invocation = readArguments(argc, argv);
+    if (!invocation.fault.empty()) {
+        std::cerr << "qs9-script: " << invocation.fault << "\n" << usageText;
         return scriptFailed;
     }
-    return finished(runScript(script, std::cout, std::cerr));
+    if (invocation.help) {
+        std::cout << usageText;
+        return finished(scriptSucceeded);
+    }
+    if (invocation.version) {
+        std::cout << "qs9-script " QS9_VERSION "\n";
+        return finished(scriptSucceeded);
+    }
+    if (invocation.check)
+        return finished(runChecks(invocation.paths, invocation.update, std::cout));
+    return runOne(invocation.paths.empty() ? "-" : invocation.paths[0], invocation.update);
 }

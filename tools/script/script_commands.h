@@ -1,45 +1,37 @@
-// The runner's commands and the state a script carries from line to line.
+// The runner's commands. Each says whether it is an input (what the window's
+// controls, power buttons and timer do: a player runs these) or an output
+// (what reads the firmware back: a player skips these).
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
-// A bad line: what is wrong with it. The runner adds the line number.
-struct ScriptError {
-    std::string message;
-};
+#include "tools/script/script_session.h"
 
-// One drawText call as the display recorded it.
-struct DrawnText {
-    uint16_t startX;
-    int16_t y;
-    uint8_t fontSize;
-    uint8_t colour;
-    std::string text;
-};
+using Arguments = std::span<const std::string>;
 
-struct ScriptSession {
-    explicit ScriptSession(std::ostream& output) : out(output) {}
-    std::ostream& out;
-    bool running = false;          // powered on, the main loop would run
-    std::vector<DrawnText> texts;  // drawn by the last pass
-};
-
-using Arguments = std::span<const std::string_view>;
+enum class CommandKind : uint8_t { input, output };
 
 struct ScriptCommand {
     const char* name;
     const char* usage;
     size_t minArguments;
     size_t maxArguments;
+    CommandKind kind;
     void (*run)(ScriptSession& session, Arguments arguments);
+    bool quotedWords = false; // its arguments may be "quoted texts"
+
+    bool isInput() const { return kind == CommandKind::input; }
 };
 
-std::span<const ScriptCommand> scriptCommands();
+// on, off, pass, key, tick, slider, vrax, set
+std::span<const ScriptCommand> inputCommands();
+// print, texts, pixel, shot
+std::span<const ScriptCommand> readingCommands();
+// expect, compare, movie
+std::span<const ScriptCommand> checkingCommands();
 
-// Decimal digits only; `what` names the number in the error.
-uint32_t parseNumber(std::string_view text, const char* what);
+// The command of that name, or nullptr.
+const ScriptCommand* findCommand(std::string_view name);

@@ -40,3 +40,24 @@ export function displayPng(frame, palette, scale = 1) {
   canvas.getContext('2d').putImageData(new ImageData(data, width, height), 0, 0);
   return canvas.convertToBlob({ type: 'image/png' });
 }
+
+// A picture file (Blob, ArrayBuffer or typed array) decoded by the browser
+// as the runner reads one: { width, height, colours } (0x00RRGGBB,
+// row-major, colours exactly as stored), or { broken: true }.
+export async function decodePicture(file) {
+  const blob = file instanceof Blob ? file : new Blob([file]);
+  let image;
+  try {
+    image = await createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+  } catch {
+    return { broken: true };
+  }
+  const { width, height } = image;
+  const context = new OffscreenCanvas(width, height).getContext('2d');
+  context.drawImage(image, 0, 0);
+  const rgba = context.getImageData(0, 0, width, height).data;
+  const colours = new Uint32Array(width * height);
+  for (let i = 0; i < colours.length; ++i)
+    colours[i] = (rgba[i * 4] << 16) | (rgba[i * 4 + 1] << 8) | rgba[i * 4 + 2];
+  return { width, height, colours };
+}

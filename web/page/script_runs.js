@@ -2,7 +2,9 @@
 // own instance of the firmware), never on the instrument the page shows.
 // Resolves to { status, stdout, stderr, files } as qs9-script gives the
 // first three for the same script; `files` holds each picture the script
-// wrote (shot FILE) as a PNG Blob under its file name. options.signal (an
+// wrote (shot FILE) as a PNG Blob under its file name. options.files gives
+// the pictures the script reads (compare FILE), { name: Blob, ArrayBuffer
+// or typed array }, as if they lay beside it; options.signal (an
 // AbortSignal) abandons the run.
 export function runScriptInWorker(compiled, text, options = {}) {
   if (typeof text !== 'string')
@@ -26,6 +28,6 @@ export function runScriptInWorker(compiled, text, options = {}) {
       event.preventDefault();
       finish(reject, new Error(`The script could not run: ${event.message || 'its worker failed'}`));
     };
-    worker.postMessage({ compiled, text });
+    worker.postMessage({ compiled, text, files: options.files });
   });
 }
