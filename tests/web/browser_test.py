@@ -30,12 +30,16 @@ SITE = (pathlib.Path(os.environ.get("QS9_WEB_BUILD", ROOT / "build-web")) / "sit
 QUIET_SENSORS = "slider pressure 2000\nslider level1 600\n"
 
 
-def native_run(script):
-    """qs9-script's output, status and pictures (RGB bytes by file name)."""
+def native_run(script, given=None):
+    """qs9-script's output, status and pictures (RGB bytes by file name);
+    given: the files (bytes by name) that lie beside the script."""
     with tempfile.TemporaryDirectory() as folder:
+        for name, data in (given or {}).items():
+            pathlib.Path(folder, name).write_bytes(data)
         done = subprocess.run([BUILD / "tools" / "qs9-script"], input=script.encode(),
                               cwd=folder, capture_output=True, check=False)
-        pictures = {p.name: Image.open(p).convert("RGB").tobytes() for p in pathlib.Path(folder).glob("*.png")}
+        pictures = {p.name: Image.open(p).convert("RGB").tobytes() for p in pathlib.Path(folder).glob("*.png")
+                    if p.name not in (given or {})}
     return done, pictures
 
 
@@ -228,6 +232,17 @@ class BrowserEdition(unittest.TestCase):
                          (native.returncode, native.stdout.decode(), native.stderr.decode()))
         self.assertEqual({n: Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB").tobytes()
                           for n, png in result["files"].items()}, pictures)
+
+    def test_6b_run_compares_with_the_pictures_it_is_given(self):
+        script = (ROOT / "tests/checks/home-factory.qs9").read_text()
+        for reference in ["home-factory.png", "main-menu-fuel.png"]:
+            given = {"home-factory.png": (ROOT / "tests/checks" / reference).read_bytes()}
+            result = self.js_async("""const files = { 'home-factory.png': Uint8Array.from(atob(arguments[1]), (c) => c.charCodeAt(0)) };
+                qs9.run(arguments[0], { files }).then((r) => done([r.status, r.stderr, Object.keys(r.files)]),
+                                                      (e) => done(String(e)))""",
+                                   script, base64.b64encode(given["home-factory.png"]).decode())
+            native, pictures = native_run(script, given)
+            self.assertEqual(result, [native.returncode, native.stderr.decode(), sorted(pictures)], reference)
 
     def test_7_no_script_and_no_call_stops_the_page(self):
         outcome = self.js_async("""const stop = new AbortController();
