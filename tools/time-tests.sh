@@ -21,15 +21,17 @@ if [ -n "$base" ]; then
   work=$(mktemp -d "$(dirname "$base")/qs9-timing-XXXX")
   root=$work/root
   cleanup() {
-    for fs in dev/pts dev sys proc; do
+    for fs in dev/shm dev/pts dev sys proc; do
       mountpoint -q "$root/$fs" && umount "$root/$fs"
     done
     rm -rf --one-file-system "$root"
   }
   trap cleanup EXIT
   cp -a "$base" "$root"
-  for fs in proc sys dev dev/pts; do mount --bind "/$fs" "$root/$fs"; done
-  cp /etc/resolv.conf "$root/etc/"
+  for fs in proc sys dev dev/pts dev/shm; do mount --bind "/$fs" "$root/$fs"; done
+  # What an installed system has and debootstrap leaves out: the browser
+  # tests reach chromedriver at "localhost".
+  cp /etc/resolv.conf /etc/hosts "$root/etc/"
   clone=$root/qs9
 else
   work=$(mktemp -d /tmp/qs9-timing-XXXX)
