@@ -434,10 +434,14 @@ void TfrmMain::inputMoved(const char* input, uint32_t position)
     scriptDesk->moved(input, position);
 }
 
+// A control already there sends no change, yet a "set" may have written
+// the firmware's value behind it: the position is stored all the same.
 void TfrmMain::moveInput(const Qs9Input& input, uint32_t position)
 {
     const QString name = QString::fromLatin1(input.control);
-    if (auto* bar = findChild<QScrollBar*>(name))
+    if (inputPosition(input) == position)
+        inputMoved(input.name, position);
+    else if (auto* bar = findChild<QScrollBar*>(name))
         bar->setValue(int(position));
     else if (auto* box = findChild<QCheckBox*>(name))
         box->setChecked(position != 0);
