@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/settings.h"
+#include "sim/float_text.h"
 #include "sim/named_values.h"
 #include "sim/screen_names.h"
 #include "sim/simulator.h"
@@ -144,14 +145,6 @@ int64_t readNumber(ValueKind kind, const uint8_t* at)
     return 0;
 }
 
-// The shortest decimal that reads back as the same float.
-std::string formatFloat(float value)
-{
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
-
 std::string formatRecord(const PressureSettings* record)
 {
     if (record == nullptr)
@@ -164,7 +157,7 @@ std::string formatValue(const Found& found)
     switch (found.row->kind) {
     case ValueKind::screen: return screenName(read<ScreenHandler>(found.at));
     case ValueKind::pressureRecord: return formatRecord(read<PressureSettings*>(found.at));
-    case ValueKind::f32: return formatFloat(read<float>(found.at));
+    case ValueKind::f32: return floatText(read<float>(found.at));
     default: return std::to_string(readNumber(found.row->kind, found.at));
     }
 }

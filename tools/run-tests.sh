@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: in build/, and in build-asan/
 # with AddressSanitizer and UndefinedBehaviorSanitizer, where any finding
-# fails its test. Window tests run under a private Xvfb.
+# fails its test. Window tests run under a private Xvfb; the browser
+# edition's tests in headless Chromium (tools/run-browser-tests.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup-machine.sh
@@ -22,6 +23,8 @@ exit $status'
 # finding stops the run here.
 tools/run-fuzzer.sh firmware 60
 tools/run-fuzzer.sh script 60
+# The browser edition: its runner against qs9-script, the page in Chromium.
+tools/run-browser-tests.sh
 if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$both_trees"
 fi

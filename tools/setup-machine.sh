@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-extra
   clang libclang-rt-14-dev
+  emscripten chromium chromium-driver python3-selenium python3-pil
 )
 case "${1:-}" in
   "") ;;

@@ -3,9 +3,9 @@
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "display/furniture.h"
-#include "display_probe.h"
-#include "screen_passes.h"
 #include "screens/menu_screens.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -13,24 +13,11 @@ class BacklightScreenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
-        enterMenu(0); // as MISC SETUP leaves it on its BACKLIGHT row
-        currentScreen = backlightScreen;
-        runPass();
-    }
-    static void pressKeys(uint8_t key, int times)
-    {
-        for (int i = 0; i < times; ++i)
-            pressKey(key);
+        powerOn();
+        openScreen(backlightScreen); // as MISC SETUP opens it from its BACKLIGHT row
     }
     // Knob press on the mode row, "+", knob press: MANUAL becomes AUTO.
-    static void switchToAuto()
-    {
-        pressKey(keyPress);
-        pressKey(keyPlus);
-        pressKey(keyPress);
-    }
+    static void switchToAuto() { editOnce(keyPlus); }
     // x of the level bar's last red pixel inside the outline (which starts at 10).
     static int barEnd()
     {
@@ -44,22 +31,22 @@ protected:
 
 TEST_F(BacklightScreenTest, ManualKnobSetsTheLevelAndStopsAtTenAndHundred)
 {
-    EXPECT_EQ(valueAfter("BACKLIGHT: "), "MANUAL");
-    ASSERT_NE(findText("USE THE ROTARY"), nullptr);
-    EXPECT_EQ(findText("CONTROL TO ADJUST")->y, 54);
+    EXPECT_EQ(textAfter("BACKLIGHT: "), "MANUAL");
+    ASSERT_TRUE(wasDrawn("USE THE ROTARY"));
+    EXPECT_EQ(lastDrawing("CONTROL TO ADJUST").y, 54);
     EXPECT_TRUE(barShown());
     EXPECT_EQ(barEnd(), 149);
 
-    pressKeys(keyMinus, 9);
+    press(keyMinus, 9);
     EXPECT_EQ(settings.backlightLevel, 10);
     EXPECT_EQ(barEnd(), 23);
-    pressKey(keyMinus);
+    press(keyMinus);
     EXPECT_EQ(settings.backlightLevel, 10);
 
-    pressKeys(keyPlus, 2);
+    press(keyPlus, 2);
     EXPECT_EQ(settings.backlightLevel, 30);
     EXPECT_EQ(barEnd(), 51);
-    pressKeys(keyPlus, 8);
+    press(keyPlus, 8);
     EXPECT_EQ(settings.backlightLevel, 100);
     EXPECT_EQ(barEnd(), 149);
     EXPECT_EQ(settings.backlightMode, 0);
@@ -70,21 +57,21 @@ TEST_F(BacklightScreenTest, EditingTheModeRowSwitchesToAutoAndBack)
     switchToAuto();
     EXPECT_EQ(settings.backlightMode, 1);
     EXPECT_EQ(menuEditing, 0);
-    EXPECT_EQ(valueAfter("BACKLIGHT: "), "AUTO");
-    EXPECT_EQ(valueAfter("BACKLIGHT"), "ADC: 0");
-    EXPECT_EQ(valueAfter("THRESHOLD: "), "300");
-    EXPECT_EQ(valueAfter("DIM: "), "10%");
-    EXPECT_EQ(valueAfter("BRIGHT: "), "100%");
-    EXPECT_EQ(findText("BRIGHT: ")->y, 71);
-    EXPECT_EQ(findText("USE THE ROTARY"), nullptr);
+    EXPECT_EQ(textAfter("BACKLIGHT: "), "AUTO");
+    EXPECT_EQ(textAfter("BACKLIGHT"), "ADC: 0");
+    EXPECT_EQ(textAfter("THRESHOLD: "), "300");
+    EXPECT_EQ(textAfter("DIM: "), "10%");
+    EXPECT_EQ(textAfter("BRIGHT: "), "100%");
+    EXPECT_EQ(lastDrawing("BRIGHT: ").y, 71);
+    EXPECT_FALSE(wasDrawn("USE THE ROTARY"));
     EXPECT_FALSE(barShown());
 
     lightSensorInput = 1234;
-    runPass();
-    EXPECT_EQ(valueAfter("BACKLIGHT"), "ADC: 1234");
+    pass();
+    EXPECT_EQ(textAfter("BACKLIGHT"), "ADC: 1234");
 
-    pressKey(keyPress);
-    pressKey(keyMinus);
+    press(keyPress);
+    press(keyMinus);
     EXPECT_EQ(settings.backlightMode, 0);
     EXPECT_EQ(settings.backlightLevel, 100); // the turn switched the mode, not the level
     EXPECT_TRUE(barShown());
@@ -93,64 +80,64 @@ TEST_F(BacklightScreenTest, EditingTheModeRowSwitchesToAutoAndBack)
 TEST_F(BacklightScreenTest, ThresholdStepsByHundredOrThousandAndWraps)
 {
     switchToAuto();
-    pressKey(keyPlus);
+    press(keyPlus);
     EXPECT_EQ(menuCursor, 1);
-    const RecordedText* legend = findText("X100");
-    ASSERT_NE(legend, nullptr);
-    EXPECT_EQ(legend->y, 104);
-    EXPECT_NEAR(middleOf(*legend), 134, 1);
+    const DrawnText legend = lastDrawing("X100");
+    ASSERT_TRUE(wasDrawn("X100"));
+    EXPECT_EQ(legend.y, 104);
+    EXPECT_NEAR(middleOf(legend), 134, 1);
 
     settings.backlightThreshold = 3500;
-    pressKey(keyRight);
-    EXPECT_NE(findText("X1000"), nullptr);
-    pressKey(keyPress);
-    pressKey(keyPlus);
+    press(keyRight);
+    EXPECT_TRUE(wasDrawn("X1000"));
+    press(keyPress);
+    press(keyPlus);
     EXPECT_EQ(settings.backlightThreshold, 100); // 3500 + 1000 is past 4000
-    pressKey(keyRight);
-    EXPECT_NE(findText("X100"), nullptr);
-    pressKey(keyMinus);
+    press(keyRight);
+    EXPECT_TRUE(wasDrawn("X100"));
+    press(keyMinus);
     EXPECT_EQ(settings.backlightThreshold, 4000);
-    pressKey(keyMinus);
+    press(keyMinus);
     EXPECT_EQ(settings.backlightThreshold, 3900);
-    pressKeys(keyPlus, 2);
+    press(keyPlus, 2);
     EXPECT_EQ(settings.backlightThreshold, 100); // 4000 itself is kept, then wraps
-    EXPECT_EQ(valueAfter("THRESHOLD: "), "100");
-    pressKey(keyRight);
-    pressKey(keyMinus);
+    EXPECT_EQ(textAfter("THRESHOLD: "), "100");
+    press(keyRight);
+    press(keyMinus);
     EXPECT_EQ(settings.backlightThreshold, 4000); // 100 - 1000 wraps to the top too
-    pressKey(keyMinus);
+    press(keyMinus);
     EXPECT_EQ(settings.backlightThreshold, 3000);
 
     // A turn outside edit mode brings the step back to 100.
     ASSERT_EQ(editStep, 1000);
-    pressKey(keyPress);
-    pressKey(keyMinus);
-    pressKey(keyPlus);
+    press(keyPress);
+    press(keyMinus);
+    press(keyPlus);
     EXPECT_EQ(editStep, 100);
 }
 
 TEST_F(BacklightScreenTest, AutoCursorWrapsAndPercentagesStop)
 {
     switchToAuto();
-    pressKey(keyMinus);
+    press(keyMinus);
     EXPECT_EQ(menuCursor, 3);
-    pressKey(keyPlus);
+    press(keyPlus);
     EXPECT_EQ(menuCursor, 0);
 
-    pressKeys(keyPlus, 2);
-    pressKey(keyPress);
-    pressKey(keyMinus);
+    press(keyPlus, 2);
+    press(keyPress);
+    press(keyMinus);
     EXPECT_EQ(settings.backlightDim, 10);
-    pressKeys(keyPlus, 10);
+    press(keyPlus, 10);
     EXPECT_EQ(settings.backlightDim, 100);
-    EXPECT_EQ(valueAfter("DIM: "), "100%");
-    pressKey(keyPress);
+    EXPECT_EQ(textAfter("DIM: "), "100%");
+    press(keyPress);
 
-    pressKey(keyPlus);
-    pressKey(keyPress);
-    pressKey(keyPlus);
+    press(keyPlus);
+    press(keyPress);
+    press(keyPlus);
     EXPECT_EQ(settings.backlightBright, 100);
-    pressKeys(keyMinus, 10);
+    press(keyMinus, 10);
     EXPECT_EQ(settings.backlightBright, 10);
     EXPECT_EQ(settings.backlightDim, 100);
     EXPECT_EQ(settings.backlightThreshold, 300);
@@ -158,28 +145,26 @@ TEST_F(BacklightScreenTest, AutoCursorWrapsAndPercentagesStop)
 
 TEST_F(BacklightScreenTest, RightButtonActsOnlyOnTheThresholdRow)
 {
-    pressKey(keyRight);
+    press(keyRight);
     EXPECT_EQ(editStep, 1);
     switchToAuto();
     for (uint8_t row : {0, 2, 3}) {
-        while (menuCursor != row)
-            pressKey(keyPlus);
+        goToRow(row);
         const uint16_t step = editStep;
-        pressKey(keyRight);
+        press(keyRight);
         EXPECT_EQ(editStep, step) << "row " << int(row);
-        EXPECT_EQ(findText("X100"), nullptr);
-        EXPECT_EQ(findText("X1000"), nullptr);
+        EXPECT_FALSE(wasDrawn("X100"));
+        EXPECT_FALSE(wasDrawn("X1000"));
     }
 }
 
 TEST_F(BacklightScreenTest, BackReturnsToMiscSetupOnTheBacklightRowEvenWhileEditing)
 {
     switchToAuto();
-    pressKeys(keyPlus, 2);
-    pressKey(keyPress);
-    pressKey(keyPlus);
-    postKey(keyLeft);
-    runPass();
+    press(keyPlus, 2);
+    press(keyPress);
+    press(keyPlus);
+    keyThenPass(keyLeft);
     EXPECT_EQ(currentScreen, miscSetupScreen);
     EXPECT_EQ(menuCursor, 0);
     EXPECT_EQ(menuEditing, 0);

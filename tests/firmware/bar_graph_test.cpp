@@ -7,8 +7,8 @@
 #include "core/settings.h"
 #include "display/bar_graphs.h"
 #include "display/framebuffer.h"
-#include "display_probe.h"
-#include "sim/power_cycle.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ class BarGraphTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
+        programStart();
         // The worked example: a bar at columns 10..110, rows 50..56, scale 1.0.
         barGraph = BarGraph{10, 50, 100, 6, 75, 100, 0, 20, 40, 0, 0};
     }

@@ -8,6 +8,7 @@
 #include "display/framebuffer.h"
 #include "display/icons.h"
 #include "display/text.h"
+#include "tests/support/display_reader.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ std::vector<uint8_t> drawnAt(const Draw& draw, int x, int y)
 {
     clearFrameBuffer();
     draw(static_cast<int16_t>(x), static_cast<int16_t>(y));
-    return {frameBuffer, frameBuffer + frameBufferSize};
+    return displayPicture();
 }
 
 // Draws at (x, y), whose picture lies wholly on the display, then at every

@@ -4,9 +4,9 @@
 #include "core/fuel_pressure.h"
 #include "core/settings.h"
 #include "display/colours.h"
-#include "sim/power_cycle.h"
 #include "screens/run_time_pages.h"
-#include "tests/firmware/page_texts_probe.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -14,8 +14,7 @@ class FlowPagesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
         settings.units = 0;
         settings.pressure.unit = 1;
         pressureValue = 45;
@@ -27,11 +26,10 @@ protected:
     static void draw(void (*page)(), uint8_t pressureDisplay)
     {
         settings.pressureDisplay = pressureDisplay;
-        startRecording();
-        page();
+        drawAlone(page);
     }
 
-    static bool stripDrawn() { return !drawn("FP").empty(); }
+    static bool stripDrawn() { return wasDrawn("FP"); }
 };
 
 TEST_F(FlowPagesTest, SingleFlowInBothLayouts)
@@ -41,9 +39,9 @@ TEST_F(FlowPagesTest, SingleFlowInBothLayouts)
         draw(singleFlowPage, strip);
         const int d = strip ? 0 : 10;
         EXPECT_EQ(stripDrawn(), strip == 1);
-        expectCentredAt(drawn("FUEL FLOW")[0], 80, 0, 9, colourGrey);
-        expectRightAt(drawn("12.3")[0], 159, d + 16, 34, colourWhite);
-        expectRightAt(drawn("L/hr")[0], 159, d + 76, 10, colourGrey);
+        EXPECT_EQ(lastDrawing("FUEL FLOW"), placedText(80, 0, 9, alignCentre, colourGrey, "FUEL FLOW"));
+        EXPECT_EQ(lastDrawing("12.3"), placedText(159, d + 16, 34, alignRight, colourWhite, "12.3"));
+        EXPECT_EQ(lastDrawing("L/hr"), placedText(159, d + 76, 10, alignRight, colourGrey, "L/hr"));
     }
     // Title, then the strip, then the flow.
     draw(singleFlowPage, 1);
@@ -52,8 +50,8 @@ TEST_F(FlowPagesTest, SingleFlowInBothLayouts)
     // Flow 1 off: the page shows the sensor in use.
     settings.flow1Enabled = 0;
     draw(singleFlowPage, 0);
-    EXPECT_EQ(drawn("4.5").size(), 1u);
-    EXPECT_TRUE(drawn("12.3").empty());
+    EXPECT_EQ(drawings("4.5").size(), 1u);
+    EXPECT_FALSE(wasDrawn("12.3"));
 }
 
 TEST_F(FlowPagesTest, UnitWordsFollowTheVolumeUnit)
@@ -61,18 +59,18 @@ TEST_F(FlowPagesTest, UnitWordsFollowTheVolumeUnit)
     for (uint8_t units : {1, 3, 5}) {
         settings.units = units;
         draw(combinedFlowPage, 0);
-        EXPECT_EQ(drawn("G/hr").size(), 3u) << int(units);
+        EXPECT_EQ(drawings("G/hr").size(), 3u) << int(units);
     }
     for (uint8_t units : {2, 4}) {
         settings.units = units;
         draw(dualFlowPage, 0);
-        EXPECT_EQ(drawn("L/hr").size(), 1u) << int(units);
+        EXPECT_EQ(drawings("L/hr").size(), 1u) << int(units);
     }
     settings.units = 6;
     for (auto page : {singleFlowPage, dualFlowPage, combinedFlowPage}) {
         draw(page, 0);
-        EXPECT_TRUE(drawn("L/hr").empty() && drawn("G/hr").empty() && drawn("").empty());
-        EXPECT_EQ(drawn("12.3").size(), 1u);
+        EXPECT_TRUE(drawings("L/hr").empty() && drawings("G/hr").empty() && drawings("").empty());
+        EXPECT_EQ(drawings("12.3").size(), 1u);
     }
 }
 
@@ -86,11 +84,11 @@ TEST_F(FlowPagesTest, DualFlowInBothLayouts)
         SCOPED_TRACE(int(at.strip));
         draw(dualFlowPage, at.strip);
         EXPECT_EQ(stripDrawn(), at.strip == 1);
-        expectLeftAt(drawn("FF1")[0], 0, at.label1Y, 10, colourGrey);
-        expectLeftAt(drawn("FF2")[0], 0, at.label2Y, 10, colourGrey);
-        expectRightAt(drawn("12.3")[0], 159, -4, 30, colourWhite);
-        expectRightAt(drawn("4.5")[0], 159, at.flow2Y, 30, colourWhite);
-        expectLeftAt(drawn("L/hr")[0], 0, at.unitY, 8, colourGrey);
+        EXPECT_EQ(lastDrawing("FF1"), placedText(0, at.label1Y, 10, alignLeft, colourGrey, "FF1"));
+        EXPECT_EQ(lastDrawing("FF2"), placedText(0, at.label2Y, 10, alignLeft, colourGrey, "FF2"));
+        EXPECT_EQ(lastDrawing("12.3"), placedText(159, -4, 30, alignRight, colourWhite, "12.3"));
+        EXPECT_EQ(lastDrawing("4.5"), placedText(159, at.flow2Y, 30, alignRight, colourWhite, "4.5"));
+        EXPECT_EQ(lastDrawing("L/hr"), placedText(0, at.unitY, 8, alignLeft, colourGrey, "L/hr"));
     }
     EXPECT_EQ(drawnWords(), (std::vector<std::string>{"FF1", "FF2", "12.3", "4.5", "L/hr"}));
 }
@@ -105,19 +103,19 @@ TEST_F(FlowPagesTest, CombinedFlowInBothLayouts)
         draw(combinedFlowPage, strip);
         const int d = strip ? 0 : 20;
         EXPECT_EQ(stripDrawn(), strip == 1);
-        expectRightAt(drawn("16.8")[0], 159, 0, 34, colourWhite);
-        expectLeftAt(drawn("FF1")[0], 0, d + 66, 8, colourGrey);
-        expectRightAt(drawn("12.3")[0], 120, d + 60, 12, colourWhite);
-        expectLeftAt(drawn("FF2")[0], 0, d + 84, 8, colourGrey);
-        expectRightAt(drawn("4.5")[0], 120, d + 78, 12, colourWhite);
-        auto units = drawn("L/hr");
+        EXPECT_EQ(lastDrawing("16.8"), placedText(159, 0, 34, alignRight, colourWhite, "16.8"));
+        EXPECT_EQ(lastDrawing("FF1"), placedText(0, d + 66, 8, alignLeft, colourGrey, "FF1"));
+        EXPECT_EQ(lastDrawing("12.3"), placedText(120, d + 60, 12, alignRight, colourWhite, "12.3"));
+        EXPECT_EQ(lastDrawing("FF2"), placedText(0, d + 84, 8, alignLeft, colourGrey, "FF2"));
+        EXPECT_EQ(lastDrawing("4.5"), placedText(120, d + 78, 12, alignRight, colourWhite, "4.5"));
+        auto units = drawings("L/hr");
         ASSERT_EQ(units.size(), strip ? 2u : 3u);
         if (!strip) {
-            expectRightAt(units[0], 159, 60, 10, colourGrey);
+            EXPECT_EQ(units[0], placedText(159, 60, 10, alignRight, colourGrey, "L/hr"));
             units.erase(units.begin());
         }
-        expectRightAt(units[0], 159, d + 66, 8, colourGrey);
-        expectRightAt(units[1], 159, d + 84, 8, colourGrey);
+        EXPECT_EQ(units[0], placedText(159, d + 66, 8, alignRight, colourGrey, "L/hr"));
+        EXPECT_EQ(units[1], placedText(159, d + 84, 8, alignRight, colourGrey, "L/hr"));
     }
 }
 
@@ -127,13 +125,13 @@ TEST_F(FlowPagesTest, CombinedFlowDifferenceKeepsItsSign)
     flowRate1 = 30;
     flowRate2 = 45;
     draw(combinedFlowPage, 1);
-    expectRightAt(drawn("-1.5")[0], 159, 0, 34, colourWhite);
+    EXPECT_EQ(lastDrawing("-1.5"), placedText(159, 0, 34, alignRight, colourWhite, "-1.5"));
 
     // The sum of two full-scale rates does not wrap.
     settings.flowMode = flowModeSum;
     flowRate1 = flowRate2 = 65535;
     draw(combinedFlowPage, 1);
-    EXPECT_EQ(drawn("13107.0").size(), 1u);
+    EXPECT_EQ(drawings("13107.0").size(), 1u);
 }
 
 } // namespace

@@ -1,29 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
-#include <vector>
+#include <algorithm>
+#include <iterator>
 
 #include "display/framebuffer.h"
+#include "tests/support/display_reader.h"
 
 namespace {
-
-using Points = std::set<std::pair<int, int>>;
-
-Points litPixels()
-{
-    Points lit;
-    for (int y = 0; y < displayHeight; ++y)
-        for (int x = 0; x < displayWidth; ++x)
-            if (frameBuffer[x + displayWidth * y] != 0)
-                lit.insert({x, y});
-    return lit;
-}
 
 class FrameBufferTest : public ::testing::Test {
 protected:
     void SetUp() override { clearFrameBuffer(); }
-    static uint8_t at(int x, int y) { return frameBuffer[x + displayWidth * y]; }
 };
 
 TEST_F(FrameBufferTest, SetPixelClipsNegativeAndOversizeCoordinates)
@@ -55,9 +42,9 @@ TEST_F(FrameBufferTest, LoopsEndingAt65535Terminate)
     drawHLine(150, -1, 0, 15);   // -1 is 65535 unsigned
     drawVLine(110, -1, 0, 15);
     fillRect(0, 118, 2, -1, 15);
-    EXPECT_EQ(at(159, 0), 15);
-    EXPECT_EQ(at(0, 119), 15);
-    EXPECT_EQ(at(2, 118), 15);
+    EXPECT_EQ(pixelAt(159, 0), 15);
+    EXPECT_EQ(pixelAt(0, 119), 15);
+    EXPECT_EQ(pixelAt(2, 118), 15);
 }
 
 TEST_F(FrameBufferTest, RectanglesWithEqualRowsDrawNothing)
@@ -73,9 +60,9 @@ TEST_F(FrameBufferTest, RectangleOutlinesTheDisplayBorder)
 {
     drawRect(0, 0, 159, 119, 15);
     EXPECT_EQ(litPixels().size(), 2u * 160 + 2u * 118);
-    EXPECT_EQ(at(0, 0), 15);
-    EXPECT_EQ(at(159, 119), 15);
-    EXPECT_EQ(at(1, 1), 0);
+    EXPECT_EQ(pixelAt(0, 0), 15);
+    EXPECT_EQ(pixelAt(159, 119), 15);
+    EXPECT_EQ(pixelAt(1, 1), 0);
 }
 
 TEST_F(FrameBufferTest, LinesFollowBresenhamStepsInBothMajors)
@@ -111,12 +98,12 @@ TEST_F(FrameBufferTest, RleImageDrawsRunsAndLiteralsOpaquely)
     // 4 x 2: row 0 = run of 3 x colour 9, literal {15}; row 1 = run of 4 x 0.
     const uint8_t image[] = {4, 0, 2, 0, 0x83, 9, 1, 15, 0x84, 0};
     drawRleBitmap(10, 20, image);
-    EXPECT_EQ(at(10, 20), 9);
-    EXPECT_EQ(at(12, 20), 9);
-    EXPECT_EQ(at(13, 20), 15);
-    EXPECT_EQ(at(14, 20), 7);
+    EXPECT_EQ(pixelAt(10, 20), 9);
+    EXPECT_EQ(pixelAt(12, 20), 9);
+    EXPECT_EQ(pixelAt(13, 20), 15);
+    EXPECT_EQ(pixelAt(14, 20), 7);
     for (int x = 10; x < 14; ++x)
-        EXPECT_EQ(at(x, 21), 0) << x;
+        EXPECT_EQ(pixelAt(x, 21), 0) << x;
 }
 
 TEST(PaletteTest, HoldsTheInstrumentColours)

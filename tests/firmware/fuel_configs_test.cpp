@@ -5,8 +5,8 @@
 
 #include "core/fuel_configs.h"
 #include "core/settings.h"
-#include "sim/power_cycle.h"
 #include "screens/home_screen.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -44,18 +44,12 @@ bool tankUseFits(TankUse use, bool tank1, bool tank2)
 
 TEST(FuelConfigs, EveryDerivedCodesRowFitsTheSettingsThatGiveIt)
 {
-    resetToProgramStart();
-    powerOnSequence();
+    powerOn();
     for (uint8_t f = 0; f < 4; ++f)
         for (uint8_t t1 = 0; t1 < 3; ++t1)
             for (uint8_t t2 = 0; t2 < 3; ++t2)
                 for (uint8_t mode = 0; mode < 3; ++mode) {
-                    settings.flow1Enabled = f & 1;
-                    settings.flow2Enabled = f >> 1;
-                    settings.tank1Mode = t1;
-                    settings.tank2Mode = t2;
-                    settings.flowMode = mode;
-                    deriveFuelConfig();
+                    useFuelSystem({static_cast<uint8_t>(f & 1), static_cast<uint8_t>(f >> 1), t1, t2, mode});
                     const Flows on{settings.flow1Enabled == 1, settings.flow2Enabled == 1};
                     const bool tank1 = tankInUse(t1), tank2 = tankInUse(t2);
                     const FuelConfigRow& row = currentFuelConfig();

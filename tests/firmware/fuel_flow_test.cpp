@@ -6,8 +6,8 @@
 #include "core/fuel_flow.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
-#include "sim/power_cycle.h"
 #include "sim/storage_hooks.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -17,22 +17,13 @@ class FuelFlowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
     }
-    static void passes(int count)
+    // The flow measurement alone, as many times as passes would run it.
+    static void measureTimes(int count)
     {
         for (int i = 0; i < count; ++i)
             measureFuelFlow();
-    }
-    static void useConfig(uint8_t flow1, uint8_t flow2, uint8_t mode, uint8_t tank1, uint8_t tank2)
-    {
-        settings.flow1Enabled = flow1;
-        settings.flow2Enabled = flow2;
-        settings.flowMode = mode;
-        settings.tank1Mode = tank1;
-        settings.tank2Mode = tank2;
-        deriveFuelConfig();
     }
 };
 
@@ -40,7 +31,7 @@ TEST_F(FuelFlowTest, LitreFlowAndTotalsAdvanceOncePerPass)
 {
     flow1Input = 7000;
     uint32_t storesBefore = storeTotalsCalls;
-    passes(3);
+    measureTimes(3);
     EXPECT_EQ(flowRate1, 9000); // 900.0 L/h
     EXPECT_EQ(used1Pulses, 21000u);
     EXPECT_EQ(fuelUsed1, 3u);
@@ -55,7 +46,7 @@ TEST_F(FuelFlowTest, LitreFlowAndTotalsAdvanceOncePerPass)
 
     storesBefore = storeTotalsCalls;
     flow1Input = 0;
-    passes(2);
+    measureTimes(2);
     EXPECT_EQ(storeTotalsCalls, storesBefore) << "nothing changed, nothing stored";
 }
 
@@ -148,7 +139,7 @@ TEST_F(FuelFlowTest, VraxRatesNeedAValidNonZeroPeriod)
 
 TEST_F(FuelFlowTest, CalculatedTankDrainsAndStaysWithinItsSize)
 {
-    useConfig(1, 0, flowModeDual, tankModeCalculated, tankModeOff);
+    useFuelSystem({1, 0, tankModeCalculated, tankModeOff, flowModeDual});
     tank1Pulses = 315000;
     measureFuelFlow();
     EXPECT_EQ(tank1Level, 45);
@@ -169,14 +160,14 @@ TEST_F(FuelFlowTest, CalculatedTankDrainsAndStaysWithinItsSize)
     EXPECT_EQ(tank1Level, 2);
 
     flow1Input = 20000;
-    passes(2);
+    measureTimes(2);
     EXPECT_EQ(tank1Pulses, 0u);
     EXPECT_EQ(tank1Level, 0);
 }
 
 TEST_F(FuelFlowTest, OneFlowFeedsBothCalculatedTanks)
 {
-    useConfig(1, 0, flowModeDual, tankModeCalculated, tankModeCalculated);
+    useFuelSystem({1, 0, tankModeCalculated, tankModeCalculated, flowModeDual});
     ASSERT_EQ(fuelConfig, 14);
     tank1Pulses = tank2Pulses = 315000;
     flow1Input = 7000;
@@ -188,7 +179,7 @@ TEST_F(FuelFlowTest, OneFlowFeedsBothCalculatedTanks)
 
 TEST_F(FuelFlowTest, SupplyAndReturnLinesDrainTheTankByTheirDifference)
 {
-    useConfig(1, 1, flowModeDiff, tankModeCalculated, tankModeOff);
+    useFuelSystem({1, 1, tankModeCalculated, tankModeOff, flowModeDiff});
     ASSERT_EQ(fuelConfig, 12);
     tank1Pulses = 280000; // 40 L
     flow1Input = 7000;
@@ -213,7 +204,7 @@ TEST_F(FuelFlowTest, SupplyAndReturnLinesDrainTheTankByTheirDifference)
 
 TEST_F(FuelFlowTest, SecondTankUsesTheFirstFlowInItsOwnKFactor)
 {
-    useConfig(1, 1, flowModeDiff, tankModeOff, tankModeCalculated);
+    useFuelSystem({1, 1, tankModeOff, tankModeCalculated, flowModeDiff});
     ASSERT_EQ(fuelConfig, 13);
     tank2Pulses = 280000;
     flow1Input = 7000;
@@ -222,7 +213,7 @@ TEST_F(FuelFlowTest, SecondTankUsesTheFirstFlowInItsOwnKFactor)
     EXPECT_EQ(tank2Pulses, 280000u - 7000 + 2100);
 
     // A sender tank beside it: configuration 11 crosses the flows the same way.
-    useConfig(1, 1, flowModeSum, tankModeSender, tankModeCalculated);
+    useFuelSystem({1, 1, tankModeSender, tankModeCalculated, flowModeSum});
     ASSERT_EQ(fuelConfig, 11);
     tank2Pulses = 280000;
     measureFuelFlow();
@@ -235,11 +226,11 @@ TEST_F(FuelFlowTest, SecondTankUsesTheFirstFlowInItsOwnKFactor)
 
 TEST_F(FuelFlowTest, ResetClearsFuelUsedButNotTheTanks)
 {
-    useConfig(1, 0, flowModeDual, tankModeCalculated, tankModeOff);
+    useFuelSystem({1, 0, tankModeCalculated, tankModeOff, flowModeDual});
     tank1Pulses = 315000;
     flow1Input = 7000;
     flow2Input = 7000;
-    passes(2);
+    measureTimes(2);
     uint32_t storesBefore = storeTotalsCalls;
     resetFuelUsed();
     EXPECT_EQ(used1Pulses, 0u);
@@ -260,7 +251,7 @@ TEST(RoundDiv10, RoundsHalfAwayFromZero)
 
 TEST_F(FuelFlowTest, ManualLevelPulsesReadBackAsTheEnteredLevel)
 {
-    useConfig(1, 0, flowModeDual, tankModeCalculated, tankModeOff);
+    useFuelSystem({1, 0, tankModeCalculated, tankModeOff, flowModeDual});
     EXPECT_EQ(tankPulsesForLevel(31, 7000), 217000u);
     settings.litreResolution = 1;
     EXPECT_EQ(tankPulsesForLevel(45, 7000), 31500u);
@@ -282,7 +273,7 @@ TEST_F(FuelFlowTest, LargestKFactorsDoNotWrap)
     EXPECT_EQ(kFactorInUnits(60000), 2271240u);
 
     // A full 99.9 gal tank with that K-factor reads full, not empty or small.
-    useConfig(1, 0, flowModeDual, tankModeCalculated, tankModeOff);
+    useFuelSystem({1, 0, tankModeCalculated, tankModeOff, flowModeDual});
     settings.tank1Size = 999;
     tank1Pulses = tankPulsesForLevel(999, 60000);
     EXPECT_EQ(tank1Pulses, 226896876u);
@@ -302,7 +293,7 @@ TEST_F(FuelFlowTest, LargestKFactorsDoNotWrap)
 
 TEST_F(FuelFlowTest, ReturnFlowCannotWrapAFullTankToEmpty)
 {
-    useConfig(1, 1, flowModeDiff, tankModeCalculated, tankModeOff);
+    useFuelSystem({1, 1, tankModeCalculated, tankModeOff, flowModeDiff});
     tank1Pulses = maxSignedPulses - 1000;
     flow2Input = 7000;
     measureFuelFlow();
@@ -312,7 +303,7 @@ TEST_F(FuelFlowTest, ReturnFlowCannotWrapAFullTankToEmpty)
 
 TEST_F(FuelFlowTest, CrossFlowAbove16BitsIsNotTruncated)
 {
-    useConfig(1, 1, flowModeSum, tankModeCalculated, tankModeOff);
+    useFuelSystem({1, 1, tankModeCalculated, tankModeOff, flowModeSum});
     settings.kFactor1 = 14000;
     tank1Pulses = 1000000;
     flow2Input = 40000;

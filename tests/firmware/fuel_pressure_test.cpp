@@ -8,12 +8,12 @@
 #include "core/sender_curves.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
-#include "sim/power_cycle.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
 constexpr uint8_t bar = 0, psi = 1, tenthPsi = 2;
-constexpr uint8_t curveVdo = 0, curveUser = 1, curveBySender = 2;
+constexpr uint8_t curveVdo = 0, curveUser = 1;
 
 PressureCurve curveOf(std::initializer_list<CurvePoint> points)
 {
@@ -29,16 +29,15 @@ class FuelPressureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
         settings.tank1Mode = 2; // only the pressure bit moves in these stories
     }
 
     // Sets the "Fuel Pressure" slider and runs one pass; returns the pressure.
     static int16_t pressureAt(uint16_t reading)
     {
-        pressureInput = reading;
-        firmwarePass(false);
+        moveSlider("pressure", reading);
+        pass();
         return pressureValue;
     }
 
@@ -112,7 +111,7 @@ TEST_F(FuelPressureTest, LinearSenderReadsTheLoopOrTheRemoteUnit)
     settings.dataSource = 1;
     for (auto [reading, expected] : {std::pair{960, 50}, {320, 0}, {100, 0}, {1601, 100}}) {
         vrax.pressure = static_cast<uint16_t>(reading);
-        firmwarePass(true);
+        pass();
         EXPECT_EQ(pressureValue, expected) << reading;
     }
 

@@ -8,24 +8,17 @@
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "display/colours.h"
-#include "display/framebuffer.h"
-#include "display_probe.h"
-#include "drawn_texts.h"
-#include "sim/power_cycle.h"
-#include "sim/storage_hooks.h"
 #include "screens/run_time_pages.h"
 #include "screens/screen.h"
+#include "sim/storage_hooks.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
 class FuelTotals : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetToProgramStart();
-        powerOnSequence();
-        recordTexts();
-    }
+    void SetUp() override { powerOn(); }
 
     // Fuel through each sender in the unit the page shows: whole litres,
     // tenths of a litre or tenths of a gallon (a gallon setting counts ten per pulse).
@@ -43,35 +36,21 @@ protected:
     static void showPage(uint8_t config)
     {
         fuelConfig = config;
-        drawnTexts.clear();
-        clearFrameBuffer();
-        fuelTotalsPage();
+        drawAlone(fuelTotalsPage);
     }
 
+    // The last drawing of the text starts at x.
     static void expectText(const char* text, int x, int y, int font, int colour)
     {
-        const RecordedText* drawn = findText(text);
-        ASSERT_NE(drawn, nullptr) << text;
-        EXPECT_EQ(drawn->x, x) << text;
-        EXPECT_EQ(drawn->y, y) << text;
-        EXPECT_EQ(drawn->font, font) << text;
-        EXPECT_EQ(drawn->colour, colour) << text;
-    }
-
-    static int countOf(const char* text)
-    {
-        int count = 0;
-        for (const RecordedText& drawn : drawnTexts)
-            count += drawn.text == text;
-        return count;
+        EXPECT_EQ(lastDrawing(text), placedText(x, y, font, alignLeft, colour, text));
     }
 };
 
 TEST_F(FuelTotals, TitleAndResetKeyOnEveryPage)
 {
     showPage(5);
-    expectText("FUEL TOTALS", 80 - textWidth("FUEL TOTALS", 9) / 2, 5, 9, colourWhite);
-    expectText("RESET", 26 - textWidth("RESET", 8) / 2, 104, 8, colourWhite);
+    EXPECT_EQ(lastDrawing("FUEL TOTALS"), placedText(80, 5, 9, alignCentre, colourWhite, "FUEL TOTALS"));
+    EXPECT_EQ(lastDrawing("RESET"), placedText(26, 104, 8, alignCentre, colourWhite, "RESET"));
     EXPECT_EQ(pixelAt(0, 25), colourWhite);
     EXPECT_EQ(pixelAt(159, 102), colourWhite);
     EXPECT_EQ(pixelAt(53, 119), colourWhite);
@@ -113,16 +92,16 @@ TEST_F(FuelTotals, SharedFlowShowsABlockPerSenderInUse)
     setUsed(12, 34);
     settings.flow2Enabled = 1;
     showPage(11);
-    EXPECT_EQ(countOf("TOTAL:"), 2);
+    EXPECT_EQ(drawings("TOTAL:").size(), 2u);
     expectText("12", 70, 29, 16, colourWhite);
     expectText("34", 70, 69, 16, colourWhite);
-    EXPECT_EQ(drawnTexts[1].text, "TOTAL:");
-    EXPECT_EQ(drawnTexts[1].y, 36);
+    EXPECT_EQ(drawnTexts()[1].text, "TOTAL:");
+    EXPECT_EQ(drawnTexts()[1].y, 36);
     expectText("TOTAL:", 0, 74, 8, colourGrey); // the last one drawn
 
     settings.flow1Enabled = 0;
     showPage(14);
-    EXPECT_EQ(countOf("TOTAL:"), 1);
+    EXPECT_EQ(drawings("TOTAL:").size(), 1u);
     expectText("TOTAL:", 0, 34, 8, colourGrey);
     expectText("34", 70, 29, 16, colourWhite);
 
@@ -197,36 +176,27 @@ TEST_F(FuelTotals, MoreReturnedThanSuppliedShowsAMinusInEveryFormat)
 TEST_F(FuelTotals, LeftButtonOnThePageResetsEveryTotal)
 {
     // Factory settings: flow 1 with tank 1. Fly a few passes, open the totals.
-    settings.flow2Enabled = 1;
-    settings.flowMode = flowModeDual;
-    settings.tank2Mode = tankModeSender;
-    deriveFuelConfig();
+    useFuelSystem({.flow2 = 1, .tank2 = tankModeSender});
     ASSERT_EQ(fuelConfig, 10);
-    flow1Input = 7000; // one litre a pass at the factory K-factor
-    flow2Input = 14000;
-    for (int pass = 0; pass < 3; ++pass)
-        firmwarePass(true);
+    moveSlider("flow1", 7000); // one litre a pass at the factory K-factor
+    moveSlider("flow2", 14000);
+    pass(3);
     alarmAcked = alarmFlags; // the low-fuel and pressure alarms of empty senders
-    flow1Input = flow2Input = 0;
-    postKey(keyPlus);
-    firmwarePass(true);
-    firmwarePass(true);
+    moveSlider("flow1", 0);
+    moveSlider("flow2", 0);
+    press(keyPlus);
     EXPECT_TRUE(wasDrawn("3"));
     EXPECT_TRUE(wasDrawn("6"));
 
     uint32_t stores = storeTotalsCalls;
-    postKey(keyLeft);
-    firmwarePass(true);
-    drawnTexts.clear();
-    firmwarePass(true);
+    press(keyLeft);
     EXPECT_EQ(showTotals, 1);
-    EXPECT_EQ(countOf("0"), 2);
+    EXPECT_EQ(drawings("0").size(), 2u);
     EXPECT_EQ(used1Pulses, 0u);
     EXPECT_EQ(used2Pulses, 0u);
     EXPECT_GT(storeTotalsCalls, stores);
 
-    postKey(keyMinus);
-    firmwarePass(true);
+    keyThenPass(keyMinus);
     EXPECT_EQ(showTotals, 0);
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -8,37 +7,17 @@
 #include "display/framebuffer.h"
 #include "display/furniture.h"
 #include "display/text.h"
-#include "display_probe.h"
-#include "sim/power_cycle.h"
 #include "screens/screen.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
-struct TextCall {
-    int startX;
-    int y;
-    int font;
-    int colour;
-    std::string text;
-    int endX; // textEndX as the call left it
-};
-
-std::vector<TextCall> texts;
-
-void recordText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text)
-{
-    texts.push_back({startX, y, fontSize, colour, text, textEndX});
-}
-
 class FurnitureTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetToProgramStart();
-        powerOnSequence();
-        texts.clear();
-        textObserver = recordText;
-    }
+    void SetUp() override { powerOn(); }
+    // What the drawing calls of a test wrote, in order.
+    const std::vector<DrawnText>& texts = drawnTexts();
     static bool rowIsLit(int y) { return litIn(0, y, 159, y) == displayWidth; }
     static bool knobSymbolShown() { return pixelAt(80, 104) == 15 && pixelAt(65, 114) == 15 && pixelAt(96, 114) == 15; }
 };
@@ -54,7 +33,7 @@ TEST_F(FurnitureTest, TitleBarDrawsBrandTitleSubtitleAndRule)
     EXPECT_EQ(texts[0].colour, 9);
     EXPECT_EQ(texts[1].text, "arvo");
     EXPECT_EQ(texts[1].colour, 15);
-    EXPECT_EQ(texts[1].startX, 15);
+    EXPECT_EQ(texts[1].x, 15);
     EXPECT_EQ(texts[2].text, "FUEL");
     EXPECT_EQ(texts[3].text, "SETUP");
     EXPECT_EQ(texts[3].y, 11);
@@ -74,7 +53,7 @@ TEST_F(FurnitureTest, SoftKeyBarShowsItsLegendOnlyForKnownWords)
 
     const char* const words[] = {"EXIT", "BACK", "DONE"};
     for (uint8_t leftWord = 1; leftWord <= 3; ++leftWord) {
-        texts.clear();
+        recordTexts();
         drawSoftKeys(leftWord);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(texts[0].text, words[leftWord - 1]);
@@ -82,7 +61,7 @@ TEST_F(FurnitureTest, SoftKeyBarShowsItsLegendOnlyForKnownWords)
         EXPECT_EQ(texts[0].font, 8);
         EXPECT_EQ(texts[0].colour, 15);
     }
-    texts.clear();
+    recordTexts();
     drawSoftKeys(4);
     EXPECT_TRUE(texts.empty());
 }
@@ -121,9 +100,9 @@ TEST_F(FurnitureTest, CursorRowIsRedAndOnlyItsValueStaysRedWhileEditing)
     EXPECT_EQ(texts[2].y, 41);
     EXPECT_EQ(texts[2].colour, 9);
     EXPECT_EQ(texts[3].colour, 9);
-    EXPECT_EQ(texts[3].startX, texts[2].endX); // the value follows its label
+    EXPECT_EQ(texts[3].x, texts[2].end); // the value follows its label
 
-    texts.clear();
+    recordTexts();
     menuEditing = 1;
     drawMenuRow(1, "K-FACTOR: ", "6000");
     EXPECT_EQ(texts[0].colour, 15);
@@ -139,7 +118,7 @@ TEST_F(FurnitureTest, RowsOutsideTheFiveOnScreenDrawNothing)
     EXPECT_TRUE(texts.empty());
     drawMenuText(4, "CAN: OK (V)", 229);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].startX, 0);
+    EXPECT_EQ(texts[0].x, 0);
     EXPECT_EQ(texts[0].y, 86);
     EXPECT_EQ(texts[0].colour, 229);
 }
@@ -198,12 +177,12 @@ TEST_F(FurnitureTest, MessageScreenShowsDoneWithTheWarningIconUntilAnyKey)
 {
     messageReturnScreen = anotherScreen;
     currentScreen = messageScreen;
-    firmwarePass(true);
+    pass();
     EXPECT_EQ(currentScreen, messageScreen);
     ASSERT_GE(texts.size(), 5u);
     EXPECT_EQ(texts[2].text, "MESSAGE");
     EXPECT_EQ(texts[4].text, "DONE");
-    const uint16_t drawnAt = texts[4].startX;
+    const uint16_t drawnAt = texts[4].x;
     drawText(110, 55, "DONE", 0, 16, 0, 15); // centred at 110
     EXPECT_EQ(drawnAt, textStartX);
     EXPECT_EQ(texts[4].y, 55);
@@ -214,8 +193,7 @@ TEST_F(FurnitureTest, MessageScreenShowsDoneWithTheWarningIconUntilAnyKey)
 
     for (uint8_t key = 1; key <= 5; ++key) {
         currentScreen = messageScreen;
-        pendingKey = key;
-        firmwarePass(true);
+        keyThenPass(key);
         EXPECT_EQ(currentScreen, anotherScreen) << "key " << int(key);
         EXPECT_EQ(pendingKey, 0);
     }
@@ -225,8 +203,7 @@ TEST_F(FurnitureTest, MessageScreenWithoutAReturnScreenGoesHome)
 {
     messageReturnScreen = nullptr;
     currentScreen = messageScreen;
-    pendingKey = 3;
-    firmwarePass(true);
+    keyThenPass(keyPress);
     EXPECT_EQ(currentScreen, homeScreen);
 }
 

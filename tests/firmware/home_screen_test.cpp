@@ -9,14 +9,12 @@
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "display/colours.h"
-#include "display/framebuffer.h"
-#include "display_probe.h"
 #include "display/furniture.h"
-#include "drawn_texts.h"
-#include "sim/power_cycle.h"
 #include "screens/home_screen.h"
 #include "screens/run_time_pages.h"
 #include "screens/screen.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -24,22 +22,9 @@ constexpr uint8_t magenta = 13; // ground speed from the navigation input
 
 class HomeScreen : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetToProgramStart();
-        powerOnSequence();
-        recordTexts();
-    }
-
-    // One call of the home screen as the main loop makes it, with the key
-    // that the host posted before it.
-    static void show(uint8_t key = keyNone)
-    {
-        pendingKey = key;
-        drawnTexts.clear();
-        clearFrameBuffer();
-        currentScreen();
-    }
+    // The home screen runs alone (runScreenAlone), without the measurements
+    // that would overwrite the figures these tests set by hand.
+    void SetUp() override { powerOn(); }
 };
 
 TEST_F(HomeScreen, EveryConfigurationCodeSelectsItsPage)
@@ -87,18 +72,12 @@ TEST_F(HomeScreen, InvalidConfigurationShowsTheSelectFuelBox)
     settings.flow2Enabled = 1; // two flows shown apart with one tank cannot be shown
     deriveFuelConfig();
     ASSERT_EQ(fuelConfig, 9);
-    show();
+    runScreenAlone();
 
     const char* lines[] = {"SELECT FUEL", "MODE IN FUEL", "SETUP MENU"};
     const int rows[] = {26, 50, 74};
-    for (int i = 0; i < 3; ++i) {
-        const RecordedText* line = findText(lines[i]);
-        ASSERT_NE(line, nullptr) << lines[i];
-        EXPECT_EQ(line->y, rows[i]);
-        EXPECT_EQ(line->font, 10);
-        EXPECT_EQ(line->colour, colourWhite);
-        EXPECT_EQ(line->x, 80 - textWidth(lines[i], 10) / 2) << lines[i];
-    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(lastDrawing(lines[i]), placedText(80, rows[i], 10, alignCentre, colourWhite, lines[i]));
     EXPECT_EQ(pixelAt(2, 16), colourWhite);
     EXPECT_EQ(pixelAt(158, 106), colourWhite);
     EXPECT_EQ(pixelAt(10, 100), colourRed);
@@ -109,30 +88,18 @@ TEST_F(HomeScreen, StatusLineShowsRangeAndEnduranceWithTheirLabels)
 {
     rangeValue = 75;
     enduranceMinutes = 90;
-    show();
+    runScreenAlone();
 
-    const RecordedText* label = findText("R: ");
-    const RecordedText* range = findText("75");
-    const RecordedText* unit = findText("sm");
-    ASSERT_TRUE(label && range && unit);
-    EXPECT_EQ(label->x, 0);
-    EXPECT_EQ(label->colour, colourGrey);
-    EXPECT_EQ(range->x, textWidth("R: ", 9));
-    EXPECT_EQ(range->colour, colourWhite);
-    EXPECT_EQ(unit->x, range->x + textWidth("75", 9));
-    EXPECT_EQ(unit->colour, colourGrey);
+    const DrawnText label = lastDrawing("R: ");
+    const DrawnText range = lastDrawing("75");
+    const DrawnText unit = lastDrawing("sm");
+    EXPECT_EQ(label, placedText(0, 0, 9, alignLeft, colourGrey, "R: "));
+    EXPECT_EQ(range, placedText(label.end, 0, 9, alignLeft, colourWhite, "75"));
+    EXPECT_EQ(unit, placedText(range.end, 0, 9, alignLeft, colourGrey, "sm"));
 
-    const RecordedText* endurance = findText("1:30");
-    const RecordedText* tag = findText("T:");
-    ASSERT_TRUE(endurance && tag);
-    EXPECT_EQ(endurance->x + textWidth("1:30", 9), 159);
-    EXPECT_EQ(endurance->colour, colourWhite);
-    EXPECT_EQ(tag->x + textWidth("T:", 9), endurance->x - 2);
-    EXPECT_EQ(tag->colour, colourGrey);
-    for (const RecordedText& text : {*label, *range, *unit, *endurance, *tag}) {
-        EXPECT_EQ(text.y, 0) << text.text;
-        EXPECT_EQ(text.font, 9) << text.text;
-    }
+    const DrawnText endurance = lastDrawing("1:30");
+    EXPECT_EQ(endurance, placedText(159, 0, 9, alignRight, colourWhite, "1:30"));
+    EXPECT_EQ(lastDrawing("T:"), placedText(endurance.x - 2, 0, 9, alignRight, colourGrey, "T:"));
 }
 
 TEST_F(HomeScreen, FiguresThatDoNotFitTheStatusLineReadAsUnknown)
@@ -152,7 +119,7 @@ TEST_F(HomeScreen, FiguresThatDoNotFitTheStatusLineReadAsUnknown)
     for (const Case& c : cases) {
         rangeValue = c.range;
         enduranceMinutes = c.endurance;
-        show();
+        runScreenAlone();
         EXPECT_TRUE(wasDrawn(c.rangeText)) << c.range;
         EXPECT_TRUE(wasDrawn(c.enduranceText)) << c.endurance;
     }
@@ -165,54 +132,47 @@ TEST_F(HomeScreen, DistanceAndSpeedUnitsFollowTheUnitsSetting)
     for (uint8_t units = 0; units < 6; ++units) {
         settings.units = units;
         headerCycle = 0;
-        show();
+        runScreenAlone();
         EXPECT_TRUE(wasDrawn(distance[units])) << int(units);
-        drawnTexts.clear();
-        drawSpeedLine(15);
-        const RecordedText* unit = findText(speed[units]);
-        ASSERT_NE(unit, nullptr) << int(units);
-        EXPECT_EQ(unit->y, 15);
-        EXPECT_EQ(unit->colour, colourGrey);
+        drawAlone([] { drawSpeedLine(15); });
+        ASSERT_TRUE(wasDrawn(speed[units])) << int(units);
+        EXPECT_EQ(lastDrawing(speed[units]).y, 15);
+        EXPECT_EQ(lastDrawing(speed[units]).colour, colourGrey);
     }
 }
 
 TEST_F(HomeScreen, SpeedLineShowsGroundSpeedInMagentaWhenTheNavigationInputHasOne)
 {
     settings.cruiseSpeed = 120;
-    drawSpeedLine(0);
-    const RecordedText* cruise = findText("120");
-    ASSERT_NE(cruise, nullptr);
-    EXPECT_EQ(cruise->colour, colourWhite);
-    EXPECT_EQ(cruise->x, textWidth("S: ", 9));
-    EXPECT_EQ(findText("S: ")->colour, colourGrey);
+    drawAlone([] { drawSpeedLine(0); });
+    ASSERT_TRUE(wasDrawn("120"));
+    EXPECT_EQ(lastDrawing("120").colour, colourWhite);
+    EXPECT_EQ(lastDrawing("120").x, textWidth("S: ", 9));
+    EXPECT_EQ(lastDrawing("S: ").colour, colourGrey);
 
     gpsSpeedValid = 1;
     gpsSpeed = 98;
-    drawnTexts.clear();
-    drawSpeedLine(0);
+    drawAlone([] { drawSpeedLine(0); });
     EXPECT_FALSE(wasDrawn("120"));
     ASSERT_TRUE(wasDrawn("98"));
-    EXPECT_EQ(findText("98")->colour, magenta);
+    EXPECT_EQ(lastDrawing("98").colour, magenta);
 }
 
 TEST_F(HomeScreen, StatusLineCyclesRangeThenSpeedEverySixteenSeconds)
 {
-    auto secondsLater = [](int seconds) {
-        for (int tick = 0; tick < seconds * 10; ++tick)
-            timeBaseTick();
-    };
-    show();
+    auto secondsLater = [](int seconds) { ticks(seconds * 10); };
+    runScreenAlone();
     EXPECT_TRUE(wasDrawn("R: "));
     secondsLater(8); // step 4: still the range
-    show();
+    runScreenAlone();
     EXPECT_TRUE(wasDrawn("R: "));
     secondsLater(2); // steps 5 to 7: the speed
-    show();
+    runScreenAlone();
     EXPECT_TRUE(wasDrawn("S: "));
     EXPECT_FALSE(wasDrawn("R: "));
     EXPECT_TRUE(wasDrawn("T:"));
     secondsLater(6); // the cycle starts again
-    show();
+    runScreenAlone();
     EXPECT_TRUE(wasDrawn("R: "));
 }
 
@@ -221,10 +181,10 @@ TEST_F(HomeScreen, WithoutThePressureDisplayTheStatusLineAlwaysShowsTheRange)
     settings.pressureDisplay = 0;
     for (int step = 0; step < 8; ++step) {
         headerCycle = static_cast<uint8_t>(step);
-        show();
+        runScreenAlone();
         EXPECT_EQ(headerCycle, 0);
         EXPECT_TRUE(wasDrawn("R: "));
-        EXPECT_FALSE(wasDrawn("S: ") && findText("S: ")->y == 0); // the page's own speed line is on row 15
+        EXPECT_NE(lastDrawing("S: ").y, 0); // the page's own speed line is on row 15
     }
 }
 
@@ -240,56 +200,54 @@ TEST_F(HomeScreen, RemoteUnitSelectedButNotConnectedCrossesThePageOut)
     };
     settings.dataSource = dataSourceVrax;
     vraxEnabled = 0;
-    show();
+    runScreenAlone();
     EXPECT_TRUE(crossed());
     EXPECT_TRUE(wasDrawn("R: ")); // the page is still drawn underneath
 
     vraxEnabled = 1;
-    show();
+    runScreenAlone();
     EXPECT_FALSE(crossed());
 
     vraxEnabled = 0;
     showTotals = 1;
-    show();
+    runScreenAlone();
     EXPECT_FALSE(crossed());
 
     showTotals = 0;
     settings.dataSource = dataSourceInternal;
-    show();
+    runScreenAlone();
     EXPECT_FALSE(crossed());
 }
 
 TEST_F(HomeScreen, EachKeyAcknowledgesOneAlarmInTankThenPressureOrder)
 {
     alarmFlags = alarmTank2Low | alarmPressure | alarmTank1Low;
-    show(keyPress);
+    runScreenAlone(keyPress);
     EXPECT_EQ(alarmAcked, alarmTank1Low);
     EXPECT_EQ(currentScreen, homeScreen);
     EXPECT_EQ(pendingKey, 0);
 
-    show(keyPlus);
+    runScreenAlone(keyPlus);
     EXPECT_EQ(alarmAcked, alarmTank1Low | alarmTank2Low);
     EXPECT_EQ(showTotals, 0);
-    show(keyLeft);
+    runScreenAlone(keyLeft);
     EXPECT_EQ(alarmAcked, alarmTank1Low | alarmTank2Low | alarmPressure);
     EXPECT_EQ(currentScreen, homeScreen);
 
-    show(); // no key, nothing to acknowledge
-    show(keyPress);
+    runScreenAlone(); // no key, nothing to acknowledge
+    runScreenAlone(keyPress);
     EXPECT_EQ(currentScreen, mainMenuScreen);
 }
 
 TEST_F(HomeScreen, WithAnAlarmActiveTheFirstKnobPressOnlyAcknowledgesIt)
 {
     // Factory settings with the pressure sender at 0: the low-pressure alarm is raised.
-    firmwarePass(true);
+    pass();
     ASSERT_NE(alarmFlags & alarmPressure, 0u);
-    postKey(keyPress);
-    firmwarePass(true);
+    keyThenPass(keyPress);
     EXPECT_EQ(alarmAcked & alarmPressure, alarmPressure);
     EXPECT_EQ(currentScreen, homeScreen);
-    postKey(keyPress);
-    firmwarePass(true);
+    keyThenPass(keyPress);
     EXPECT_EQ(currentScreen, mainMenuScreen);
 }
 
@@ -306,17 +264,17 @@ TEST_F(HomeScreen, PlusOpensTheTotalsOnlyWhereFuelIsCountedAndEveryKeyIsConsumed
     for (int config = 0; config <= 15; ++config) {
         bool counted = config != 2 && config != 3 && config != 4 && config != 9 && config != 15;
         fuelConfig = static_cast<uint8_t>(config);
-        show(keyPlus);
+        runScreenAlone(keyPlus);
         EXPECT_EQ(showTotals, counted ? 1 : 0) << "fuelConfig " << config;
         EXPECT_EQ(pendingKey, 0);
-        show(keyMinus);
+        runScreenAlone(keyMinus);
         EXPECT_EQ(showTotals, 0) << "fuelConfig " << config;
         EXPECT_EQ(pendingKey, 0);
     }
     settings.flow1Enabled = settings.flow2Enabled = 0;
     for (uint8_t config : {11, 14}) {
         fuelConfig = config;
-        show(keyPlus);
+        runScreenAlone(keyPlus);
         EXPECT_EQ(showTotals, 0) << "fuelConfig " << int(config);
     }
 }
@@ -328,10 +286,10 @@ TEST_F(HomeScreen, PushButtonsOpenTheEntriesOnlyInLevelConfigurations)
         bool level = config == 0 || config == 1 || config == 10 || config == 12 || config == 13 || config == 14;
         fuelConfig = static_cast<uint8_t>(config);
         currentScreen = homeScreen;
-        show(keyLeft);
+        runScreenAlone(keyLeft);
         EXPECT_EQ(currentScreen, level ? cruiseSpeedScreen : homeScreen) << "fuelConfig " << config;
         currentScreen = homeScreen;
-        show(keyRight); // every tank on its sender: nothing to enter by hand
+        runScreenAlone(keyRight); // every tank on its sender: nothing to enter by hand
         EXPECT_EQ(currentScreen, homeScreen) << "fuelConfig " << config;
     }
 }
@@ -343,7 +301,7 @@ TEST_F(HomeScreen, EntriesOpenOnTheirValueAsThreeDigitsWithTheCursorOnTheFirst)
     settings.cruiseSpeed = 50;
     digitEntry[3] = 7;
     menuCursor = 2;
-    show(keyLeft);
+    runScreenAlone(keyLeft);
     EXPECT_EQ(currentScreen, cruiseSpeedScreen);
     EXPECT_EQ(menuCursor, 0);
     EXPECT_EQ(enteredNumber(), 50);
@@ -361,25 +319,25 @@ TEST_F(HomeScreen, RightButtonOpensTheEntryOfTheCalculatedTankTankOneFirst)
     fuelConfig = 11;
     settings.tank2Mode = tankModeCalculated;
     tank2Level = 7;
-    show(keyRight);
+    runScreenAlone(keyRight);
     EXPECT_EQ(currentScreen, fuelLevel2Screen);
     EXPECT_EQ(enteredNumber(), 7);
 
     currentScreen = homeScreen;
-    show(keyLeft);
+    runScreenAlone(keyLeft);
     EXPECT_EQ(currentScreen, cruiseSpeedScreen);
 
     currentScreen = homeScreen;
     settings.tank1Mode = tankModeCalculated;
     tank1Level = 456;
-    show(keyRight);
+    runScreenAlone(keyRight);
     EXPECT_EQ(currentScreen, fuelLevel1Screen);
     EXPECT_EQ(enteredNumber(), 456);
 
     // The right button belongs to the configuration page only.
     currentScreen = homeScreen;
     showTotals = 1;
-    show(keyRight);
+    runScreenAlone(keyRight);
     EXPECT_EQ(currentScreen, homeScreen);
 }
 
@@ -390,7 +348,7 @@ TEST_F(HomeScreen, KnobPressOpensTheSetUpFromEveryPageThroughTheCodeWhenLocked)
         currentScreen = homeScreen;
         menuCursor = 3;
         menuEditing = 1;
-        show(keyPress);
+        runScreenAlone(keyPress);
         EXPECT_EQ(currentScreen, mainMenuScreen) << int(config);
         EXPECT_EQ(menuCursor, 0);
         EXPECT_EQ(menuEditing, 0);
@@ -400,7 +358,7 @@ TEST_F(HomeScreen, KnobPressOpensTheSetUpFromEveryPageThroughTheCodeWhenLocked)
     digitEntry[0] = digitEntry[3] = 4;
     showTotals = 1;
     currentScreen = homeScreen;
-    show(keyPress);
+    runScreenAlone(keyPress);
     EXPECT_EQ(currentScreen, securityCodeScreen);
     EXPECT_EQ(enteredNumber() + digitEntry[3], 0);
     EXPECT_EQ(showTotals, 1); // the totals page is back on return

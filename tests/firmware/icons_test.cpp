@@ -6,6 +6,7 @@
 
 #include "display/framebuffer.h"
 #include "display/icons.h"
+#include "tests/support/display_reader.h"
 #include "tools/icons/xpm_image.h"
 
 // The icons' editable sources, compiled in as the C arrays XPM files are.
@@ -61,15 +62,15 @@ TEST(IconsTest, EachIconDecodesToItsSourcePixelForPixel)
         int mismatches = 0;
         for (int y = 0; y < iconSize; ++y)
             for (int x = 0; x < iconSize; ++x) {
-                const uint8_t decoded = frameBuffer[100 + x + displayWidth * (60 + y)];
+                const uint8_t decoded = pixelAt(100 + x, 60 + y);
                 mismatches += decoded != source.pixels[x + iconSize * y];
                 if (decoded != 0)
                     used.insert(decoded);
             }
         EXPECT_EQ(mismatches, 0) << icon.name;
         EXPECT_EQ(used, icon.colours) << icon.name;
-        EXPECT_EQ(frameBuffer[99 + displayWidth * 60], 255) << icon.name << " spills left";
-        EXPECT_EQ(frameBuffer[150 + displayWidth * 60], 255) << icon.name << " spills right";
+        EXPECT_EQ(pixelAt(99, 60), 255) << icon.name << " spills left";
+        EXPECT_EQ(pixelAt(150, 60), 255) << icon.name << " spills right";
     }
 }
 

@@ -5,9 +5,9 @@
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
 #include "display/furniture.h"
-#include "display_probe.h"
-#include "screen_passes.h"
 #include "screens/menu_screens.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -15,20 +15,14 @@ class InfoScreensTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
-    }
-    static void open(ScreenHandler screen, bool vrax = false)
-    {
-        enterMenu(0);
-        currentScreen = screen;
-        runPass(vrax);
+        powerOn();
+        setVraxBox(false); // no remote unit on the CAN bus
     }
     // The knob's keys leave the screen and the settings as they are.
     static void expectKnobIgnored(ScreenHandler screen)
     {
         for (uint8_t key : {keyPress, keyPlus, keyMinus}) {
-            pressKey(key);
+            press(key);
             EXPECT_EQ(currentScreen, screen) << "key " << int(key);
         }
         EXPECT_EQ(menuCursor, 0);
@@ -37,42 +31,45 @@ protected:
 
 TEST_F(InfoScreensTest, AdcValuesFollowTheSliders)
 {
-    open(valuesScreen);
-    EXPECT_EQ(valueAfter("ADC"), "VALUES");
-    EXPECT_NE(findText("PRESSURE: 0"), nullptr);
+    openScreen(valuesScreen);
+    EXPECT_EQ(textAfter("ADC"), "VALUES");
+    EXPECT_TRUE(wasDrawn("PRESSURE: 0"));
 
-    level1Input = 600;
-    level2Input = 4000; // a failed sender still shows its reading
-    pressureInput = 2000;
-    runPass();
-    ASSERT_NE(findText("LEVEL 1: 600"), nullptr);
-    EXPECT_EQ(findText("LEVEL 1: 600")->y, 26);
-    EXPECT_EQ(findText("LEVEL 2: 4000")->y, 41);
-    EXPECT_EQ(findText("PRESSURE: 2000")->y, 56);
-    EXPECT_NE(findText("BACK"), nullptr);
+    moveSlider("level1", 600);
+    moveSlider("level2", 4000); // a failed sender still shows its reading
+    moveSlider("pressure", 2000);
+    pass();
+    ASSERT_TRUE(wasDrawn("LEVEL 1: 600"));
+    EXPECT_EQ(lastDrawing("LEVEL 1: 600").y, 26);
+    EXPECT_EQ(lastDrawing("LEVEL 2: 4000").y, 41);
+    EXPECT_EQ(lastDrawing("PRESSURE: 2000").y, 56);
+    EXPECT_TRUE(wasDrawn("BACK"));
 
     expectKnobIgnored(valuesScreen);
-    pressKey(keyRight);
+    press(keyRight);
     EXPECT_EQ(currentScreen, valuesScreen);
 }
 
 TEST_F(InfoScreensTest, InfoNamesTheDevicesOnTheCanBus)
 {
-    open(infoScreen);
-    EXPECT_EQ(findText("MODEL: QS-9")->y, 26);
-    EXPECT_EQ(findText("FIRMWARE: V1.00")->y, 41);
-    ASSERT_NE(findText("CAN: ERROR"), nullptr);
-    EXPECT_EQ(findText("CAN: ERROR")->y, 86);
+    openScreen(infoScreen);
+    EXPECT_EQ(lastDrawing("MODEL: QS-9").y, 26);
+    EXPECT_EQ(lastDrawing("FIRMWARE: V1.00").y, 41);
+    ASSERT_TRUE(wasDrawn("CAN: ERROR"));
+    EXPECT_EQ(lastDrawing("CAN: ERROR").y, 86);
 
-    runPass(true);
-    EXPECT_NE(findText("CAN: OK (V)"), nullptr);
-    EXPECT_EQ(findText("CAN: ERROR"), nullptr);
+    setVraxBox(true);
+    pass();
+    EXPECT_TRUE(wasDrawn("CAN: OK (V)"));
+    EXPECT_FALSE(wasDrawn("CAN: ERROR"));
     canDeviceA = 1;
-    runPass(false);
-    EXPECT_NE(findText("CAN: OK (A)"), nullptr);
+    setVraxBox(false);
+    pass();
+    EXPECT_TRUE(wasDrawn("CAN: OK (A)"));
     canDeviceC = 1;
-    runPass(true);
-    EXPECT_NE(findText("CAN: OK (VCA)"), nullptr);
+    setVraxBox(true);
+    pass();
+    EXPECT_TRUE(wasDrawn("CAN: OK (VCA)"));
 
     expectKnobIgnored(infoScreen);
 }
@@ -81,17 +78,16 @@ TEST_F(InfoScreensTest, DefaultSettingsNoKeepsEverything)
 {
     settings.cruiseSpeed = 120;
     settings.securityEnabled = 1;
-    open(defaultSettingsScreen);
-    EXPECT_EQ(valueAfter("LOAD"), "DEFAULT");
-    EXPECT_NEAR(middleOf(*findText("SETTINGS?")), 110, 1);
-    EXPECT_EQ(findText("SETTINGS?")->font, 9);
-    EXPECT_NE(findText("NO"), nullptr);
-    EXPECT_NE(findText("YES"), nullptr);
+    openScreen(defaultSettingsScreen);
+    EXPECT_EQ(textAfter("LOAD"), "DEFAULT");
+    EXPECT_NEAR(middleOf(lastDrawing("SETTINGS?")), 110, 1);
+    EXPECT_EQ(lastDrawing("SETTINGS?").font, 9);
+    EXPECT_TRUE(wasDrawn("NO"));
+    EXPECT_TRUE(wasDrawn("YES"));
     EXPECT_GT(litIn(5, 40, 54, 89), 0); // the question icon
 
     expectKnobIgnored(defaultSettingsScreen);
-    postKey(keyLeft);
-    runPass();
+    keyThenPass(keyLeft);
     EXPECT_EQ(currentScreen, miscSetupScreen);
     EXPECT_EQ(menuCursor, 3);
     EXPECT_EQ(settings.cruiseSpeed, 120);
@@ -110,12 +106,11 @@ TEST_F(InfoScreensTest, DefaultSettingsYesRestoresTheSettingsButNotTheFuel)
     ASSERT_NE(fuelConfig, 0);
     used1Pulses = 12 * 7000;
     tank2Pulses = 30 * 7000;
-    open(defaultSettingsScreen);
+    openScreen(defaultSettingsScreen);
     const uint32_t usedBefore = fuelUsed1;
     ASSERT_EQ(usedBefore, 12u);
 
-    postKey(keyRight);
-    runPass();
+    keyThenPass(keyRight);
     EXPECT_EQ(currentScreen, messageScreen);
     EXPECT_EQ(settings.cruiseSpeed, 50);
     EXPECT_EQ(settings.securityEnabled, 0);
@@ -124,14 +119,13 @@ TEST_F(InfoScreensTest, DefaultSettingsYesRestoresTheSettingsButNotTheFuel)
     EXPECT_EQ(settings.tank2Mode, tankModeOff);
     EXPECT_EQ(fuelConfig, 0); // the configuration follows the restored set-up
 
-    runPass();
-    EXPECT_NE(findText("DONE"), nullptr);
+    pass();
+    EXPECT_TRUE(wasDrawn("DONE"));
     EXPECT_EQ(fuelUsed1, usedBefore);
     EXPECT_EQ(used1Pulses, 12u * 7000);
     EXPECT_EQ(tank2Pulses, 30u * 7000);
 
-    postKey(keyMinus);
-    runPass();
+    keyThenPass(keyMinus);
     EXPECT_EQ(currentScreen, miscSetupScreen);
     EXPECT_EQ(menuCursor, 3);
 }
@@ -140,14 +134,14 @@ TEST_F(InfoScreensTest, DefaultSettingsYesRestoresTheSettingsButNotTheFuel)
 // the cursor returning to the row or page that opened it.
 TEST_F(InfoScreensTest, MenusLeadToEachScreenAndBackToItsRow)
 {
-    level1Input = 600; // no alarm to acknowledge first
-    pressureInput = 2000;
-    runPass();
+    moveSlider("level1", 600); // no alarm to acknowledge first
+    moveSlider("pressure", 2000);
+    pass();
     ASSERT_EQ(alarmFlags, 0u);
-    pressKey(keyPress);
+    press(keyPress);
     ASSERT_EQ(currentScreen, mainMenuScreen);
-    pressKey(keyPlus);
-    pressKey(keyPress);
+    press(keyPlus);
+    press(keyPress);
     ASSERT_EQ(currentScreen, miscSetupScreen);
 
     const struct {
@@ -155,29 +149,28 @@ TEST_F(InfoScreensTest, MenusLeadToEachScreenAndBackToItsRow)
         uint8_t row;
     } miscRows[] = {{backlightScreen, 0}, {infoScreen, 2}, {defaultSettingsScreen, 3}};
     for (const auto& row : miscRows) {
-        while (menuCursor != row.row)
-            pressKey(keyPlus);
-        pressKey(keyPress);
+        goToRow(row.row);
+        press(keyPress);
         EXPECT_EQ(currentScreen, row.screen);
-        pressKey(keyLeft);
+        press(keyLeft);
         EXPECT_EQ(currentScreen, miscSetupScreen);
         EXPECT_EQ(menuCursor, row.row);
     }
 
-    pressKey(keyPress);
-    pressKey(keyRight);
+    press(keyPress);
+    press(keyRight);
     EXPECT_EQ(currentScreen, messageScreen);
-    pressKey(keyPress);
+    press(keyPress);
     EXPECT_EQ(currentScreen, miscSetupScreen);
     EXPECT_EQ(menuCursor, 3);
 
-    pressKey(keyLeft);
+    press(keyLeft);
     EXPECT_EQ(currentScreen, mainMenuScreen);
-    pressKey(keyPlus);
-    pressKey(keyPress);
+    press(keyPlus);
+    press(keyPress);
     EXPECT_EQ(currentScreen, valuesScreen);
-    EXPECT_NE(findText("LEVEL 1: 600"), nullptr);
-    pressKey(keyLeft);
+    EXPECT_TRUE(wasDrawn("LEVEL 1: 600"));
+    press(keyLeft);
     EXPECT_EQ(currentScreen, mainMenuScreen);
     EXPECT_EQ(menuCursor, 2);
 }

@@ -2,9 +2,10 @@
 
 #include "display/furniture.h"
 #include "display/text.h"
-#include "menu_walk.h"
 #include "screens/menu_screens.h"
 #include "screens/screen.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -12,6 +13,7 @@ class MainMenuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        powerOn();
         openMainMenu();
     }
     static std::string caption()
@@ -31,33 +33,32 @@ protected:
 TEST_F(MainMenuTest, KnobTurnsThePagesRoundInBothDirections)
 {
     EXPECT_EQ(caption(), "FUEL SETUP");
-    const int captionStart = findText("FUEL")->x;
+    const int captionStart = lastDrawing("FUEL").x;
     drawText(110, 46, "FUEL", 0, 10, 0, 15);
     EXPECT_EQ(captionStart, textStartX) << "centred on x 110";
     EXPECT_LT(captionStart, 110);
-    ASSERT_NE(findText("MAIN MENU"), nullptr);
-    EXPECT_NE(findText("EXIT"), nullptr);
-    key(keyPlus);
+    ASSERT_TRUE(wasDrawn("MAIN MENU"));
+    EXPECT_TRUE(wasDrawn("EXIT"));
+    press(keyPlus);
     EXPECT_EQ(caption(), "MISC SETUP");
-    key(keyPlus);
+    press(keyPlus);
     EXPECT_EQ(caption(), "ADC VALUES");
-    key(keyPlus);
+    press(keyPlus);
     EXPECT_EQ(caption(), "FUEL SETUP");
-    key(keyMinus);
+    press(keyMinus);
     EXPECT_EQ(caption(), "ADC VALUES");
 }
 
 TEST_F(MainMenuTest, RightKeyIsSpentOnNothingAndLeftGoesHome)
 {
-    key(keyPlus);
-    key(keyRight);
+    press(keyPlus);
+    press(keyRight);
     EXPECT_EQ(pendingKey, keyNone);
     EXPECT_EQ(caption(), "MISC SETUP");
-    EXPECT_EQ(screen(), "mainMenuScreen");
+    EXPECT_EQ(currentScreenName(), "mainMenuScreen");
 
-    postKey(keyLeft);
-    pass();
-    EXPECT_EQ(screen(), "homeScreen");
+    keyThenPass(keyLeft);
+    EXPECT_EQ(currentScreenName(), "homeScreen");
     EXPECT_EQ(menuCursor, 0);
 }
 
@@ -68,14 +69,14 @@ TEST_F(MainMenuTest, EachPageOpensItsScreenAtTheTopAndComesBackToThatPage)
         const char* opens;
     };
     for (Page page : {Page{0, "fuelSetupScreen"}, Page{1, "miscSetupScreen"}, Page{2, "valuesScreen"}}) {
-        keys(keyPlus, page.turns - menuCursor);
+        press(keyPlus, page.turns - menuCursor);
         editStep = 100;
-        key(keyPress);
-        EXPECT_EQ(screen(), page.opens);
+        press(keyPress);
+        EXPECT_EQ(currentScreenName(), page.opens);
         EXPECT_EQ(menuCursor, 0);
         EXPECT_EQ(editStep, 1);
-        key(keyLeft);
-        EXPECT_EQ(screen(), "mainMenuScreen");
+        press(keyLeft);
+        EXPECT_EQ(currentScreenName(), "mainMenuScreen");
         EXPECT_EQ(menuCursor, page.turns) << page.opens;
     }
 }
@@ -86,8 +87,8 @@ TEST_F(MainMenuTest, StrayCursorShowsTheFuelPageAndOpensNothing)
     editStep = 10;
     pass();
     EXPECT_EQ(caption(), "FUEL SETUP");
-    key(keyPress);
-    EXPECT_EQ(screen(), "mainMenuScreen");
+    press(keyPress);
+    EXPECT_EQ(currentScreenName(), "mainMenuScreen");
     EXPECT_EQ(menuCursor, 0);
     EXPECT_EQ(editStep, 1);
 }
@@ -97,26 +98,26 @@ protected:
     void SetUp() override
     {
         MainMenuTest::SetUp();
-        key(keyPlus);
-        key(keyPress);
+        press(keyPlus);
+        press(keyPress);
     }
 };
 
 TEST_F(MiscMenuTest, ListsFourRowsWithTheCursorRowRed)
 {
-    EXPECT_EQ(screen(), "miscSetupScreen");
-    EXPECT_NE(findText("MISC SETUP"), nullptr);
-    EXPECT_NE(findText("BACK"), nullptr);
-    EXPECT_EQ(shownRows(), (std::vector<std::string>{"BACKLIGHT", "SECURITY SETUP", "INFORMATION",
+    EXPECT_EQ(currentScreenName(), "miscSetupScreen");
+    EXPECT_TRUE(wasDrawn("MISC SETUP"));
+    EXPECT_TRUE(wasDrawn("BACK"));
+    EXPECT_EQ(menuRows(), (std::vector<std::string>{"BACKLIGHT", "SECURITY SETUP", "INFORMATION",
                                                     "DEFAULT SETTINGS"}));
-    EXPECT_EQ(findText("BACKLIGHT")->colour, 9);
-    EXPECT_EQ(findText("INFORMATION")->colour, 15);
+    EXPECT_EQ(lastDrawing("BACKLIGHT").colour, 9);
+    EXPECT_EQ(lastDrawing("INFORMATION").colour, 15);
 
-    key(keyMinus);
+    press(keyMinus);
     EXPECT_EQ(menuCursor, 3);
-    key(keyPlus);
+    press(keyPlus);
     EXPECT_EQ(menuCursor, 0);
-    key(keyRight);
+    press(keyRight);
     EXPECT_EQ(editStep, 1);
     EXPECT_EQ(pendingKey, keyNone);
 }
@@ -125,34 +126,34 @@ TEST_F(MiscMenuTest, EachRowOpensItsScreenAndBackLandsOnThatRow)
 {
     const char* opens[] = {"backlightScreen", "securitySetupScreen", "infoScreen", "defaultSettingsScreen"};
     for (uint8_t row = 0; row < 4; ++row) {
-        key(keyPress);
-        EXPECT_EQ(screen(), opens[row]);
+        press(keyPress);
+        EXPECT_EQ(currentScreenName(), opens[row]);
         EXPECT_EQ(menuCursor, 0);
-        key(keyPlus);
-        EXPECT_EQ(screen(), opens[row]) << "only the left key leaves";
-        key(keyLeft);
-        EXPECT_EQ(screen(), "miscSetupScreen");
+        press(keyPlus);
+        EXPECT_EQ(currentScreenName(), opens[row]) << "only the left key leaves";
+        press(keyLeft);
+        EXPECT_EQ(currentScreenName(), "miscSetupScreen");
         EXPECT_EQ(menuCursor, row);
-        key(keyPlus);
+        press(keyPlus);
     }
 }
 
 TEST_F(MiscMenuTest, InformationComesBackHighlightedAndBackLandsOnMiscPage)
 {
-    keys(keyPlus, 2);
-    key(keyPress);
-    key(keyLeft);
-    EXPECT_EQ(findText("INFORMATION")->colour, 9);
-    key(keyLeft);
-    EXPECT_EQ(screen(), "mainMenuScreen");
+    press(keyPlus, 2);
+    press(keyPress);
+    press(keyLeft);
+    EXPECT_EQ(lastDrawing("INFORMATION").colour, 9);
+    press(keyLeft);
+    EXPECT_EQ(currentScreenName(), "mainMenuScreen");
     EXPECT_EQ(caption(), "MISC SETUP");
 }
 
 TEST_F(MiscMenuTest, BacklightKeepsTheMenuStateItFinds)
 {
     editStep = 10;
-    key(keyPress);
-    EXPECT_EQ(screen(), "backlightScreen");
+    press(keyPress);
+    EXPECT_EQ(currentScreenName(), "backlightScreen");
     EXPECT_EQ(editStep, 10);
 }
 

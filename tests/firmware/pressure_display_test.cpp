@@ -7,11 +7,10 @@
 #include "core/settings.h"
 #include "display/bar_graphs.h"
 #include "display/colours.h"
-#include "sim/power_cycle.h"
 #include "screens/run_time_pages.h"
 #include "screens/value_band.h"
-#include "tests/firmware/display_probe.h"
-#include "tests/firmware/page_texts_probe.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -22,8 +21,7 @@ class PressureDisplayTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
         PressureSettings& p = settings.pressure;
         p.unit = psi;
         p.displayMin = 0;
@@ -40,25 +38,20 @@ protected:
 
     static void drawStrip()
     {
-        startRecording();
-        drawPressureStrip(25, stripY, 65, 12, 1);
+        drawAlone([] { drawPressureStrip(25, stripY, 65, 12, 1); });
     }
 
-    static void drawPage()
-    {
-        startRecording();
-        pressurePage();
-    }
+    static void drawPage() { drawAlone(pressurePage); }
 };
 
 // The box behind a value reaches from its text start less the margin to its
 // text end, over rows top..bottom; the rows just outside it stay clear.
-void expectBox(const RecordedText& value, int margin, int top, int bottom, uint8_t colour)
+void expectBox(const DrawnText& value, int margin, int top, int bottom, uint8_t colour)
 {
     const int left = value.x - margin;
     EXPECT_EQ(pixelAt(left, top), colour) << value.text;
     EXPECT_EQ(pixelAt(left, bottom), colour) << value.text;
-    EXPECT_EQ(pixelAt(endOf(value), bottom), colour) << value.text;
+    EXPECT_EQ(pixelAt(value.end, bottom), colour) << value.text;
     EXPECT_EQ(pixelAt(left, bottom + 1), colourBlack) << value.text;
     EXPECT_EQ(pixelAt(left - 1, bottom), colourBlack) << value.text;
 }
@@ -78,7 +71,7 @@ TEST_F(PressureDisplayTest, StripBandsAtTheirBoundaries)
             blinkPhase = phase;
             pressureValue = value;
             drawStrip();
-            const auto texts = drawn(std::to_string(value));
+            const auto texts = drawings(std::to_string(value));
             const bool boxed = band == caution || (band == alarm && phase == 1);
             ASSERT_EQ(texts.size(), boxed ? 2u : 1u);
             EXPECT_EQ(texts[0].colour, colourWhite);
@@ -95,53 +88,52 @@ TEST_F(PressureDisplayTest, StripLabelUnitAndValuePlaces)
 {
     drawStrip();
     ASSERT_EQ(drawnWords(), (std::vector<std::string>{"FP", "psi", "45"}));
-    expectLeftAt(drawn("FP")[0], 0, stripY - 2, 8, colourGrey);
-    const RecordedText unit = drawn("psi")[0];
-    expectRightAt(unit, 159, stripY - 3, 8, colourGrey);
-    expectRightAt(drawn("45")[0], unit.x - 3, stripY - 3, 9, colourWhite);
+    EXPECT_EQ(lastDrawing("FP"), placedText(0, stripY - 2, 8, alignLeft, colourGrey, "FP"));
+    const DrawnText unit = lastDrawing("psi");
+    EXPECT_EQ(unit, placedText(159, stripY - 3, 8, alignRight, colourGrey, "psi"));
+    EXPECT_EQ(lastDrawing("45"), placedText(unit.x - 3, stripY - 3, 9, alignRight, colourWhite, "45"));
     // Zones in ascending order: low alarm, low caution, high caution, high alarm.
     EXPECT_EQ((std::vector<int32_t>{barGraph.limit1, barGraph.limit2, barGraph.limit3, barGraph.limit4,
                                     barGraph.marker}),
               (std::vector<int32_t>{10, 20, 80, 90, 45}));
 
-    startRecording();
-    drawPressureStrip(25, 105, 65, 12, 0);
-    EXPECT_TRUE(drawn("FP").empty());
-    EXPECT_EQ(drawn("45")[0].y, 102);
+    drawAlone([] { drawPressureStrip(25, 105, 65, 12, 0); });
+    EXPECT_FALSE(wasDrawn("FP"));
+    EXPECT_EQ(lastDrawing("45").y, 102);
 }
 
 TEST_F(PressureDisplayTest, ValueAndUnitWordPerUnit)
 {
     drawStrip();
-    EXPECT_EQ(drawn("45").size(), 1u);
+    EXPECT_EQ(drawings("45").size(), 1u);
 
     settings.pressure.unit = bar;
     drawStrip();
-    EXPECT_EQ(drawn("4.5").size(), 1u);
-    EXPECT_EQ(drawn("bar").size(), 1u);
+    EXPECT_EQ(drawings("4.5").size(), 1u);
+    EXPECT_EQ(drawings("bar").size(), 1u);
 
     settings.pressure.unit = tenthPsi;
     drawPage();
-    EXPECT_EQ(drawn("4.5").size(), 1u);
-    EXPECT_EQ(drawn("psi").size(), 1u);
-    EXPECT_EQ(drawn("10.0").size(), 1u); // the sender's full scale, 100 tenths
+    EXPECT_EQ(drawings("4.5").size(), 1u);
+    EXPECT_EQ(drawings("psi").size(), 1u);
+    EXPECT_EQ(drawings("10.0").size(), 1u); // the sender's full scale, 100 tenths
 
     // A unit setting out of range shows no word rather than reading past the words.
     settings.pressure.unit = 7;
     drawStrip();
-    ASSERT_EQ(drawn("").size(), 1u);
-    EXPECT_EQ(endOf(drawn("4.5")[0]), 159 - 3);
+    ASSERT_EQ(drawings("").size(), 1u);
+    EXPECT_EQ(lastDrawing("4.5").end, 159 - 3);
 }
 
 TEST_F(PressureDisplayTest, FailedSenderBlinksFailInPlaceOfTheValue)
 {
     pressureFail = 1;
     drawStrip();
-    const auto fails = drawn("FAIL");
+    const auto fails = drawings("FAIL");
     ASSERT_EQ(fails.size(), 2u);
-    expectRightAt(fails[1], drawn("psi")[0].x - 3, stripY - 3, 9, colourWhite);
+    EXPECT_EQ(fails[1], placedText(lastDrawing("psi").x - 3, stripY - 3, 9, alignRight, colourWhite, "FAIL"));
     expectBox(fails[1], 1, stripY - 2, stripY + 14, colourRed);
-    EXPECT_TRUE(drawn("45").empty());
+    EXPECT_FALSE(wasDrawn("45"));
 
     blinkPhase = 0;
     drawStrip();
@@ -153,37 +145,37 @@ TEST_F(PressureDisplayTest, PageLayout)
 {
     drawPage();
     ASSERT_EQ(drawnWords(), (std::vector<std::string>{"FUEL PRESSURE", "45", "psi", "0", "100"}));
-    expectCentredAt(drawn("FUEL PRESSURE")[0], 80, 0, 9, colourGrey);
-    expectRightAt(drawn("45")[0], 124, 12, 34, colourWhite);
-    expectRightAt(drawn("psi")[0], 159, 46, 12, colourGrey);
-    expectLeftAt(drawn("0")[0], 0, 100, 10, colourGrey);
-    expectRightAt(drawn("100")[0], 159, 100, 10, colourGrey);
+    EXPECT_EQ(lastDrawing("FUEL PRESSURE"), placedText(80, 0, 9, alignCentre, colourGrey, "FUEL PRESSURE"));
+    EXPECT_EQ(lastDrawing("45"), placedText(124, 12, 34, alignRight, colourWhite, "45"));
+    EXPECT_EQ(lastDrawing("psi"), placedText(159, 46, 12, alignRight, colourGrey, "psi"));
+    EXPECT_EQ(lastDrawing("0"), placedText(0, 100, 10, alignLeft, colourGrey, "0"));
+    EXPECT_EQ(lastDrawing("100"), placedText(159, 100, 10, alignRight, colourGrey, "100"));
 }
 
 TEST_F(PressureDisplayTest, PageBoxesAndFail)
 {
     pressureValue = 90;
     drawPage();
-    ASSERT_EQ(drawn("90").size(), 2u);
-    expectBox(drawn("90")[1], 1, 20, 74, colourRed);
+    ASSERT_EQ(drawings("90").size(), 2u);
+    expectBox(drawings("90")[1], 1, 20, 74, colourRed);
 
     blinkPhase = 0;
     pressureValue = 80;
     drawPage();
-    ASSERT_EQ(drawn("80").size(), 2u);
-    EXPECT_EQ(drawn("80")[1].colour, colourBlack);
-    expectBox(drawn("80")[1], 1, 20, 74, colourYellow);
+    ASSERT_EQ(drawings("80").size(), 2u);
+    EXPECT_EQ(drawings("80")[1].colour, colourBlack);
+    expectBox(drawings("80")[1], 1, 20, 74, colourYellow);
 
     pressureFail = 1;
     drawPage();
-    EXPECT_TRUE(drawn("FAIL").empty());
-    EXPECT_TRUE(drawn("80").empty());
+    EXPECT_FALSE(wasDrawn("FAIL"));
+    EXPECT_FALSE(wasDrawn("80"));
 
     blinkPhase = 1;
     drawPage();
-    ASSERT_EQ(drawn("FAIL").size(), 2u);
-    expectCentredAt(drawn("FAIL")[1], 80, 32, 16, colourWhite);
-    expectBox(drawn("FAIL")[1], 1, 35, 61, colourRed);
+    ASSERT_EQ(drawings("FAIL").size(), 2u);
+    EXPECT_EQ(drawings("FAIL")[1], placedText(80, 32, 16, alignCentre, colourWhite, "FAIL"));
+    expectBox(drawings("FAIL")[1], 1, 35, 61, colourRed);
 }
 
 // A value too wide for its place starts left of the display; its caution box
@@ -192,10 +184,10 @@ TEST(ValueBandTest, BoxOfAValueStartingLeftOfTheDisplayStartsAtTheEdge)
 {
     clearFrameBuffer();
     drawValueInBand("18.0", {10, 12, 34, alignRight}, {20, 74, 1}, ValueBand::caution);
-    EXPECT_EQ(frameBuffer[0 + displayWidth * 20], colourYellow);
+    EXPECT_EQ(pixelAt(0, 20), colourYellow);
     clearFrameBuffer();
     drawValueInBand("8", {2, 12, 34, alignLeft}, {20, 74, 2}, ValueBand::caution);
-    EXPECT_EQ(frameBuffer[0 + displayWidth * 74], colourYellow);
+    EXPECT_EQ(pixelAt(0, 74), colourYellow);
 }
 
 } // namespace

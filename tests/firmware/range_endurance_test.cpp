@@ -4,7 +4,7 @@
 #include "core/range_endurance.h"
 #include "core/sensor_inputs.h"
 #include "core/settings.h"
-#include "sim/power_cycle.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -12,8 +12,7 @@ class RangeEnduranceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
         tank1Level = 45;
     }
     static void rates(uint16_t rate1, uint16_t rate2)
@@ -64,9 +63,7 @@ TEST_F(RangeEnduranceTest, NoFlowAndNoFuelHaveTheirOwnFigures)
 
 TEST_F(RangeEnduranceTest, ReturnAboveSupplyReadsAsNoFlow)
 {
-    settings.flow2Enabled = 1;
-    settings.flowMode = flowModeDiff;
-    deriveFuelConfig();
+    useFuelSystem({.flow2 = 1, .flowMode = flowModeDiff});
     ASSERT_EQ(fuelConfig, 12);
     rates(200, 300);
     EXPECT_EQ(rangeValue, rangeNoFlow);
@@ -134,9 +131,7 @@ TEST_F(RangeEnduranceTest, HighFlowIsNotTakenForNoFlow)
     EXPECT_EQ(rangeValue, 50 * 999 * 10 / 40000);
     EXPECT_EQ(enduranceMinutes, 999 * 600 / 40000);
 
-    settings.flow2Enabled = 1;
-    settings.flowMode = flowModeSum;
-    deriveFuelConfig();
+    useFuelSystem({.flow2 = 1, .flowMode = flowModeSum});
     ASSERT_EQ(fuelConfig, 12);
     rates(40000, 40000); // the sum must not wrap
     EXPECT_EQ(enduranceMinutes, 999 * 600 / 80000);

@@ -2,10 +2,11 @@
 
 #include "core/settings.h"
 #include "display/furniture.h"
-#include "screen_story.h"
 #include "screens/menu_screens.h"
 #include "screens/screen.h"
 #include "screens/security_screens.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -13,17 +14,18 @@ class SecurityScreens : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        powerOnAndWatch();
+        powerOn();
+        moveSlider("pressure", 2000); // in its normal band: no alarm takes the first key
         settings.securityEnabled = 1;
     }
 
     // Home, the code, MAIN MENU turned to MISC SETUP, SECURITY SETUP, CHANGE CODE.
     static void startCodeChange()
     {
-        pressOnHome(keyPress);
+        keyThenPassAtHome(keyPress);
         enterDigits("7391");
         for (KeyEvent key : {keyPlus, keyPress, keyPlus, keyPress, keyPlus, keyPress})
-            pass(key);
+            keyThenPass(key);
     }
 
     static bool digitsCleared() { return digitEntry[0] + digitEntry[1] + digitEntry[2] + digitEntry[3] == 0; }
@@ -31,31 +33,31 @@ protected:
 
 TEST_F(SecurityScreens, CodeScreenShowsPromptAndDigitsInClearWithTheCursorDigitRed)
 {
-    pressOnHome(keyPress);
+    keyThenPassAtHome(keyPress);
     pass();
-    EXPECT_EQ(shown("ENTER SECURITY").y, 30);
-    EXPECT_EQ(shown("CODE").y, 45); // the prompt's second line
-    EXPECT_EQ(shown("EXIT").y, 104);
+    EXPECT_EQ(lastDrawing("ENTER SECURITY").y, 30);
+    EXPECT_EQ(lastDrawing("CODE").y, 45); // the prompt's second line
+    EXPECT_EQ(lastDrawing("EXIT").y, 104);
     int red = 0;
     EXPECT_EQ(digitsShown(20, &red), "0000");
     EXPECT_EQ(red, 0);
 
-    pass(keyMinus); // 0 turns round to 9
-    pass(keyPlus);  // and 9 back to 0
-    pass(keyPlus);
-    pass(keyPress);
-    pass(keyMinus);
+    keyThenPass(keyMinus); // 0 turns round to 9
+    keyThenPass(keyPlus);  // and 9 back to 0
+    keyThenPass(keyPlus);
+    keyThenPass(keyPress);
+    keyThenPass(keyMinus);
     pass();
     EXPECT_EQ(digitsShown(20, &red), "1900");
     EXPECT_EQ(red, 1);
-    EXPECT_EQ(shown("9").y, 61);
+    EXPECT_EQ(lastDrawing("9").y, 61);
     EXPECT_EQ(currentScreen, securityCodeScreen);
 }
 
 TEST_F(SecurityScreens, StoredAndMasterCodesOpenTheMainMenuWithDigitsCleared)
 {
     for (const char* code : {"8052", "7391"}) {
-        pressOnHome(keyPress);
+        keyThenPassAtHome(keyPress);
         enterDigits(code);
         EXPECT_EQ(currentScreen, mainMenuScreen) << code;
         EXPECT_TRUE(digitsCleared()) << code;
@@ -65,30 +67,30 @@ TEST_F(SecurityScreens, StoredAndMasterCodesOpenTheMainMenuWithDigitsCleared)
 
 TEST_F(SecurityScreens, AnyOtherCodeShowsCodeErrorThenGoesHome)
 {
-    pressOnHome(keyPress);
+    keyThenPassAtHome(keyPress);
     enterDigits("8053");
     EXPECT_EQ(currentScreen, codeMessageScreen);
     pass();
-    EXPECT_EQ(shown("CODE").y, 43);
-    EXPECT_EQ(shown("ERROR").y, 63);
-    EXPECT_EQ(shown("ERROR").font, 10);
-    EXPECT_EQ(shown("BACK").y, 104);
+    EXPECT_EQ(lastDrawing("CODE").y, 43);
+    EXPECT_EQ(lastDrawing("ERROR").y, 63);
+    EXPECT_EQ(lastDrawing("ERROR").font, 10);
+    EXPECT_EQ(lastDrawing("BACK").y, 104);
     EXPECT_FALSE(digitsCleared()); // a failed attempt leaves its digits...
-    pass(keyMinus);                // any key
+    keyThenPass(keyMinus);                // any key
     EXPECT_EQ(currentScreen, homeScreen);
-    pass(keyPress);
+    keyThenPass(keyPress);
     EXPECT_EQ(currentScreen, securityCodeScreen);
     EXPECT_TRUE(digitsCleared()); // ...the next opening clears them
 
     // EXIT leaves without opening the menu, whatever the digits.
-    pass(keyPlus);
-    pass(keyLeft);
+    keyThenPass(keyPlus);
+    keyThenPass(keyLeft);
     EXPECT_EQ(currentScreen, homeScreen);
-    pass(keyPress);
+    keyThenPass(keyPress);
     EXPECT_TRUE(digitsCleared());
 
     settings.securityEnabled = 0; // unlocked: straight to the menu
-    pressOnHome(keyPress);
+    keyThenPassAtHome(keyPress);
     EXPECT_EQ(currentScreen, mainMenuScreen);
 }
 
@@ -97,33 +99,33 @@ TEST_F(SecurityScreens, ConfirmedCodeChangeTakesOverFromTheOldCode)
     startCodeChange();
     ASSERT_EQ(currentScreen, currentCodeScreen);
     pass();
-    EXPECT_EQ(shown("BACK").y, 104);
+    EXPECT_EQ(lastDrawing("BACK").y, 104);
     EXPECT_EQ(digitsShown(20), "0000");
 
     enterDigits("8052");
     ASSERT_EQ(currentScreen, newCodeScreen);
     EXPECT_TRUE(digitsCleared());
     pass();
-    EXPECT_EQ(shown("ENTER NEW").y, 30);
+    EXPECT_EQ(lastDrawing("ENTER NEW").y, 30);
     enterDigits("0042");
     ASSERT_EQ(currentScreen, confirmCodeScreen);
     pass();
-    EXPECT_EQ(shown("CONFIRM NEW").y, 30);
+    EXPECT_EQ(lastDrawing("CONFIRM NEW").y, 30);
     EXPECT_EQ(digitsShown(20), "0000");
     enterDigits("0042");
 
     ASSERT_EQ(currentScreen, codeMessageScreen);
     EXPECT_EQ(settings.securityCode, 42);
     pass();
-    EXPECT_EQ(shown("CHANGED").y, 63);
-    pass(keyRight);
+    EXPECT_EQ(lastDrawing("CHANGED").y, 63);
+    keyThenPass(keyRight);
     EXPECT_EQ(currentScreen, securitySetupScreen);
     EXPECT_EQ(menuCursor, 1);
 
-    pressOnHome(keyPress);
+    keyThenPassAtHome(keyPress);
     enterDigits("8052");
     EXPECT_EQ(currentScreen, codeMessageScreen);
-    pressOnHome(keyPress);
+    keyThenPassAtHome(keyPress);
     enterDigits("0042");
     EXPECT_EQ(currentScreen, mainMenuScreen);
 }
@@ -134,11 +136,11 @@ TEST_F(SecurityScreens, WrongCurrentCodeOrMismatchedConfirmationKeepsTheOldCode)
     enterDigits("1111");
     ASSERT_EQ(currentScreen, codeMessageScreen);
     EXPECT_EQ(codeScratch, 0);
-    pass(keyPress);
+    keyThenPass(keyPress);
     EXPECT_EQ(currentScreen, securitySetupScreen);
     EXPECT_EQ(menuCursor, 1);
 
-    pass(keyPress); // CHANGE CODE again: the digits start from 0 once more
+    keyThenPass(keyPress); // CHANGE CODE again: the digits start from 0 once more
     EXPECT_TRUE(digitsCleared());
     enterDigits("7391"); // the master code passes the current-code check
     ASSERT_EQ(currentScreen, newCodeScreen);
@@ -146,9 +148,9 @@ TEST_F(SecurityScreens, WrongCurrentCodeOrMismatchedConfirmationKeepsTheOldCode)
     enterDigits("4322");
     ASSERT_EQ(currentScreen, codeMessageScreen);
     pass();
-    EXPECT_EQ(shown("ERROR").y, 63);
+    EXPECT_EQ(lastDrawing("ERROR").y, 63);
     EXPECT_EQ(settings.securityCode, 8052);
-    pass(keyLeft);
+    keyThenPass(keyLeft);
     EXPECT_EQ(currentScreen, securitySetupScreen);
     EXPECT_EQ(menuCursor, 1);
 }
@@ -161,8 +163,8 @@ TEST_F(SecurityScreens, BackOnAnyStepAbandonsTheChange)
         std::string codes = steps;
         for (size_t at = 0; at < codes.size(); at += 5)
             enterDigits(codes.substr(at, 4));
-        pass(keyPlus);
-        pass(keyLeft);
+        keyThenPass(keyPlus);
+        keyThenPass(keyLeft);
         EXPECT_EQ(currentScreen, securitySetupScreen) << steps;
         EXPECT_EQ(menuCursor, 1) << steps;
         EXPECT_EQ(codeScratch, 0) << steps;
@@ -173,37 +175,35 @@ TEST_F(SecurityScreens, BackOnAnyStepAbandonsTheChange)
 TEST_F(SecurityScreens, LockIsSwitchedWithTheKnobAndOnlyThenOffersCodeChange)
 {
     settings.securityEnabled = 0;
-    currentScreen = securitySetupScreen;
-    enterMenu(0);
-    pass();
-    EXPECT_EQ(shown("SETUP").y, 11);
-    EXPECT_EQ(shown("OFF").colour, 9);
-    EXPECT_EQ(shown("CHANGE CODE").text, "");
-    pass(keyPlus); // not editing, lock off: the cursor stays
+    openScreen(securitySetupScreen);
+    EXPECT_EQ(lastDrawing("SETUP").y, 11);
+    EXPECT_EQ(lastDrawing("OFF").colour, 9);
+    EXPECT_FALSE(wasDrawn("CHANGE CODE"));
+    keyThenPass(keyPlus); // not editing, lock off: the cursor stays
     EXPECT_EQ(menuCursor, 0);
 
-    pass(keyPress);
+    keyThenPass(keyPress);
     pass();
-    EXPECT_EQ(shown("SECURITY: ").colour, 15); // editing: only the value stays red
-    pass(keyPlus);
-    pass(keyPress);
+    EXPECT_EQ(lastDrawing("SECURITY: ").colour, 15); // editing: only the value stays red
+    keyThenPass(keyPlus);
+    keyThenPass(keyPress);
     EXPECT_EQ(settings.securityEnabled, 1);
     pass();
-    EXPECT_EQ(shown("ON").colour, 9);
-    EXPECT_EQ(shown("CHANGE CODE").colour, 15);
-    pass(keyMinus); // the cursor wraps round two rows
+    EXPECT_EQ(lastDrawing("ON").colour, 9);
+    EXPECT_EQ(lastDrawing("CHANGE CODE").colour, 15);
+    keyThenPass(keyMinus); // the cursor wraps round two rows
     EXPECT_EQ(menuCursor, 1);
     pass();
-    EXPECT_EQ(shown("CHANGE CODE").colour, 9);
-    pass(keyPlus);
+    EXPECT_EQ(lastDrawing("CHANGE CODE").colour, 9);
+    keyThenPass(keyPlus);
     EXPECT_EQ(menuCursor, 0);
 
-    pass(keyPress);
-    pass(keyMinus);
-    pass(keyPress);
+    keyThenPass(keyPress);
+    keyThenPass(keyMinus);
+    keyThenPass(keyPress);
     EXPECT_EQ(settings.securityEnabled, 0);
 
-    pass(keyLeft);
+    keyThenPass(keyLeft);
     EXPECT_EQ(currentScreen, miscSetupScreen);
     EXPECT_EQ(menuCursor, 1);
 }

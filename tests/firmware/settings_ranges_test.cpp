@@ -6,8 +6,9 @@
 
 #include "core/settings.h"
 #include "screens/pressure_setup.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 #include "tests/support/settings_ranges.h"
-#include "menu_walk.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::string firstOutside()
 
 TEST(SettingsRanges, FactoryDefaultsFitAndAStrayFieldIsNamed)
 {
-    powerOnAndWatch();
+    powerOn();
     EXPECT_EQ(firstOutside(), "");
 
     settings.tank2Cal[4] = 4097;
@@ -45,39 +46,39 @@ TEST(SettingsRanges, FactoryDefaultsFitAndAStrayFieldIsNamed)
 
 TEST(SettingsRanges, WrappedKFactorsAndLevelsAboveAShrunkTankStayWithin)
 {
-    openMainMenu();
-    key(keyPress); // FUEL SETUP
-    keys(keyPlus, 2);
+    powerOn();
+    openFuelSetup();
+    press(keyPlus, 2);
     settings.kFactor1 = 15;
-    key(keyRight); // X10
-    key(keyPress);
-    key(keyMinus);
+    press(keyRight); // X10
+    press(keyPress);
+    press(keyMinus);
     EXPECT_EQ(settings.kFactor1, 60000);
-    key(keyRight); // X100
-    key(keyPlus);
+    press(keyRight); // X100
+    press(keyPlus);
     EXPECT_EQ(settings.kFactor1, 10);
     EXPECT_EQ(firstOutside(), "");
-    key(keyPress);
+    press(keyPress);
 
-    keys(keyPlus, 3);
-    key(keyPress); // TANK 1 SETUP, which starts with the step at X1
-    ASSERT_EQ(screen(), "tank1SetupScreen");
-    key(keyPlus);
-    key(keyRight); // X10
-    key(keyPress);
+    press(keyPlus, 3);
+    press(keyPress); // TANK 1 SETUP, which starts with the step at X1
+    ASSERT_EQ(currentScreenName(), "tank1SetupScreen");
+    press(keyPlus);
+    press(keyRight); // X10
+    press(keyPress);
     settings.tank1Size = 5;
-    key(keyMinus); // below 0 wraps to 999
+    press(keyMinus); // below 0 wraps to 999
     EXPECT_EQ(settings.tank1Size, 999);
-    key(keyPress);
-    key(keyPlus);
-    key(keyPress);
+    press(keyPress);
+    press(keyPlus);
+    press(keyPress);
     settings.tank1LowCaution = 5;
-    key(keyMinus); // below 0 gives the size
+    press(keyMinus); // below 0 gives the size
     EXPECT_EQ(settings.tank1LowCaution, 999);
-    key(keyPress);
-    key(keyMinus);
-    key(keyPress);
-    key(keyPlus); // past 999 gives 0; the caution stays at 999
+    press(keyPress);
+    press(keyMinus);
+    press(keyPress);
+    press(keyPlus); // past 999 gives 0; the caution stays at 999
     EXPECT_EQ(settings.tank1Size, 0);
     EXPECT_EQ(settings.tank1LowCaution, 999);
     EXPECT_EQ(firstOutside(), "");
@@ -85,30 +86,30 @@ TEST(SettingsRanges, WrappedKFactorsAndLevelsAboveAShrunkTankStayWithin)
 
 TEST(SettingsRanges, UserCurvePointsMayPassTheirLimitsByLessThanAStep)
 {
-    openMainMenu();
-    key(keyPress); // FUEL SETUP
-    keys(keyPlus, 7);
-    key(keyPress); // FUEL PRESS SETUP
-    key(keyPlus);
-    key(keyPress);
-    key(keyPlus); // SENDER: USER
-    key(keyPress);
-    key(keyPlus);
-    key(keyPress); // CALIBRATE SENDER
-    ASSERT_EQ(screen(), "senderCalibrationScreen");
+    powerOn();
+    openFuelSetup();
+    press(keyPlus, 7);
+    press(keyPress); // FUEL PRESS SETUP
+    press(keyPlus);
+    press(keyPress);
+    press(keyPlus); // SENDER: USER
+    press(keyPress);
+    press(keyPlus);
+    press(keyPress); // CALIBRATE SENDER
+    ASSERT_EQ(currentScreenName(), "senderCalibrationScreen");
 
-    key(keyPlus); // DISPLAY 1
-    key(keyRight); // X10
-    key(keyPress);
+    press(keyPlus); // DISPLAY 1
+    press(keyRight); // X10
+    press(keyPress);
     calCurve.points[0].value = 998;
-    key(keyPlus);
-    key(keyPress);
-    key(keyPlus); // ADC 1
-    keys(keyRight, 2); // X1000
-    key(keyPress);
+    press(keyPlus);
+    press(keyPress);
+    press(keyPlus); // ADC 1
+    press(keyRight, 2); // X1000
+    press(keyPress);
     calCurve.points[0].adc = 4094;
-    key(keyPlus);
-    key(keyLeft); // EXIT stores the curve
+    press(keyPlus);
+    press(keyLeft); // EXIT stores the curve
     EXPECT_EQ(settings.pressure.userCurve.points[0].value, 1008);
     EXPECT_EQ(settings.pressure.userCurve.points[0].adc, 5094);
     EXPECT_EQ(firstOutside(), "");

@@ -2,8 +2,8 @@
 
 #include "core/fuel_flow.h"
 #include "core/settings.h"
-#include "sim/power_cycle.h"
 #include "sim/storage_hooks.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -11,8 +11,7 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
     }
 };
 
@@ -87,12 +86,7 @@ TEST_F(SettingsTest, ConfigurationCodeCoversEveryRule)
         {0, 1, dual, O, C, 1}, {0, 1, dual, S, O, 9},
     };
     for (const ConfigCase& c : cases) {
-        settings.flow1Enabled = c.flow1;
-        settings.flow2Enabled = c.flow2;
-        settings.flowMode = c.flowMode;
-        settings.tank1Mode = c.tank1;
-        settings.tank2Mode = c.tank2;
-        deriveFuelConfig();
+        useFuelSystem({c.flow1, c.flow2, c.tank1, c.tank2, c.flowMode});
         EXPECT_EQ(fuelConfig, c.code) << "flows " << int(c.flow1) << int(c.flow2) << " mode " << int(c.flowMode)
                                       << " tanks " << int(c.tank1) << int(c.tank2);
     }

@@ -4,7 +4,8 @@
 
 #include "display/furniture.h"
 #include "screens/setup_list.h"
-#include "menu_walk.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ class SetupListTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        powerOnAndWatch();
+        powerOn();
         option = 0;
         showNumber = 1;
         number = 500;
@@ -58,85 +59,81 @@ protected:
         openTakesKey = true;
         list.rowKeys = RowKeys::whileDrawing;
         list.stepKey = StepKey::anyRow;
-        enterMenu(0);
-        currentScreen = testListScreen;
-        pass();
+        openScreen(testListScreen);
     }
 };
 
 TEST_F(SetupListTest, WhileEditingOnlyTheValueIsRedAndTheKnobChangesItInsteadOfMoving)
 {
-    EXPECT_EQ(findText("OPTION: ")->colour, 9);
-    key(keyPress);
-    EXPECT_EQ(findText("OPTION: ")->colour, 15);
-    EXPECT_EQ(findText("RED")->colour, 9);
-    key(keyMinus);
-    EXPECT_EQ(rowText(0), "OPTION: BLUE");
+    EXPECT_EQ(lastDrawing("OPTION: ").colour, 9);
+    press(keyPress);
+    EXPECT_EQ(lastDrawing("OPTION: ").colour, 15);
+    EXPECT_EQ(lastDrawing("RED").colour, 9);
+    press(keyMinus);
+    EXPECT_EQ(menuRow(0), "OPTION: BLUE");
     EXPECT_EQ(menuCursor, 0);
 }
 
 TEST_F(SetupListTest, RowsThatActWhileDrawingShowTheirEffectOnLaterRowsInTheSameFrame)
 {
-    key(keyPlus);
-    key(keyPress);
-    postKey(keyPlus);
-    pass();
+    press(keyPlus);
+    press(keyPress);
+    keyThenPass(keyPlus);
     EXPECT_EQ(showNumber, 0);
-    EXPECT_EQ(rowText(1), "NUMBER SHOWN: ON") << "the edited row shows its change next frame";
-    EXPECT_EQ(rowText(2), "OPEN") << "the rows below already follow it";
+    EXPECT_EQ(menuRow(1), "NUMBER SHOWN: ON") << "the edited row shows its change next frame";
+    EXPECT_EQ(menuRow(2), "OPEN") << "the rows below already follow it";
 
     list.rowKeys = RowKeys::afterDrawing;
-    postKey(keyPlus);
-    pass();
+    keyThenPass(keyPlus);
     EXPECT_EQ(showNumber, 1);
-    EXPECT_EQ(rowText(2), "OPEN") << "drawn before the row acted";
+    EXPECT_EQ(menuRow(2), "OPEN") << "drawn before the row acted";
     pass();
-    EXPECT_EQ(rowText(2), "NUMBER: 500");
+    EXPECT_EQ(menuRow(2), "NUMBER: 500");
 }
 
 TEST_F(SetupListTest, NumbersStepByTheChosenStepAndWrapToTheOtherEnd)
 {
-    keys(keyPlus, 2);
+    press(keyPlus, 2);
     EXPECT_EQ(stepLegend(), "X1");
-    key(keyRight);
-    key(keyRight);
+    press(keyRight);
+    press(keyRight);
     EXPECT_EQ(editStep, 100);
     EXPECT_EQ(stepLegend(), "X100");
-    key(keyPress);
-    keys(keyPlus, 5);
+    press(keyPress);
+    press(keyPlus, 5);
     EXPECT_EQ(number, 0) << "1000 is above 999";
-    key(keyMinus);
+    press(keyMinus);
     EXPECT_EQ(number, 999);
-    key(keyRight);
+    press(keyRight);
     EXPECT_EQ(editStep, 1000);
     EXPECT_EQ(stepLegend(), "");
-    key(keyRight);
+    press(keyRight);
     EXPECT_EQ(editStep, 1);
 }
 
 TEST_F(SetupListTest, StepKeyCanBeLimitedToRowsWithALegend)
 {
     list.stepKey = StepKey::legendRowsOnly;
-    key(keyRight);
+    press(keyRight);
     EXPECT_EQ(editStep, 1) << "OPTION has no legend";
-    keys(keyPlus, 2);
-    key(keyRight);
+    press(keyPlus, 2);
+    press(keyRight);
     EXPECT_EQ(editStep, 10);
     EXPECT_EQ(stepLegend(), "X10");
-    key(keyPlus);
+    press(keyPlus);
     EXPECT_EQ(stepLegend(), "") << "the legend belongs to the NUMBER row";
 }
 
 TEST_F(SetupListTest, ARowThatTakesTheKnobPressDoesNotToggleEditing)
 {
-    keys(keyPlus, 3);
-    EXPECT_EQ(findText("OPEN")->colour, 9);
-    key(keyPress);
+    press(keyPlus, 3);
+    EXPECT_EQ(lastDrawing("OPEN").colour, 9);
+    press(keyPress);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(menuEditing, 0);
 
     openTakesKey = false;
-    key(keyPress);
+    press(keyPress);
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(menuEditing, 1) << "a row that declines the press leaves it to the list";
 }

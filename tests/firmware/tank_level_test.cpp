@@ -6,7 +6,7 @@
 #include "core/settings.h"
 #include "core/fuel_flow.h"
 #include "core/tank_level.h"
-#include "sim/power_cycle.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -16,8 +16,7 @@ class TankLevelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
-        powerOnSequence();
+        powerOn();
         settings.tank1Filter = 0;
         settings.tank2Filter = 0;
         settings.pressure.lowAlarmOn = 0; // only the tank bits move in these stories
@@ -26,8 +25,8 @@ protected:
     // Sets the "Fuel Level1" slider and runs one pass; returns tank 1's contents.
     static uint16_t tank1At(uint16_t reading)
     {
-        level1Input = reading;
-        firmwarePass(false);
+        moveSlider("level1", reading);
+        pass();
         return tank1Level;
     }
 };
@@ -79,18 +78,18 @@ TEST_F(TankLevelTest, EachTankReadsItsOwnSourceSettingsAndContents)
     const int16_t rising[6] = {100, 200, 300, 400, 500, 600};
     std::copy(rising, rising + 6, settings.tank2Cal);
     settings.tank2Size = 50;
-    level1Input = 600;
-    level2Input = 250;
+    moveSlider("level1", 600);
+    moveSlider("level2", 250);
     vrax.level1 = 520;
     vrax.level2 = 600;
-    firmwarePass(false);
+    pass();
     EXPECT_EQ(level1Raw, 600);
     EXPECT_EQ(level2Raw, 250);
     EXPECT_EQ(tank1Level, 13);
     EXPECT_EQ(tank2Level, 15);
 
     settings.dataSource = 1; // VRAX
-    firmwarePass(true);
+    pass();
     EXPECT_EQ(level1Raw, 520);
     EXPECT_EQ(level2Raw, 600);
     EXPECT_EQ(tank1Level, 18);
@@ -120,7 +119,7 @@ TEST_F(TankLevelTest, ReadingsAboveTheSignedRangeReadEmptyOnAFallingSender)
 {
     settings.dataSource = 1;
     vrax.level1 = 40000;
-    firmwarePass(true);
+    pass();
     EXPECT_EQ(level1Fail, 1);
     EXPECT_EQ(tank1Level, 0);
 }
@@ -164,9 +163,9 @@ TEST_F(TankLevelTest, AccumulatorSurvivesPowerOnButNotProgramStart)
     tank1At(800);
     tank1At(800);
     const uint32_t settled = level1FilterAcc;
-    powerOnSequence();
+    switchOn();
     EXPECT_EQ(level1FilterAcc, settled);
-    resetToProgramStart();
+    programStart();
     EXPECT_EQ(level1FilterAcc, 0u);
 }
 
@@ -176,7 +175,7 @@ TEST_F(TankLevelTest, TanksThatAreNotSendersKeepTheirContentsAndFilter)
     level1FilterAcc = 1234;
     for (uint8_t mode : {calculated, off}) {
         settings.tank1Mode = mode;
-        level1Input = 300;
+        moveSlider("level1", 300);
         measureTankLevel(1);
         EXPECT_EQ(tank1Level, 13);
         EXPECT_EQ(level1FilterAcc, 1234u);
@@ -223,15 +222,15 @@ TEST_F(TankLevelTest, TankTwoAlarmUsesItsOwnBitAndCalculatedContents)
 {
     settings.tank2Mode = calculated;
     tank2Level = 5;
-    level1Input = 300; // tank 1 well above its low level
-    firmwarePass(false);
+    moveSlider("level1", 300); // tank 1 well above its low level
+    pass();
     EXPECT_EQ(alarmFlags, alarmTank2Low);
 
     // An OFF tank keeps its contents but never alarms.
     alarmAcked = alarmTank2Low;
     settings.tank2Mode = off;
     tank2Level = 5;
-    firmwarePass(false);
+    pass();
     EXPECT_EQ(tank2Level, 5);
     EXPECT_EQ(alarmFlags, 0u);
     EXPECT_EQ(alarmAcked, 0u);

@@ -9,11 +9,10 @@
 #include "display/font_data.h"
 #include "display/framebuffer.h"
 #include "display/text.h"
-#include "sim/power_cycle.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
-
-uint8_t at(int x, int y) { return frameBuffer[x + displayWidth * y]; }
 
 struct InkBox {
     int left = displayWidth, right = -1, top = displayHeight, bottom = -1;
@@ -24,7 +23,7 @@ InkBox inkBox()
     InkBox box;
     for (int y = 0; y < displayHeight; ++y)
         for (int x = 0; x < displayWidth; ++x)
-            if (at(x, y) != 0) {
+            if (pixelAt(x, y) != 0) {
                 box.left = std::min(box.left, x);
                 box.right = std::max(box.right, x);
                 box.top = std::min(box.top, y);
@@ -33,19 +32,17 @@ InkBox inkBox()
     return box;
 }
 
-std::vector<uint8_t> picture() { return {frameBuffer, frameBuffer + frameBufferSize}; }
-
 // The picture a call leaves on a cleared display.
 std::vector<uint8_t> drawn(int16_t x, int16_t y, const char* text, uint8_t fontSize, uint8_t align)
 {
     clearFrameBuffer();
     drawText(x, y, text, 0, fontSize, align, 15);
-    return picture();
+    return displayPicture();
 }
 
 class DrawText : public ::testing::Test {
 protected:
-    void SetUp() override { resetToProgramStart(); }
+    void SetUp() override { programStart(); }
 };
 
 TEST_F(DrawText, SmallCapitalAStartsAtXWithInkOnRowsThreeToTwelve)
@@ -63,7 +60,7 @@ TEST_F(DrawText, SmallCapitalAStartsAtXWithInkOnRowsThreeToTwelve)
     const uint8_t* bits = font8Table + (entry[0] << 16 | entry[3] << 8 | entry[2]);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            EXPECT_EQ(at(x, y), (bits[2 * y + x / 8] << (x % 8) & 0x80) ? 15 : 0) << x << "," << y;
+            EXPECT_EQ(pixelAt(x, y), (bits[2 * y + x / 8] << (x % 8) & 0x80) ? 15 : 0) << x << "," << y;
 }
 
 TEST_F(DrawText, AlignmentsPlaceTheTextAroundX)
@@ -166,15 +163,10 @@ TEST_F(DrawText, OnlyInkPixelsAreWrittenInTheGivenColour)
 
 TEST_F(DrawText, ObserverSeesEveryCallWithItsStartX)
 {
-    static std::vector<std::string> seen;
-    seen.clear();
-    textObserver = [](uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, const char* text) {
-        seen.push_back(std::to_string(startX) + " " + std::to_string(y) + " " + std::to_string(fontSize) +
-                       " " + std::to_string(colour) + " " + text);
-    };
+    recordTexts();
     drawText(80, 4, "AB", 0, 8, 0, 15);
     drawText(3, 50, "", 0, 30, 1, 9);
-    EXPECT_EQ(seen, (std::vector<std::string>{"70 4 8 15 AB", "3 50 30 9 "}));
+    EXPECT_EQ(drawnTexts(), (std::vector<DrawnText>{{70, 4, 8, 15, "AB", 91}, {3, 50, 30, 9, "", 3}}));
 }
 
 } // namespace

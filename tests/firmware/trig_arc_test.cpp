@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "display/trig.h"
-#include "display_probe.h"
-#include "sim/power_cycle.h"
+#include "tests/support/display_reader.h"
+#include "tests/support/pilot.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ class TrigArcTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetToProgramStart();
+        programStart();
         buildTrigTables();
     }
 };

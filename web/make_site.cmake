@@ -1,0 +1,40 @@
+# Copies the page's files into the site folder beside the WebAssembly module
+# and writes the service worker from its template (page/sw.js): the list of
+# every file of the site, and a cache name made from their contents.
+#   cmake "-DFILES=a;b;..." -DSITE=dir -DSTAMP=file -P make_site.cmake
+foreach(var FILES SITE STAMP)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "make_site.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+set(worker_template "")
+foreach(file IN LISTS FILES)
+  get_filename_component(name "${file}" NAME)
+  if(name STREQUAL "sw.js")
+    set(worker_template "${file}")
+  else()
+    file(COPY_FILE "${file}" "${SITE}/${name}" ONLY_IF_DIFFERENT)
+  endif()
+endforeach()
+if(NOT worker_template)
+  message(FATAL_ERROR "make_site.cmake: no sw.js among the page's files")
+endif()
+
+# Every file but the service worker itself, index.html first.
+file(GLOB site_files RELATIVE "${SITE}" "${SITE}/*")
+list(REMOVE_ITEM site_files sw.js index.html)
+list(SORT site_files)
+list(PREPEND site_files index.html)
+set(contents "")
+foreach(name IN LISTS site_files)
+  file(SHA256 "${SITE}/${name}" hash)
+  string(APPEND contents "${name} ${hash}\n")
+endforeach()
+string(SHA256 version "${contents}")
+string(SUBSTRING "${version}" 0 16 QS9_CACHE_VERSION)
+list(TRANSFORM site_files PREPEND "  './")
+list(TRANSFORM site_files APPEND "',")
+list(JOIN site_files "\n" QS9_SITE_FILES)
+configure_file("${worker_template}" "${SITE}/sw.js" @ONLY)
+file(TOUCH "${STAMP}")

@@ -1,0 +1,66 @@
+// The instrument's firmware as WebAssembly, through the calls of
+// sim/simulator.h. The module is compiled once; each instance has its own
+// memory and so its own firmware state: one shows the instrument, others
+// run scripts.
+import createQs9Module from './qs9.js';
+
+// The compiled module, fetched beside this file (or from the given bytes,
+// as Node.js gives them).
+export async function compileFirmware(bytes) {
+  if (typeof WebAssembly !== 'object')
+    throw new Error('This browser cannot run WebAssembly.');
+  if (bytes)
+    return WebAssembly.compile(bytes);
+  const url = new URL('qs9.wasm', import.meta.url);
+  const missing = (why) => new Error(`the file ${url.pathname} could not be loaded (${why}).`);
+  const response = await fetch(url).catch((fault) => { throw missing(fault.message); });
+  if (!response.ok)
+    throw missing(`${response.status} ${response.statusText}`);
+  return WebAssembly.compile(await response.arrayBuffer());
+}
+
+// A new instance of the compiled module, at program start.
+export async function newFirmware(compiled) {
+  const module = await new Promise((resolve, reject) => {
+    createQs9Module({
+      instantiateWasm(imports, receive) {
+        WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled), reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
+  return new Firmware(module);
+}
+
+export const displayWidth = 160;
+export const displayHeight = 120;
+
+export class Firmware {
+  constructor(module) {
+    this.module = module;
+    this.module._qs9ProgramStart();
+  }
+
+  powerOn() { this.module._qs9PowerOn(); }
+  powerOff() { this.module._qs9PowerOff(); }
+  mainLoopRuns() { return this.module._qs9MainLoopRuns() !== 0; }
+  pass() { this.module._qs9Pass(); }
+  tick() { this.module._qs9Tick(); }
+  // 0 taken, 1 dropped (the slot was full); negative: no such key.
+  postKey(key) { return this.module._qs9PostKey(key); }
+  // 0 written; negative: no such input, or the value is out of its range.
+  setInput(name, value) { return this.module.ccall('qs9SetInput', 'number', ['string', 'number'], [name, value]); }
+  currentScreenName() { return this.module.UTF8ToString(this.module._qs9CurrentScreenName()); }
+
+  // Views into the firmware's memory, valid until its next call.
+  frameBuffer() {
+    return this.module.HEAPU8.subarray(this.module._qs9FrameBuffer(), this.module._qs9FrameBuffer() + displayWidth * displayHeight);
+  }
+  palette() {
+    const start = this.module._qs9Palette() / 4;
+    return this.module.HEAPU32.subarray(start, start + 256);
+  }
+
+  // The window's key table and input table, by sim/simulator.h's field names.
+  controlTables() { return JSON.parse(this.module.UTF8ToString(this.module._qs9WebControlTables())); }
+}

@@ -1,0 +1,69 @@
+// The instrument's power cycle and main loop, as the window runs them: "On"
+// runs the power-on sequence and then one pass per animation frame (the
+// window, swapping with the display's refresh, makes about as many) until
+// "Off"; the 100 ms timer ticks whether the instrument is on or off. Keys,
+// sliders and ticks are taken between passes, as the page's events are.
+// While the page is hidden nothing runs, the timer included: a background
+// tab takes no CPU, and its ticks are not caught up (the timer's counters
+// count the ticks handled).
+const tickMs = 100;
+
+export class MainLoop {
+  constructor(firmware, present) {
+    this.firmware = firmware;
+    this.present = present;
+    this.passes = 0;
+    this.looping = false;
+    this.poweredOnce = false; // the stop flag reads "run" before the first "On"
+    this.timer = 0;
+    this.frame = () => this.runPass();
+    document.addEventListener('visibilitychange', () => this.resume());
+    this.resume();
+  }
+
+  // "On" (again while running: the power-on sequence restarts the one loop)
+  // or "Off" (the loop ends before its next pass).
+  power(on) {
+    if (on) {
+      this.firmware.powerOn();
+      this.poweredOnce = true;
+      this.resume();
+    } else {
+      this.firmware.powerOff();
+    }
+  }
+
+  // A click: the key goes into the one-slot buffer if it is empty.
+  // True when taken, false when the slot was full and the key is lost.
+  postKey(key) { return this.firmware.postKey(key) === 0; }
+
+  // A slider or check box: the firmware sees it in the next pass.
+  setInput(name, value) { return this.firmware.setInput(name, value) === 0; }
+
+  resume() {
+    if (document.hidden) {
+      clearInterval(this.timer);
+      this.timer = 0;
+      return;
+    }
+    if (!this.timer)
+      this.timer = setInterval(() => this.firmware.tick(), tickMs);
+    if (!this.looping && this.running()) {
+      this.looping = true;
+      requestAnimationFrame(this.frame);
+    }
+  }
+
+  running() { return this.poweredOnce && this.firmware.mainLoopRuns(); }
+
+  runPass() {
+    if (document.hidden || !this.running()) {
+      this.looping = false;
+      return;
+    }
+    this.firmware.pass();
+    this.present();
+    ++this.passes;
+    requestAnimationFrame(this.frame);
+  }
+}

@@ -1,0 +1,48 @@
+// window.qs9: the page's JavaScript interface, for a page that embeds the
+// simulator (same origin) and for tests. Documented in the README.
+//   qs9.ready            a Promise, settled once the instrument is shown
+//   qs9.run(text)        a script run on its own firmware (script_runs.js)
+//   qs9.frameBuffer()    the shown display's 19,200 palette indices (a copy)
+//   qs9.palette()        its 256 colours, 0x00RRGGBB (a copy)
+//   qs9.press(key)       left, right, press, plus or minus, as a click: true
+//                        when taken, false when the key slot was full
+//   qs9.slider(name, v)  a slider by the runner's name, as dragging it
+//   qs9.power(on)        "On" (true) or "Off" (false)
+//   qs9.passes()         main-loop passes run since the page opened
+import { runScriptInWorker } from './script_runs.js';
+
+export function installQs9Interface(target, ready) {
+  let parts = null;
+  const instrument = () => {
+    if (!parts)
+      throw new Error('The simulator is still loading: wait for qs9.ready');
+    return parts;
+  };
+  const named = (list, name, what) => {
+    const row = list.find((r) => r.name === name);
+    if (!row)
+      throw new RangeError(`qs9: unknown ${what} ${JSON.stringify(name)}: ${list.map((r) => r.name).join(', ')}`);
+    return row;
+  };
+  target.qs9 = {
+    ready: ready.then((p) => { parts = p; }),
+    run: (text, options) => ready.then((p) => runScriptInWorker(p.compiled, text, options)),
+    frameBuffer: () => instrument().firmware.frameBuffer().slice(),
+    palette: () => instrument().firmware.palette().slice(),
+    press(key) {
+      const { tables, loop } = instrument();
+      return loop.postKey(named(tables.keys, key, 'key').key);
+    },
+    slider(name, value) {
+      const { tables, loop, showInput } = instrument();
+      const sliders = tables.inputs.filter((i) => i.kind === 'slider');
+      const input = named(sliders, name, 'slider');
+      if (!Number.isInteger(value) || value < 0 || value > input.maximum)
+        throw new RangeError(`qs9: slider value ${value} out of range 0..${input.maximum} for ${name}`);
+      showInput[name](value);
+      loop.setInput(name, value);
+    },
+    power: (on) => instrument().loop.power(Boolean(on)),
+    passes: () => instrument().loop.passes,
+  };
+}
