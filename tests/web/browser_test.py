@@ -280,6 +280,51 @@ class BrowserEdition(unittest.TestCase):
         self.assertEqual(self.console_errors(), [])
         self.open_page()
 
+    def wait_status(self, words):
+        """The status line's text once it holds `words`."""
+        return self.js_async("""const look = () => { const t = document.getElementById('status').textContent;
+            t.includes(arguments[0]) ? done(t) : setTimeout(look, 20); }; look();""", words)
+
+    def open_fresh(self, url):
+        """A new load, even where only the hash differs from the page open."""
+        self.driver.get("about:blank")
+        self.driver.get(url)
+        self.assertEqual(self.js_async("qs9.ready.then(() => done(''), (e) => done(String(e)))"), "")
+
+    def test_8c_a_recording_replays_natively_and_from_its_share_link(self):
+        self.open_fresh(self.site.url)
+        self.click("record-script")
+        self.power_on_quietly()
+        for control in ["Image8", "Image8", "Button3"]:  # knob pressed twice, "+"
+            self.click(control)
+            self.wait_passes(2)
+        self.click("record-script")
+        deadline = time.time() + 10
+        while not (saved := list(pathlib.Path(self.downloads.name).glob("qs9-recording-*.qs9"))):
+            self.assertLess(time.time(), deadline, "no recording downloaded")
+            time.sleep(0.05)
+        recording = saved[0].read_text()
+        self.assertIn("key press\n", recording)
+        shown = self.canvas_rgb()
+        self.assertEqual(shown, native_picture(recording), recording)
+        link = self.js("return document.getElementById('share-link').value")
+        self.assertIn("#script=", link)
+        self.open_fresh(link)
+        self.wait_status("played")
+        self.assertEqual(self.canvas_rgb(), shown)
+        self.open_fresh(link[:-12])
+        self.assertIn("share link is broken", self.wait_status("broken"))
+        self.assertEqual((self.js("return qs9.passes()"), self.canvas_rgb()), (0, bytes(160 * 120 * 3)))
+
+    def test_8d_a_bad_line_stops_playing_and_is_named(self):
+        script = pathlib.Path(self.downloads.name, "bad.qs9")
+        script.write_text("on\npass 2\njump\nkey press\n")
+        self.open_fresh(self.site.url)
+        self.driver.find_element("id", "script-file").send_keys(str(script))
+        message = self.wait_status("stopped")
+        self.assertIn('Playing bad.qs9 stopped at line 3: "jump"', message)
+        self.assertEqual(self.js("return qs9.frameBuffer().some((i) => i !== 0)"), True, "lines 1-2 played")
+
     def test_9_scales_from_phone_to_desktop_and_works_offline(self):
         for width, height, ratio in [(390, 844, 3), (800, 600, 1.25), (1920, 1080, 1)]:
             self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
