@@ -60,7 +60,8 @@ std::string recorded;
 std::unique_ptr<InputRecording> recording;
 std::unique_ptr<ScriptPlayer> player;
 
-bool PageControls::poweredOn() const { return page.poweredOn; }
+// Switched on, and the firmware's main loop has not stopped itself.
+bool PageControls::poweredOn() const { return page.poweredOn && qs9MainLoopRuns(); }
 
 int PageControls::setValue(const char* name, int64_t value)
 {
@@ -118,12 +119,12 @@ EMSCRIPTEN_KEEPALIVE void qs9WebTick()
     afterPlayerStep();
 }
 
-// qs9PostKey's status; the key is recorded taken or not, as the replay
-// posts it into the same slot.
+// qs9PostKey's status; a key is recorded when the slot took it (the replay
+// reaches the same states either way, and the window writes the same).
 EMSCRIPTEN_KEEPALIVE int qs9WebPostKey(uint8_t key)
 {
     const int status = qs9PostKey(key);
-    if (status >= 0)
+    if (status == QS9_OK)
         happened(keyLine(key));
     return status;
 }
@@ -150,7 +151,7 @@ EMSCRIPTEN_KEEPALIVE void qs9WebRecordStart()
         recorded += line + '\n';
         return true;
     });
-    writeRecordingOpening(*recording, {page.ticksRun, page.poweredOn,
+    writeRecordingOpening(*recording, {page.ticksRun, controls.poweredOn(),
                                        [](const Qs9Input& input) { return page.position(input); }});
 }
 
