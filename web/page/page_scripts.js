@@ -5,7 +5,7 @@
 // dropped on the page, or a share link opened) runs a script's input lines
 // at the pace of the passes, skipping its output lines. The firmware's side
 // is web/page_inputs.cpp; its player moves the page's own controls here.
-import { linkedScript, shareLink } from './share_links.js';
+import { isShareLink, linkedScript, shareLink } from './share_links.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -42,7 +42,9 @@ export class PageScripts {
         this.playFile(file);
     });
     element('copy-share-link').addEventListener('click', () => this.copyShareLink());
-    addEventListener('hashchange', () => this.playLink());
+    // A share link opened in this page plays from program start, as on a
+    // first visit: the page starts afresh.
+    addEventListener('hashchange', () => isShareLink(location.hash) && location.reload());
   }
 
   record() {

@@ -22,6 +22,8 @@ function fromBase64Url(text) {
   return Uint8Array.from(binary, (c) => c.charCodeAt(0));
 }
 
+export const isShareLink = (hash) => hash.startsWith(marker);
+
 // The share link of the script at the page's address `page` (any hash goes).
 export async function shareLink(page, script) {
   const packed = await throughStream(new TextEncoder().encode(script), new CompressionStream('deflate-raw'));
@@ -31,7 +33,7 @@ export async function shareLink(page, script) {
 // The script of a share link's hash ("#script=..."); null for another hash.
 // A link that was cut or changed throws an Error that says so.
 export async function linkedScript(hash) {
-  if (!hash.startsWith(marker))
+  if (!isShareLink(hash))
     return null;
   try {
     const packed = fromBase64Url(hash.slice(marker.length));
