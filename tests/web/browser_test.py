@@ -325,6 +325,35 @@ class BrowserEdition(unittest.TestCase):
         self.assertIn('Playing bad.qs9 stopped at line 3: "jump"', message)
         self.assertEqual(self.js("return qs9.frameBuffer().some((i) => i !== 0)"), True, "lines 1-2 played")
 
+    def test_8e_a_recording_begun_while_on_opens_with_the_inputs_and_on(self):
+        self.open_fresh(self.site.url)
+        self.power_on_quietly()
+        self.js("qs9.slider('flow1', 2100); qs9.press('press')")
+        self.wait_passes(3)
+        self.js("qs9.record(); qs9.press('plus')")
+        self.wait_passes(3)
+        recording = self.js_async("qs9.stopRecording().then(done, (e) => done(String(e)))")
+        opening, _, rest = recording.partition("# started while on: the replay powers on here\n")
+        self.assertIn("\nslider flow1 2100\n", opening)
+        self.assertTrue(rest.startswith("on\nkey plus\npass "), recording)
+        self.assertEqual(native_run(recording)[0].returncode, 0)
+
+    def test_8f_share_links_carry_any_script_and_refuse_a_changed_one(self):
+        script = "# Fuel: 45 L \u2013 \u00e9t\u00e9\n" + "pass 7\ntick 1\n" * 5000
+        outcome = self.js_async("""import('./share_links.js').then(async ({ shareLink, linkedScript }) => {
+                const link = await shareLink('http://example.test/qs9/#old', arguments[0]);
+                const hash = link.slice(link.indexOf('#'));
+                const broken = [];
+                for (const bad of [hash.replace('=', '=*'), hash.slice(0, 40) + 'AAAA', '#script='])
+                  await linkedScript(bad).then(() => broken.push('read'), (e) => broken.push(e.message.startsWith('This share link is broken')));
+                done([link.startsWith('http://example.test/qs9/#script='), link.length, await linkedScript(hash), broken]);
+            }, (e) => done(String(e)))""", script)
+        prefixed, length, back, broken = outcome
+        self.assertTrue(prefixed)
+        self.assertLess(length, 2000, "the repeated lines pack small")
+        self.assertEqual(back, script)
+        self.assertEqual(broken, [True, True, True])
+
     def test_9_scales_from_phone_to_desktop_and_works_offline(self):
         for width, height, ratio in [(390, 844, 3), (800, 600, 1.25), (1920, 1080, 1)]:
             self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
