@@ -175,6 +175,4 @@ EMSCRIPTEN_KEEPALIVE void qs9WebPlay(const char* text, uint32_t length)
     afterPlayerStep();
 }
 
-EMSCRIPTEN_KEEPALIVE void qs9WebStopPlaying() { player.reset(); }
-
 } // extern "C"

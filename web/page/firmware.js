@@ -68,7 +68,6 @@ export class Firmware {
       this.module._free(start);
     }
   }
-  stopPlaying() { this.module._qs9WebStopPlaying(); }
   currentScreenName() { return this.module.UTF8ToString(this.module._qs9CurrentScreenName()); }
 
   // Views into the firmware's memory, valid until its next call.
