@@ -316,14 +316,20 @@ class BrowserEdition(unittest.TestCase):
         self.assertIn("share link is broken", self.wait_status("broken"))
         self.assertEqual((self.js("return qs9.passes()"), self.canvas_rgb()), (0, bytes(160 * 120 * 3)))
 
-    def test_8d_a_bad_line_stops_playing_and_is_named(self):
+    def test_8d_a_chosen_or_dropped_file_plays_until_a_bad_line_named(self):
         script = pathlib.Path(self.downloads.name, "bad.qs9")
         script.write_text("on\npass 2\njump\nkey press\n")
-        self.open_fresh(self.site.url)
-        self.driver.find_element("id", "script-file").send_keys(str(script))
-        message = self.wait_status("stopped")
-        self.assertIn('Playing bad.qs9 stopped at line 3: "jump"', message)
-        self.assertEqual(self.js("return qs9.frameBuffer().some((i) => i !== 0)"), True, "lines 1-2 played")
+        choose = lambda: self.driver.find_element("id", "script-file").send_keys(str(script))
+        drop = lambda: self.js("""const files = new DataTransfer();
+            files.items.add(new File([arguments[0]], 'bad.qs9'));
+            document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: files, bubbles: true, cancelable: true }));""",
+                               script.read_text())
+        for how, play in [("chosen", choose), ("dropped", drop)]:
+            self.open_fresh(self.site.url)
+            play()
+            message = self.wait_status("stopped")
+            self.assertIn('Playing bad.qs9 stopped at line 3: "jump"', message, how)
+            self.assertTrue(self.js("return qs9.frameBuffer().some((i) => i !== 0)"), f"{how}: lines 1-2 played")
 
     def test_8e_a_recording_begun_while_on_opens_with_the_inputs_and_on(self):
         self.open_fresh(self.site.url)
