@@ -9,8 +9,8 @@
 #include <QStatusBar>
 
 #include "host/main_window.h"
-#include "tools/script/input_lines.h"
 #include "tools/script/input_recording.h"
+#include "tools/script/recording_opening.h"
 #include "tools/script/script_player.h"
 
 namespace {
@@ -86,25 +86,10 @@ bool WindowScripts::writeLine(const std::string& line)
     return file_.write(bytes) == bytes.size();
 }
 
-// The replay starts from program start: the timer's ticks so far keep its
-// blinking in step, and the inputs that moved since stand where they are now.
-// Started while on, the replay can only start the instrument afresh.
 void WindowScripts::writeOpening()
 {
-    recording_->happened("# QS-9 simulator recording; qs9-script replays it");
-    if (window_.ticksRun() > 0)
-        recording_->happened(tickLine(uint32_t(window_.ticksRun())));
-    for (int i = 0; i < qs9InputCount(); ++i) {
-        const Qs9Input& input = *qs9InputAt(i);
-        const uint32_t position = window_.inputPosition(input);
-        if (position != input.start)
-            recording_->happened(inputLine(input.name, position));
-    }
-    if (window_.poweredOn()) {
-        recording_->happened("# started while on: the replay powers on here");
-        recording_->happened(powerLine(true));
-    }
-    recording_->flush();
+    writeRecordingOpening(*recording_, {window_.ticksRun(), window_.poweredOn(),
+                                        [this](const Qs9Input& input) { return window_.inputPosition(input); }});
 }
 
 void WindowScripts::stopRecording()

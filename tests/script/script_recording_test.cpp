@@ -6,6 +6,7 @@
 #include "core/sensor_inputs.h"
 #include "sim/simulator.h"
 #include "tools/script/input_recording.h"
+#include "tools/script/recording_opening.h"
 #include "tools/script/script_player.h"
 
 namespace {
@@ -76,6 +77,29 @@ TEST(ScriptPlayer, ABadLineOrAnOffDuringAWaitStopsItNamingTheLine)
     host.powerOff();
     cutShort.ticked();
     EXPECT_EQ(cutShort.fault(), "line 2: \"pass 5\": the instrument went off while the script waited for passes");
+}
+
+} // namespace
+
+namespace {
+
+// A recording begun mid-session opens with what brings a replay from
+// program start to the host's state.
+TEST(RecordingOpening, TicksMovedInputsAndPowerOnlyWhereTheyDifferFromProgramStart)
+{
+    std::vector<std::string> lines;
+    InputRecording recording([&](const std::string& line) { lines.push_back(line); return true; });
+    const auto position = [](const Qs9Input& input) -> uint32_t {
+        const std::string name = input.name;
+        return name == "level1" ? 600 : name == "vrax" ? 0 : input.start;
+    };
+    writeRecordingOpening(recording, {12, true, position});
+    EXPECT_EQ(lines, (std::vector<std::string>{"# QS-9 simulator recording; qs9-script replays it", "tick 12",
+                                               "slider level1 600", "vrax off",
+                                               "# started while on: the replay powers on here", "on"}));
+    lines.clear();
+    writeRecordingOpening(recording, {0, false, [](const Qs9Input& input) { return uint32_t(input.start); }});
+    EXPECT_EQ(lines, std::vector<std::string>{"# QS-9 simulator recording; qs9-script replays it"});
 }
 
 } // namespace
