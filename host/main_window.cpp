@@ -25,7 +25,9 @@
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
 #include "host/photograph.h"
+#include "host/window_scripts.h"
 #include "sim/simulator.h"
+#include "tools/script/input_lines.h"
 
 namespace {
 
@@ -104,45 +106,6 @@ QLabel* addLabel(QWidget* parent, const QString& text, const Qs9Rect& r)
     return label;
 }
 
-// One sensor row: caption, value label showing the position up to the
-// slider, and the slider whose change handler shows the position and then
-// stores it.
-void addSensorRow(QWidget* box, const Qs9Input& s)
-{
-    constexpr int16_t labelHeight = 13;
-    const int16_t top = s.area.top;
-    addLabel(box, QString::fromLatin1(s.caption), {8, top, int16_t(s.valueLabelLeft - 8), labelHeight});
-    QLabel* value = addLabel(box, QString::number(s.start),
-                             {s.valueLabelLeft, top, int16_t(s.area.left - 2 - s.valueLabelLeft), labelHeight});
-    value->setObjectName(QString::fromLatin1(s.valueLabel));
-
-    auto* bar = new QScrollBar(Qt::Horizontal, box);
-    place(bar, s.control, s.area);
-    bar->setRange(0, s.maximum);
-    bar->setPageStep(0);
-    bar->setValue(s.start);
-    // A scroll bar's keys run against its drawing by default (Right lowers
-    // it); a sensor slider's Right and Up raise the reading.
-    bar->setInvertedControls(false);
-    // A click or Tab focuses it, as a form's scroll bar, so its keys move it.
-    bar->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(bar, &QScrollBar::valueChanged, box, [value, name = s.name](int position) {
-        value->setText(QString::number(position));
-        qs9SetInput(name, uint32_t(position));
-    });
-}
-
-// A check box that stands in for a switch; each change goes to the firmware
-// before the next pass.
-void addCheckBox(QWidget* page, const Qs9Input& c)
-{
-    auto* box = new QCheckBox(QString::fromLatin1(c.caption), page);
-    place(box, c.control, c.area);
-    box->setChecked(c.start != 0);
-    QObject::connect(box, &QCheckBox::toggled, page,
-                     [name = c.name](bool checked) { qs9SetInput(name, checked ? 1 : 0); });
-}
-
 // A new tab page holding one group box; returns the box.
 QGroupBox* newBoxedPage(const char* pageName, const QString& title, const char* boxName,
                         const Qs9Rect& r)
@@ -163,8 +126,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
-    buildMenu();
+    scriptDesk = new WindowScripts(*this);
     setCentralWidget(buildClientArea());
+    buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     move(screen()->availableGeometry().center() - rect().center());
@@ -250,7 +214,7 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
     for (int i = 0; i < qs9KeyCount(); ++i) {
         const Qs9Key& k = *qs9KeyAt(i);
         const uint8_t key = k.key;
-        auto post = [key] { qs9PostKey(key); };
+        auto post = [this, key] { postKey(key); };
         QWidget* control;
         QString tip = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut));
         if (k.caption) {
@@ -261,9 +225,9 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
         } else {
             auto* area = new ClickArea(client, post);
             if (k.wheelTurnsKnob) {
-                area->takeWheel([](int notch) {
+                area->takeWheel([this](int notch) {
                     if (const Qs9Key* turn = qs9KeyForWheelNotch(notch))
-                        qs9PostKey(turn->key);
+                        postKey(turn->key);
                 });
                 tip += QStringLiteral("; the mouse wheel over it turns the knob");
             }
@@ -327,6 +291,44 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
     return pages;
 }
 
+// One sensor row: caption, value label showing the position up to the
+// slider, and the slider whose change handler shows the position and then
+// stores it.
+void TfrmMain::addSensorRow(QWidget* box, const Qs9Input& s)
+{
+    constexpr int16_t labelHeight = 13;
+    const int16_t top = s.area.top;
+    addLabel(box, QString::fromLatin1(s.caption), {8, top, int16_t(s.valueLabelLeft - 8), labelHeight});
+    QLabel* value = addLabel(box, QString::number(s.start),
+                             {s.valueLabelLeft, top, int16_t(s.area.left - 2 - s.valueLabelLeft), labelHeight});
+    value->setObjectName(QString::fromLatin1(s.valueLabel));
+
+    auto* bar = new QScrollBar(Qt::Horizontal, box);
+    place(bar, s.control, s.area);
+    bar->setRange(0, s.maximum);
+    bar->setPageStep(0);
+    bar->setValue(s.start);
+    // A scroll bar's keys run against its drawing by default (Right lowers
+    // it); a sensor slider's Right and Up raise the reading.
+    bar->setInvertedControls(false);
+    // A click or Tab focuses it, as a form's scroll bar, so its keys move it.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    connect(bar, &QScrollBar::valueChanged, box, [this, value, name = s.name](int position) {
+        value->setText(QString::number(position));
+        inputMoved(name, uint32_t(position));
+    });
+}
+
+// A check box that stands in for a switch; each change goes to the firmware
+// before the next pass.
+void TfrmMain::addCheckBox(QWidget* page, const Qs9Input& c)
+{
+    auto* box = new QCheckBox(QString::fromLatin1(c.caption), page);
+    place(box, c.control, c.area);
+    box->setChecked(c.start != 0);
+    connect(box, &QCheckBox::toggled, page, [this, name = c.name](bool checked) { inputMoved(name, checked ? 1 : 0); });
+}
+
 // A page of the input table's controls, its sliders in a group box titled
 // as the page is.
 QWidget* TfrmMain::buildInputPage(const char* pageName, const char* caption, const char* boxName,
@@ -361,6 +363,8 @@ void TfrmMain::buildMenu()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    scriptDesk->addTo(file, StatusBar1);
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
@@ -369,7 +373,22 @@ void TfrmMain::buildMenu()
 
 void TfrmMain::Button1Click()
 {
+    switchOn();
+    runMainLoop();
+}
+
+void TfrmMain::Button2Click() { powerOff(); }
+
+void TfrmMain::switchOn()
+{
     qs9PowerOn();
+    switchedOn = true;
+    scriptDesk->happened(powerLine(true));
+}
+
+// While the loop runs, "On" only restarts the power-on sequence.
+void TfrmMain::runMainLoop()
+{
     if (loopRunning)
         return;
     loopRunning = true;
@@ -378,13 +397,72 @@ void TfrmMain::Button1Click()
     while (qs9MainLoopRuns()) {
         qs9Pass();
         presenter->present();
+        scriptDesk->passRan();
         QCoreApplication::processEvents();
         ++passCount;
     }
     loopRunning = false;
 }
 
-void TfrmMain::Button2Click() { qs9PowerOff(); }
+void TfrmMain::powerOn()
+{
+    switchOn();
+    if (!loopRunning)
+        QTimer::singleShot(0, this, &TfrmMain::runMainLoop);
+}
+
+void TfrmMain::powerOff()
+{
+    qs9PowerOff();
+    switchedOn = false;
+    scriptDesk->happened(powerLine(false));
+}
+
+bool TfrmMain::poweredOn() const { return switchedOn && qs9MainLoopRuns(); }
+
+int TfrmMain::postKey(uint8_t key)
+{
+    const int status = qs9PostKey(key);
+    if (status == QS9_OK)
+        scriptDesk->happened(keyLine(key));
+    return status;
+}
+
+void TfrmMain::inputMoved(const char* input, uint32_t position)
+{
+    qs9SetInput(input, position);
+    scriptDesk->moved(input, position);
+}
+
+// A control already there sends no change, yet a "set" may have written
+// the firmware's value behind it: the position is stored all the same.
+void TfrmMain::moveInput(const Qs9Input& input, uint32_t position)
+{
+    const QString name = QString::fromLatin1(input.control);
+    if (inputPosition(input) == position)
+        inputMoved(input.name, position);
+    else if (auto* bar = findChild<QScrollBar*>(name))
+        bar->setValue(int(position));
+    else if (auto* box = findChild<QCheckBox*>(name))
+        box->setChecked(position != 0);
+}
+
+uint32_t TfrmMain::inputPosition(const Qs9Input& input) const
+{
+    const QString name = QString::fromLatin1(input.control);
+    if (const auto* bar = findChild<QScrollBar*>(name))
+        return uint32_t(bar->value());
+    const auto* box = findChild<QCheckBox*>(name);
+    return box && box->isChecked() ? 1 : 0;
+}
+
+int TfrmMain::setValue(const char* name, int64_t value)
+{
+    const int status = qs9SetValue(name, value);
+    if (status == QS9_OK)
+        scriptDesk->happened(setLine(name, value));
+    return status;
+}
 
 void TfrmMain::Exit1Click()
 {
@@ -392,7 +470,12 @@ void TfrmMain::Exit1Click()
     QCoreApplication::quit();
 }
 
-void TfrmMain::Timer1Timer() { qs9Tick(); }
+void TfrmMain::Timer1Timer()
+{
+    qs9Tick();
+    ++tickCount;
+    scriptDesk->ticked();
+}
 
 // Closing ends a running loop at its next test; the window closes as usual.
 void TfrmMain::closeEvent(QCloseEvent* event)

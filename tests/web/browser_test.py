@@ -280,6 +280,86 @@ class BrowserEdition(unittest.TestCase):
         self.assertEqual(self.console_errors(), [])
         self.open_page()
 
+    def wait_status(self, words):
+        """The status line's text once it holds `words`."""
+        return self.js_async("""const look = () => { const t = document.getElementById('status').textContent;
+            t.includes(arguments[0]) ? done(t) : setTimeout(look, 20); }; look();""", words)
+
+    def open_fresh(self, url):
+        """A new load, even where only the hash differs from the page open."""
+        self.driver.get("about:blank")
+        self.driver.get(url)
+        self.assertEqual(self.js_async("qs9.ready.then(() => done(''), (e) => done(String(e)))"), "")
+
+    def test_8c_a_recording_replays_natively_and_from_its_share_link(self):
+        self.open_fresh(self.site.url)
+        self.click("record-script")
+        self.power_on_quietly()
+        for control in ["Image8", "Image8", "Button3"]:  # knob pressed twice, "+"
+            self.click(control)
+            self.wait_passes(2)
+        self.click("record-script")
+        deadline = time.time() + 10
+        while not (saved := list(pathlib.Path(self.downloads.name).glob("qs9-recording-*.qs9"))):
+            self.assertLess(time.time(), deadline, "no recording downloaded")
+            time.sleep(0.05)
+        recording = saved[0].read_text()
+        self.assertIn("key press\n", recording)
+        shown = self.canvas_rgb()
+        self.assertEqual(shown, native_picture(recording), recording)
+        link = self.js("return document.getElementById('share-link').value")
+        self.assertIn("#script=", link)
+        self.open_fresh(link)
+        self.wait_status("played")
+        self.assertEqual(self.canvas_rgb(), shown)
+        self.open_fresh(link[:-12])
+        self.assertIn("share link is broken", self.wait_status("broken"))
+        self.assertEqual((self.js("return qs9.passes()"), self.canvas_rgb()), (0, bytes(160 * 120 * 3)))
+
+    def test_8d_a_chosen_or_dropped_file_plays_until_a_bad_line_named(self):
+        script = pathlib.Path(self.downloads.name, "bad.qs9")
+        script.write_text("on\npass 2\njump\nkey press\n")
+        choose = lambda: self.driver.find_element("id", "script-file").send_keys(str(script))
+        drop = lambda: self.js("""const files = new DataTransfer();
+            files.items.add(new File([arguments[0]], 'bad.qs9'));
+            document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: files, bubbles: true, cancelable: true }));""",
+                               script.read_text())
+        for how, play in [("chosen", choose), ("dropped", drop)]:
+            self.open_fresh(self.site.url)
+            play()
+            message = self.wait_status("stopped")
+            self.assertIn('Playing bad.qs9 stopped at line 3: "jump"', message, how)
+            self.assertTrue(self.js("return qs9.frameBuffer().some((i) => i !== 0)"), f"{how}: lines 1-2 played")
+
+    def test_8e_a_recording_begun_while_on_opens_with_the_inputs_and_on(self):
+        self.open_fresh(self.site.url)
+        self.power_on_quietly()
+        self.js("qs9.slider('flow1', 2100); qs9.press('press')")
+        self.wait_passes(3)
+        self.js("qs9.record(); qs9.press('plus')")
+        self.wait_passes(3)
+        recording = self.js_async("qs9.stopRecording().then(done, (e) => done(String(e)))")
+        opening, _, rest = recording.partition("# started while on: the replay powers on here\n")
+        self.assertIn("\nslider flow1 2100\n", opening)
+        self.assertTrue(rest.startswith("on\nkey plus\npass "), recording)
+        self.assertEqual(native_run(recording)[0].returncode, 0)
+
+    def test_8f_share_links_carry_any_script_and_refuse_a_changed_one(self):
+        script = "# Fuel: 45 L \u2013 \u00e9t\u00e9\n" + "pass 7\ntick 1\n" * 5000
+        outcome = self.js_async("""import('./share_links.js').then(async ({ shareLink, linkedScript }) => {
+                const link = await shareLink('http://example.test/qs9/#old', arguments[0]);
+                const hash = link.slice(link.indexOf('#'));
+                const broken = [];
+                for (const bad of [hash.replace('=', '=*'), hash.slice(0, 40) + 'AAAA', '#script='])
+                  await linkedScript(bad).then(() => broken.push('read'), (e) => broken.push(e.message.startsWith('This share link is broken')));
+                done([link.startsWith('http://example.test/qs9/#script='), link.length, await linkedScript(hash), broken]);
+            }, (e) => done(String(e)))""", script)
+        prefixed, length, back, broken = outcome
+        self.assertTrue(prefixed)
+        self.assertLess(length, 2000, "the repeated lines pack small")
+        self.assertEqual(back, script)
+        self.assertEqual(broken, [True, True, True])
+
     def test_9_scales_from_phone_to_desktop_and_works_offline(self):
         for width, height, ratio in [(390, 844, 3), (800, 600, 1.25), (1920, 1080, 1)]:
             self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {

@@ -16,17 +16,9 @@ uint32_t countOrOne(Arguments arguments, const char* what)
     return arguments.empty() ? 1 : parseNumber(arguments[0], what);
 }
 
-void powerOn(ScriptSession& session, Arguments)
-{
-    qs9PowerOn();
-    session.running = true;
-}
+void powerOn(ScriptSession& session, Arguments) { session.inputs.powerOn(); }
 
-void powerOffCommand(ScriptSession& session, Arguments)
-{
-    qs9PowerOff();
-    session.running = false;
-}
+void powerOffCommand(ScriptSession& session, Arguments) { session.inputs.powerOff(); }
 
 // Each text of the pass that is running, as drawn.
 void recordText(void* texts, uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour,
@@ -44,9 +36,7 @@ struct TextsObserved {
 
 void pass(ScriptSession& session, Arguments arguments)
 {
-    const uint32_t passes = countOrOne(arguments, "pass count");
-    if (!session.running)
-        throw ScriptError{"pass while the instrument is off: \"on\" first"};
+    const uint32_t passes = passesAsked(session, arguments);
     const TextsObserved observed(session.texts);
     for (uint32_t n = 0; n < passes; ++n) {
         session.countStep();
@@ -56,13 +46,13 @@ void pass(ScriptSession& session, Arguments arguments)
     }
 }
 
-void key(ScriptSession&, Arguments arguments)
+void key(ScriptSession& session, Arguments arguments)
 {
     const std::string& name = arguments[0];
     for (int i = 0; i < qs9KeyCount(); ++i) {
         const Qs9Key* panelKey = qs9KeyAt(i);
         if (name == panelKey->name || name == std::to_string(panelKey->key)) {
-            qs9PostKey(panelKey->key);
+            session.inputs.postKey(panelKey->key);
             return;
         }
     }
@@ -72,7 +62,7 @@ void key(ScriptSession&, Arguments arguments)
 
 void tick(ScriptSession& session, Arguments arguments)
 {
-    const uint32_t ticks = countOrOne(arguments, "tick count");
+    const uint32_t ticks = ticksAsked(arguments);
     for (uint32_t n = 0; n < ticks; ++n) {
         session.countStep();
         qs9Tick();
@@ -93,43 +83,44 @@ std::string sliderNames()
     return list;
 }
 
-void slider(ScriptSession&, Arguments arguments)
+void slider(ScriptSession& session, Arguments arguments)
 {
     const Qs9Input* sensor = qs9FindInput(arguments[0].c_str());
     if (!sensor || sensor->kind != QS9_INPUT_SLIDER)
         throw ScriptError{"unknown slider " + quotedText(arguments[0]) + ": " + sliderNames()};
     const uint32_t position = parseNumber(arguments[1], "slider value");
-    if (qs9SetInput(sensor->name, position) == QS9_ERROR_RANGE)
+    if (position > sensor->maximum)
         throw ScriptError{"slider value " + std::to_string(position) + " out of range 0.." +
                           std::to_string(sensor->maximum) + " for " + sensor->name};
+    session.inputs.moveInput(*sensor, position);
 }
 
 // Ticks ("on") or clears ("off") one of the window's check boxes.
-void setCheckBox(const std::string& name, const std::string& state)
+void setCheckBox(ScriptSession& session, const Qs9Input& box, const std::string& state)
 {
     if (state != "on" && state != "off")
-        throw ScriptError{name + " takes on or off, not " + quotedText(state)};
-    qs9SetInput(name.c_str(), state == "on" ? 1 : 0);
+        throw ScriptError{std::string(box.name) + " takes on or off, not " + quotedText(state)};
+    session.inputs.moveInput(box, state == "on" ? 1 : 0);
 }
 
-void vraxBox(ScriptSession&, Arguments arguments) { setCheckBox("vrax", arguments[0]); }
+void vraxBox(ScriptSession& session, Arguments arguments) { setCheckBox(session, *qs9FindInput("vrax"), arguments[0]); }
 
-void checkBox(ScriptSession&, Arguments arguments)
+void checkBox(ScriptSession& session, Arguments arguments)
 {
     const std::string& name = arguments[0];
     const Qs9Input* box = qs9FindInput(name.c_str());
     if (!box || box->kind != QS9_INPUT_CHECK_BOX)
         throw ScriptError{"unknown check box " + quotedText(name) + ": vrax or gpsvalid"};
-    setCheckBox(name, arguments[1]);
+    setCheckBox(session, *box, arguments[1]);
 }
 
-void set(ScriptSession&, Arguments arguments)
+void set(ScriptSession& session, Arguments arguments)
 {
     const std::string& name = arguments[0];
     if (name.find('\0') != std::string::npos)
         throw ScriptError{"unknown name " + quotedText(name)};
     const int64_t value = parseSignedNumber(arguments[1], "value");
-    if (qs9SetValue(name.c_str(), value) != QS9_OK)
+    if (session.inputs.setValue(name.c_str(), value) != QS9_OK)
         throw ScriptError{qs9LastError()};
 }
 
@@ -150,3 +141,13 @@ const ScriptCommand commands[] = {
 } // namespace
 
 std::span<const ScriptCommand> inputCommands() { return commands; }
+
+uint32_t passesAsked(ScriptSession& session, Arguments arguments)
+{
+    const uint32_t passes = countOrOne(arguments, "pass count");
+    if (!session.inputs.poweredOn())
+        throw ScriptError{"pass while the instrument is off: \"on\" first"};
+    return passes;
+}
+
+uint32_t ticksAsked(Arguments arguments) { return countOrOne(arguments, "tick count"); }

@@ -33,5 +33,10 @@ std::span<const ScriptCommand> readingCommands();
 // expect, compare, movie
 std::span<const ScriptCommand> checkingCommands();
 
+// The passes a "pass [N]" line asks for; a bad line while the instrument is off.
+uint32_t passesAsked(ScriptSession& session, Arguments arguments);
+// The ticks a "tick [N]" line asks for.
+uint32_t ticksAsked(Arguments arguments);
+
 // The command of that name, or nullptr.
 const ScriptCommand* findCommand(std::string_view name);

@@ -7,8 +7,21 @@
 
 namespace fs = std::filesystem;
 
+void FirmwareInputs::powerOn()
+{
+    qs9PowerOn();
+    on_ = true;
+}
+
+void FirmwareInputs::powerOff()
+{
+    qs9PowerOff();
+    on_ = false;
+}
+
 ScriptSession::ScriptSession(std::ostream& output, std::ostream& errors, ScriptOptions scriptOptions)
-    : out(output), err(errors), options(std::move(scriptOptions))
+    : out(output), err(errors), options(std::move(scriptOptions)),
+      inputs(options.inputs ? *options.inputs : firmware_)
 {
 }
 

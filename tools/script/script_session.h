@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/script/input_sink.h"
+
 class MovieRecording;
 
 // A bad line: what is wrong with it. The runner adds the line number.
@@ -32,6 +34,7 @@ struct ScriptOptions {
     uint64_t stepLimit = 0;        // passes and ticks a script may run; 0: no limit
     // Sees the full name of every file before it is written.
     std::function<void(const std::filesystem::path&)> beforeWrite;
+    InputSink* inputs = nullptr;   // where the inputs go; nullptr: the firmware
 };
 
 class ScriptSession {
@@ -43,7 +46,7 @@ public:
     std::ostream& err;
     const ScriptOptions options;
     unsigned lineNumber = 0;
-    bool running = false;          // powered on, the main loop would run
+    InputSink& inputs;             // options.inputs, or the firmware
     std::vector<DrawnText> texts;  // drawn by the last pass
 
     // A failed expectation: "line N: message" on the error stream; the
@@ -69,6 +72,7 @@ public:
     void endMovie();
 
 private:
+    FirmwareInputs firmware_;
     unsigned failedExpectations_ = 0;
     std::string firstFailure_;
     uint64_t steps_ = 0;

@@ -1,7 +1,8 @@
 // The page's start: the firmware compiled and instantiated at program start
 // (display black, instrument off), the instrument and its controls built
-// from the firmware's own tables, the main loop and timer, window.qs9, and
-// the service worker that keeps the site for use offline.
+// from the firmware's own tables, the main loop and timer, recording and
+// playing scripts (a share link plays at once), window.qs9, and the service
+// worker that keeps the site for use offline.
 import { compileFirmware, newFirmware } from './firmware.js';
 import { DisplayView } from './display_view.js';
 import { MainLoop } from './main_loop.js';
@@ -9,6 +10,7 @@ import { buildFrontPanel } from './front_panel.js';
 import { buildSensorPages } from './sensor_pages.js';
 import { keepFitted } from './instrument_layout.js';
 import { installQs9Interface } from './qs9_interface.js';
+import { PageScripts } from './page_scripts.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -53,7 +55,9 @@ async function start() {
   element('loading').hidden = true;
   element('simulator').hidden = false;
   display.present();
-  return { compiled, firmware, tables, loop, showInput, display };
+  const scripts = new PageScripts({ firmware, loop, showInput, display });
+  scripts.playLink();
+  return { compiled, firmware, tables, loop, showInput, display, scripts };
 }
 
 const started = start();

@@ -41,15 +41,33 @@ export class Firmware {
     this.module._qs9ProgramStart();
   }
 
-  powerOn() { this.module._qs9PowerOn(); }
-  powerOff() { this.module._qs9PowerOff(); }
+  // The inputs go through the page's recording and player (page_inputs.cpp).
+  powerOn() { this.module._qs9WebPower(1); }
+  powerOff() { this.module._qs9WebPower(0); }
   mainLoopRuns() { return this.module._qs9MainLoopRuns() !== 0; }
-  pass() { this.module._qs9Pass(); }
-  tick() { this.module._qs9Tick(); }
+  pass() { this.module._qs9WebPass(); }
+  tick() { this.module._qs9WebTick(); }
   // 0 taken, 1 dropped (the slot was full); negative: no such key.
-  postKey(key) { return this.module._qs9PostKey(key); }
+  postKey(key) { return this.module._qs9WebPostKey(key); }
   // 0 written; negative: no such input, or the value is out of its range.
-  setInput(name, value) { return this.module.ccall('qs9SetInput', 'number', ['string', 'number'], [name, value]); }
+  setInput(name, value) { return this.module.ccall('qs9WebSetInput', 'number', ['string', 'number'], [name, value]); }
+
+  // A recording of the inputs from now on; stopRecording gives its text.
+  startRecording() { this.module._qs9WebRecordStart(); }
+  stopRecording() { return this.module.UTF8ToString(this.module._qs9WebRecordStop()); }
+  recording() { return this.module._qs9WebRecording() !== 0; }
+  // Plays the script (text) at the pace of the passes and ticks, through
+  // module.pageInputs; call between passes.
+  play(text) {
+    const bytes = new TextEncoder().encode(text);
+    const start = this.module._malloc(Math.max(1, bytes.length));
+    this.module.HEAPU8.set(bytes, start);
+    try {
+      this.module._qs9WebPlay(start, bytes.length);
+    } finally {
+      this.module._free(start);
+    }
+  }
   currentScreenName() { return this.module.UTF8ToString(this.module._qs9CurrentScreenName()); }
 
   // Views into the firmware's memory, valid until its next call.

@@ -9,6 +9,10 @@
 //   qs9.slider(name, v)  a slider by the runner's name, as dragging it
 //   qs9.power(on)        "On" (true) or "Off" (false)
 //   qs9.passes()         main-loop passes run since the page opened
+//   qs9.record()         starts recording what happens on the instrument
+//   qs9.stopRecording()  a Promise of the recording's text, downloaded too
+//   qs9.play(text)       plays a script on the instrument at its pace: a
+//                        Promise, rejected with the line that stopped it
 import { runScriptInWorker } from './script_runs.js';
 
 export function installQs9Interface(target, ready) {
@@ -44,5 +48,8 @@ export function installQs9Interface(target, ready) {
     },
     power: (on) => instrument().loop.power(Boolean(on)),
     passes: () => instrument().loop.passes,
+    record: () => instrument().scripts.record(),
+    stopRecording: () => instrument().scripts.stopRecording(),
+    play: (text) => instrument().scripts.play(String(text), 'a script of qs9.play'),
   };
 }

@@ -1,0 +1,105 @@
+// What a host's recording writes and how a played script keeps pace with
+// the host's passes and ticks.
+#include <gtest/gtest.h>
+
+#include "core/keys_and_time.h"
+#include "core/sensor_inputs.h"
+#include "sim/simulator.h"
+#include "tools/script/input_recording.h"
+#include "tools/script/recording_opening.h"
+#include "tools/script/script_player.h"
+
+namespace {
+
+TEST(InputRecording, RunsOfStepsAndMovesOfOneControlAreOneLineEach)
+{
+    std::vector<std::string> lines;
+    InputRecording recording([&](const std::string& line) { lines.push_back(line); return true; });
+    for (int i = 0; i < 3; ++i)
+        recording.passRan();
+    recording.moved("flow1", 10);
+    recording.moved("flow1", 20);
+    recording.ticked();
+    recording.ticked();
+    recording.moved("level1", 5);
+    recording.moved("vrax", 0);
+    recording.happened("key press");
+    recording.passRan();
+    EXPECT_EQ(lines.size(), 6u); // the last pass is held back until flushed
+    EXPECT_TRUE(recording.flush());
+    EXPECT_EQ(lines, (std::vector<std::string>{"pass 3", "slider flow1 20", "tick 2", "slider level1 5", "vrax off",
+                                               "key press", "pass 1"}));
+}
+
+TEST(InputRecording, AFailedWriteIsKeptAndNothingMoreIsWritten)
+{
+    int writes = 0;
+    InputRecording recording([&](const std::string&) { ++writes; return false; });
+    recording.happened("on");
+    recording.happened("off");
+    EXPECT_TRUE(recording.failed());
+    EXPECT_FALSE(recording.flush());
+    EXPECT_EQ(writes, 1);
+}
+
+TEST(ScriptPlayer, InputsRunBetweenTheHostsPassesAndTicksOutputsAreSkipped)
+{
+    qs9ProgramStart();
+    FirmwareInputs host;
+    ScriptPlayer player("on\npass 2\nkey press\nprint nothing.here\ntick 2\nslider flow1 7\n", host);
+    player.start();
+    EXPECT_TRUE(host.poweredOn());
+    player.passed();
+    EXPECT_EQ(pendingKey, keyNone); // one pass still to wait for
+    player.passed();
+    EXPECT_EQ(pendingKey, keyPress);
+    player.passed(); // passes do not count for a tick wait
+    player.ticked();
+    EXPECT_EQ(flow1Input, 0);
+    player.ticked();
+    EXPECT_EQ(flow1Input, 7);
+    EXPECT_TRUE(player.ended());
+    EXPECT_EQ(player.fault(), "");
+}
+
+TEST(ScriptPlayer, ABadLineOrAnOffDuringAWaitStopsItNamingTheLine)
+{
+    qs9ProgramStart();
+    FirmwareInputs host;
+    ScriptPlayer whileOff("key left\npass\nkey right\n", host);
+    whileOff.start();
+    EXPECT_TRUE(whileOff.ended());
+    EXPECT_EQ(whileOff.fault(), "line 2: \"pass\": pass while the instrument is off: \"on\" first");
+    EXPECT_EQ(pendingKey, keyLeft);
+
+    ScriptPlayer cutShort("on\npass 5\n", host);
+    cutShort.start();
+    host.powerOff();
+    cutShort.ticked();
+    EXPECT_EQ(cutShort.fault(), "line 2: \"pass 5\": the instrument went off while the script waited for passes");
+}
+
+} // namespace
+
+namespace {
+
+// A recording begun mid-session opens with what brings a replay from
+// program start to the host's state.
+TEST(RecordingOpening, TicksMovedInputsAndPowerOnlyWhereTheyDifferFromProgramStart)
+{
+    std::vector<std::string> lines;
+    InputRecording recording([&](const std::string& line) { lines.push_back(line); return true; });
+    const auto position = [](const Qs9Input& input) -> uint32_t {
+        const std::string name = input.name;
+        return name == "level1" ? 600 : name == "vrax" ? 0 : input.start;
+    };
+    writeRecordingOpening(recording, {12, true, position});
+    EXPECT_EQ(lines, (std::vector<std::string>{"# QS-9 simulator recording; qs9-script replays it", "tick 12",
+                                               "slider level1 600", "vrax off",
+                                               "# started while on: the replay powers on here", "on"}));
+    lines.clear();
+    writeRecordingOpening(recording, {0, false, [](const Qs9Input& input) { return uint32_t(input.start); }});
+    EXPECT_EQ(lines, std::vector<std::string>{"# QS-9 simulator recording; qs9-script replays it"});
+}
+
+} // namespace
