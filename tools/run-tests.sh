@@ -1,31 +1,30 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite twice: in build/, and in build-asan/
-# with AddressSanitizer and UndefinedBehaviorSanitizer, where any finding
-# fails its test. Window tests run under a private Xvfb; the browser
-# edition's tests in headless Chromium (tools/run-browser-tests.sh).
+# Builds and runs the whole test suite in build-asan/ (clang, with
+# AddressSanitizer and UndefinedBehaviorSanitizer, where any finding fails its
+# test), in parallel but the window tests one at a time under a private Xvfb.
+# Builds in build/ the programs a user runs and runs the tests that start
+# them there too, and the browser edition's tests, which compare its runner
+# with that qs9-script (tools/run-browser-tests.sh). Then runs both fuzzers
+# for a minute, side by side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup-machine.sh
-tools/build.sh
-[ -f build-asan/build.ninja ] ||
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQS9_SANITIZE=ON -DQS9_BENCH=OFF
-cmake --build build-asan
+tools/build.sh qs9-simulator qs9-script
+tools/build.sh --sanitize
 export UBSAN_OPTIONS=print_stacktrace=1
 
-both_trees='status=0
-for tree in build build-asan; do
-  echo "== tests in $tree"
-  ctest --test-dir "$tree" --output-on-failure || status=1
-done
+tests='status=0
+echo "== tests in build-asan"
+ctest --test-dir build-asan --parallel "$(nproc)" --output-on-failure || status=1
+echo "== the programs in build"
+ctest --test-dir build --label-regex program --output-on-failure || status=1
 exit $status'
-
-# Each fuzzer for a minute, the firmware's and the script interpreter's; a
-# finding stops the run here.
-tools/run-fuzzer.sh firmware 60
-tools/run-fuzzer.sh script 60
-# The browser edition: its runner against qs9-script, the page in Chromium.
-tools/run-browser-tests.sh
+status=0
 if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$both_trees"
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$tests" || status=1
+else
+  bash -c "$tests" || status=1
 fi
-bash -c "$both_trees"
+tools/run-browser-tests.sh || status=1
+tools/run-fuzzer.sh both 60 || status=1
+exit $status
