@@ -26,8 +26,8 @@
 #include "host/display_presenter.h"
 #include "host/photograph.h"
 #include "host/window_scripts.h"
+#include "script/input_lines.h"
 #include "sim/simulator.h"
-#include "tools/script/input_lines.h"
 
 namespace {
 

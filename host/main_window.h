@@ -5,8 +5,8 @@
 #pragma once
 #include <QMainWindow>
 
+#include "script/input_sink.h"
 #include "sim/simulator.h"
-#include "tools/script/input_sink.h"
 
 class QPushButton;
 class QStatusBar;

@@ -9,9 +9,9 @@
 #include <QStatusBar>
 
 #include "host/main_window.h"
-#include "tools/script/input_recording.h"
-#include "tools/script/recording_opening.h"
-#include "tools/script/script_player.h"
+#include "script/input_recording.h"
+#include "script/recording_opening.h"
+#include "script/script_player.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "script/input_lines.h"
+#include "script/input_recording.h"
+#include "script/recording_opening.h"
+#include "script/script_player.h"
 #include "sim/simulator.h"
-#include "tools/script/input_lines.h"
-#include "tools/script/input_recording.h"
-#include "tools/script/recording_opening.h"
-#include "tools/script/script_player.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include "core/keys_and_time.h"
 #include "host/window_scripts.h"
 #include "screens/screen.h"
+#include "script/display_pictures.h"
 #include "sim/named_values.h"
 #include "sim/screen_names.h"
 #include "tests/host/window_under_test.h"
-#include "tools/script/display_pictures.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/script/display_pictures.h"
+#include "script/display_pictures.h"
 
 class MovieRecording {
 public:

@@ -2,10 +2,10 @@
 // pixels of the last pass, and pictures of the display.
 #include <string>
 
+#include "script/script_arguments.h"
+#include "script/script_commands.h"
 #include "sim/simulator.h"
 #include "sim/user_text.h"
-#include "tools/script/script_arguments.h"
-#include "tools/script/script_commands.h"
 
 namespace {
 

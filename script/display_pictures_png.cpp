@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "script/display_pictures.h"
+#include "script/script_files.h"
 #include "sim/simulator.h"
-#include "tools/script/display_pictures.h"
-#include "tools/script/script_files.h"
 
 namespace {
 

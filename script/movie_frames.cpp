@@ -1,4 +1,4 @@
-#include "tools/script/movie_frames.h"
+#include "script/movie_frames.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "tools/script/script_arguments.h"
+#include "script/script_arguments.h"
 
 #include <charconv>
 
+#include "script/display_pictures.h"
+#include "script/script_session.h"
 #include "sim/simulator.h"
 #include "sim/user_text.h"
-#include "tools/script/display_pictures.h"
-#include "tools/script/script_session.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/script/script_files.h"
+#include "script/script_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "tools/script/script_runner.h"
+#include "script/script_runner.h"
 
 namespace {
 

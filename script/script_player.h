@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/script/input_sink.h"
-#include "tools/script/script_session.h"
+#include "script/input_sink.h"
+#include "script/script_session.h"
 
 class ScriptPlayer {
 public:

@@ -1,4 +1,4 @@
-#include "tools/script/check_mode.h"
+#include "script/check_mode.h"
 
 #include <unistd.h>
 
@@ -7,9 +7,9 @@
 #include <ostream>
 #include <sstream>
 
+#include "script/script_files.h"
+#include "script/script_runner.h"
 #include "sim/user_text.h"
-#include "tools/script/script_files.h"
-#include "tools/script/script_runner.h"
 
 namespace fs = std::filesystem;
 

@@ -1,7 +1,7 @@
-#include "tools/script/script_lines.h"
+#include "script/script_lines.h"
 
+#include "script/script_session.h"
 #include "sim/user_text.h"
-#include "tools/script/script_session.h"
 
 namespace {
 

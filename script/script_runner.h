@@ -1,12 +1,12 @@
 // The scripted runner: the instrument's firmware without a window, driven by
-// a script of commands, one a line (tools/script/README.md).
+// a script of commands, one a line (script/README.md).
 #pragma once
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
-#include "tools/script/script_lines.h"
-#include "tools/script/script_session.h"
+#include "script/script_lines.h"
+#include "script/script_session.h"
 
 constexpr int scriptSucceeded = 0;
 constexpr int scriptExpectationFailed = 1; // the script ran to its end, an expectation did not hold

@@ -1,4 +1,4 @@
-#include "tools/script/script_commands.h"
+#include "script/script_commands.h"
 
 const ScriptCommand* findCommand(std::string_view name)
 {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/script/script_commands.h"
+#include "script/script_commands.h"
 
 struct ScriptLine {
     const ScriptCommand* command = nullptr; // nullptr: a blank or comment line

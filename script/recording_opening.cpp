@@ -1,7 +1,7 @@
-#include "tools/script/recording_opening.h"
+#include "script/recording_opening.h"
 
-#include "tools/script/input_lines.h"
-#include "tools/script/input_recording.h"
+#include "script/input_lines.h"
+#include "script/input_recording.h"
 
 void writeRecordingOpening(InputRecording& recording, const HostState& host)
 {

@@ -1,8 +1,8 @@
-#include "tools/script/input_recording.h"
+#include "script/input_recording.h"
 
 #include <limits>
 
-#include "tools/script/input_lines.h"
+#include "script/input_lines.h"
 
 InputRecording::InputRecording(Writer write) : write_(std::move(write)) {}
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/script/script_session.h"
+#include "script/script_session.h"
 
 using Arguments = std::span<const std::string>;
 

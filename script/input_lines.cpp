@@ -1,4 +1,4 @@
-#include "tools/script/input_lines.h"
+#include "script/input_lines.h"
 
 #include "sim/simulator.h"
 

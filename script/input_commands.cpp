@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "script/script_arguments.h"
+#include "script/script_commands.h"
 #include "sim/simulator.h"
 #include "sim/user_text.h"
-#include "tools/script/script_arguments.h"
-#include "tools/script/script_commands.h"
 
 namespace {
 

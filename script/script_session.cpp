@@ -1,9 +1,9 @@
-#include "tools/script/script_session.h"
+#include "script/script_session.h"
 
+#include "script/display_pictures.h"
+#include "script/movie_frames.h"
 #include "sim/simulator.h"
 #include "sim/user_text.h"
-#include "tools/script/display_pictures.h"
-#include "tools/script/movie_frames.h"
 
 namespace fs = std::filesystem;
 

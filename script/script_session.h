@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/script/input_sink.h"
+#include "script/input_sink.h"
 
 class MovieRecording;
 

@@ -1,7 +1,7 @@
-#include "tools/script/script_player.h"
+#include "script/script_player.h"
 
+#include "script/script_lines.h"
 #include "sim/user_text.h"
-#include "tools/script/script_lines.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/script/script_runner.h"
+#include "script/script_runner.h"
 
 #include <istream>
 #include <iterator>

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "script/display_pictures.h"
+#include "script/script_arguments.h"
+#include "script/script_commands.h"
 #include "sim/simulator.h"
 #include "sim/user_text.h"
-#include "tools/script/display_pictures.h"
-#include "tools/script/script_arguments.h"
-#include "tools/script/script_commands.h"
 
 namespace {
 
