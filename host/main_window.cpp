@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -26,7 +27,6 @@
 #include "host/display_presenter.h"
 #include "host/photograph.h"
 #include "host/window_scripts.h"
-#include "script/input_lines.h"
 #include "sim/simulator.h"
 
 namespace {
@@ -126,7 +126,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
-    scriptDesk = new WindowScripts(*this);
+    scriptDesk = new WindowScripts(inputs, *this);
     setCentralWidget(buildClientArea());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -214,7 +214,7 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
     for (int i = 0; i < qs9KeyCount(); ++i) {
         const Qs9Key& k = *qs9KeyAt(i);
         const uint8_t key = k.key;
-        auto post = [this, key] { postKey(key); };
+        auto post = [this, key] { inputs.postKey(key); };
         QWidget* control;
         QString tip = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut));
         if (k.caption) {
@@ -227,7 +227,7 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
             if (k.wheelTurnsKnob) {
                 area->takeWheel([this](int notch) {
                     if (const Qs9Key* turn = qs9KeyForWheelNotch(notch))
-                        postKey(turn->key);
+                        inputs.postKey(turn->key);
                 });
                 tip += QStringLiteral("; the mouse wheel over it turns the knob");
             }
@@ -293,7 +293,7 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 
 // One sensor row: caption, value label showing the position up to the
 // slider, and the slider whose change handler shows the position and then
-// stores it.
+// stores it through the window's inputs.
 void TfrmMain::addSensorRow(QWidget* box, const Qs9Input& s)
 {
     constexpr int16_t labelHeight = 13;
@@ -315,7 +315,7 @@ void TfrmMain::addSensorRow(QWidget* box, const Qs9Input& s)
     bar->setFocusPolicy(Qt::StrongFocus);
     connect(bar, &QScrollBar::valueChanged, box, [this, value, name = s.name](int position) {
         value->setText(QString::number(position));
-        inputMoved(name, uint32_t(position));
+        inputs.moveInput(name, uint32_t(position));
     });
 }
 
@@ -326,7 +326,9 @@ void TfrmMain::addCheckBox(QWidget* page, const Qs9Input& c)
     auto* box = new QCheckBox(QString::fromLatin1(c.caption), page);
     place(box, c.control, c.area);
     box->setChecked(c.start != 0);
-    connect(box, &QCheckBox::toggled, page, [this, name = c.name](bool checked) { inputMoved(name, checked ? 1 : 0); });
+    connect(box, &QCheckBox::toggled, page, [this, name = c.name](bool checked) {
+        inputs.moveInput(name, checked ? 1 : 0);
+    });
 }
 
 // A page of the input table's controls, its sliders in a group box titled
@@ -373,18 +375,11 @@ void TfrmMain::buildMenu()
 
 void TfrmMain::Button1Click()
 {
-    switchOn();
+    inputs.powerOn();
     runMainLoop();
 }
 
-void TfrmMain::Button2Click() { powerOff(); }
-
-void TfrmMain::switchOn()
-{
-    qs9PowerOn();
-    switchedOn = true;
-    scriptDesk->happened(powerLine(true));
-}
+void TfrmMain::Button2Click() { inputs.powerOff(); }
 
 // While the loop runs, "On" only restarts the power-on sequence.
 void TfrmMain::runMainLoop()
@@ -395,73 +390,32 @@ void TfrmMain::runMainLoop()
     // Clicks, slider moves and timer ticks are handled only between passes,
     // so the firmware never sees an input change in the middle of one.
     while (qs9MainLoopRuns()) {
-        qs9Pass();
+        inputs.pass();
         presenter->present();
-        scriptDesk->passRan();
         QCoreApplication::processEvents();
-        ++passCount;
     }
     loopRunning = false;
 }
 
-void TfrmMain::powerOn()
+// A played script's "on" enters the main loop once the player returns.
+void TfrmMain::powerChanged(bool on)
 {
-    switchOn();
-    if (!loopRunning)
+    if (on && !loopRunning)
         QTimer::singleShot(0, this, &TfrmMain::runMainLoop);
 }
 
-void TfrmMain::powerOff()
-{
-    qs9PowerOff();
-    switchedOn = false;
-    scriptDesk->happened(powerLine(false));
-}
-
-bool TfrmMain::poweredOn() const { return switchedOn && qs9MainLoopRuns(); }
-
-int TfrmMain::postKey(uint8_t key)
-{
-    const int status = qs9PostKey(key);
-    if (status == QS9_OK)
-        scriptDesk->happened(keyLine(key));
-    return status;
-}
-
-void TfrmMain::inputMoved(const char* input, uint32_t position)
-{
-    qs9SetInput(input, position);
-    scriptDesk->moved(input, position);
-}
-
-// A control already there sends no change, yet a "set" may have written
-// the firmware's value behind it: the position is stored all the same.
-void TfrmMain::moveInput(const Qs9Input& input, uint32_t position)
+// The control shows the position without storing it again.
+void TfrmMain::showInput(const Qs9Input& input, uint32_t position)
 {
     const QString name = QString::fromLatin1(input.control);
-    if (inputPosition(input) == position)
-        inputMoved(input.name, position);
-    else if (auto* bar = findChild<QScrollBar*>(name))
+    if (auto* bar = findChild<QScrollBar*>(name)) {
+        const QSignalBlocker quiet(bar);
         bar->setValue(int(position));
-    else if (auto* box = findChild<QCheckBox*>(name))
+        findChild<QLabel*>(QString::fromLatin1(input.valueLabel))->setText(QString::number(position));
+    } else if (auto* box = findChild<QCheckBox*>(name)) {
+        const QSignalBlocker quiet(box);
         box->setChecked(position != 0);
-}
-
-uint32_t TfrmMain::inputPosition(const Qs9Input& input) const
-{
-    const QString name = QString::fromLatin1(input.control);
-    if (const auto* bar = findChild<QScrollBar*>(name))
-        return uint32_t(bar->value());
-    const auto* box = findChild<QCheckBox*>(name);
-    return box && box->isChecked() ? 1 : 0;
-}
-
-int TfrmMain::setValue(const char* name, int64_t value)
-{
-    const int status = qs9SetValue(name, value);
-    if (status == QS9_OK)
-        scriptDesk->happened(setLine(name, value));
-    return status;
+    }
 }
 
 void TfrmMain::Exit1Click()
@@ -470,12 +424,7 @@ void TfrmMain::Exit1Click()
     QCoreApplication::quit();
 }
 
-void TfrmMain::Timer1Timer()
-{
-    qs9Tick();
-    ++tickCount;
-    scriptDesk->ticked();
-}
+void TfrmMain::Timer1Timer() { inputs.tick(); }
 
 // Closing ends a running loop at its next test; the window closes as usual.
 void TfrmMain::closeEvent(QCloseEvent* event)

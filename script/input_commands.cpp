@@ -16,6 +16,25 @@ uint32_t countOrOne(Arguments arguments, const char* what)
     return arguments.empty() ? 1 : parseNumber(arguments[0], what);
 }
 
+// The passes a "pass [N]" line asks for; a bad line while the instrument is off.
+uint32_t passesAsked(ScriptSession& session, Arguments arguments)
+{
+    const uint32_t passes = countOrOne(arguments, "pass count");
+    if (!session.inputs.poweredOn())
+        throw ScriptError{"pass while the instrument is off: \"on\" first"};
+    return passes;
+}
+
+uint32_t ticksAsked(Arguments arguments) { return countOrOne(arguments, "tick count"); }
+
+// What a player waits for in place of a "pass" or "tick" line.
+PlayerWait passWait(ScriptSession& session, Arguments arguments)
+{
+    return {WaitKind::passes, passesAsked(session, arguments)};
+}
+
+PlayerWait tickWait(ScriptSession&, Arguments arguments) { return {WaitKind::ticks, ticksAsked(arguments)}; }
+
 void powerOn(ScriptSession& session, Arguments) { session.inputs.powerOn(); }
 
 void powerOffCommand(ScriptSession& session, Arguments) { session.inputs.powerOff(); }
@@ -129,9 +148,9 @@ constexpr CommandKind input = CommandKind::input;
 const ScriptCommand commands[] = {
     {"on", "on", 0, 0, input, powerOn},
     {"off", "off", 0, 0, input, powerOffCommand},
-    {"pass", "pass [N]", 0, 1, input, pass},
+    {"pass", "pass [N]", 0, 1, input, pass, false, passWait},
     {"key", "key left|right|press|plus|minus|1..5", 1, 1, input, key},
-    {"tick", "tick [N]", 0, 1, input, tick},
+    {"tick", "tick [N]", 0, 1, input, tick, false, tickWait},
     {"slider", "slider NAME VALUE", 2, 2, input, slider},
     {"vrax", "vrax on|off", 1, 1, input, vraxBox},
     {"box", "box NAME on|off", 2, 2, input, checkBox},
@@ -141,13 +160,3 @@ const ScriptCommand commands[] = {
 } // namespace
 
 std::span<const ScriptCommand> inputCommands() { return commands; }
-
-uint32_t passesAsked(ScriptSession& session, Arguments arguments)
-{
-    const uint32_t passes = countOrOne(arguments, "pass count");
-    if (!session.inputs.poweredOn())
-        throw ScriptError{"pass while the instrument is off: \"on\" first"};
-    return passes;
-}
-
-uint32_t ticksAsked(Arguments arguments) { return countOrOne(arguments, "tick count"); }

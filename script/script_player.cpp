@@ -34,21 +34,29 @@ void ScriptPlayer::start() { runUntilWait(); }
 // user's "Off" cut short stops the script.
 void ScriptPlayer::passed()
 {
-    if (passesToWait_ > 0 && --passesToWait_ == 0)
-        runUntilWait();
+    if (waiting_.kind == WaitKind::passes)
+        counted();
 }
 
 void ScriptPlayer::ticked()
 {
-    if (passesToWait_ > 0 && !host_.poweredOn())
+    if (waiting_.kind == WaitKind::passes && !host_.poweredOn())
         stop("the instrument went off while the script waited for passes");
-    else if (ticksToWait_ > 0 && --ticksToWait_ == 0)
+    else if (waiting_.kind == WaitKind::ticks)
+        counted();
+}
+
+void ScriptPlayer::counted()
+{
+    if (--waiting_.count == 0) {
+        waiting_ = {};
         runUntilWait();
+    }
 }
 
 void ScriptPlayer::runUntilWait()
 {
-    while (!ended_ && passesToWait_ == 0 && ticksToWait_ == 0) {
+    while (!ended_ && waiting_.kind == WaitKind::nothing) {
         if (next_ == lines_.size()) {
             ended_ = true;
             return;
@@ -62,18 +70,17 @@ void ScriptPlayer::runUntilWait()
     }
 }
 
+// The command says whether the line is played, skipped or waited for.
 void ScriptPlayer::runLine(const std::string& line)
 {
     const ScriptLine parsed = parseLine(line);
     if (!parsed.command || !parsed.command->isInput())
         return;
-    const std::string_view name = parsed.command->name;
-    if (name == "pass")
-        passesToWait_ = passesAsked(session_, parsed.arguments);
-    else if (name == "tick")
-        ticksToWait_ = ticksAsked(parsed.arguments);
-    else
-        parsed.command->run(session_, parsed.arguments);
+    if (!parsed.command->wait)
+        return parsed.command->run(session_, parsed.arguments);
+    waiting_ = parsed.command->wait(session_, parsed.arguments);
+    if (waiting_.count == 0)
+        waiting_ = {};
 }
 
 void ScriptPlayer::stop(const std::string& why)

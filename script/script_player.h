@@ -1,8 +1,9 @@
 // A script played in a running host at the pace of its passes and timer
 // ticks, so that a dealer can show a recorded procedure: the input lines go
-// to the host's own controls, "pass N" waits for N of the host's passes and
-// "tick N" for N of its timer ticks, and the output lines (print, shot,
-// expect, ...) are skipped. The first bad line stops playing.
+// to the host's inputs, a line that lets time pass waits for what its
+// command says ("pass N" for N of the host's passes, "tick N" for N of its
+// timer ticks), and the output lines (print, shot, expect, ...) are
+// skipped. The first bad line stops playing.
 #pragma once
 #include <cstdint>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "script/input_sink.h"
+#include "script/script_commands.h"
 #include "script/script_session.h"
 
 class ScriptPlayer {
@@ -31,13 +33,13 @@ public:
 private:
     void runUntilWait();
     void runLine(const std::string& line);
+    void counted(); // one of what the player waits for
     void stop(const std::string& why);
 
     InputSink& host_;
     std::vector<std::string> lines_;
     size_t next_ = 0;
-    uint32_t passesToWait_ = 0;
-    uint32_t ticksToWait_ = 0;
+    PlayerWait waiting_;
     bool ended_ = false;
     std::string fault_;
     std::ostringstream out_, err_; // where skipped lines would have written
