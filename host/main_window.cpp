@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <cstring>
+#include <algorithm>
 #include <functional>
 #include <iterator>
 
@@ -107,14 +107,38 @@ QLabel* addLabel(QWidget* parent, const QString& text, const Qs9Rect& r)
 }
 
 // A new tab page holding one group box; returns the box.
-QGroupBox* newBoxedPage(const char* pageName, const QString& title, const char* boxName,
+QGroupBox* newBoxedPage(const QString& pageName, const QString& title, const QString& boxName,
                         const Qs9Rect& r)
 {
     auto* page = new QWidget;
-    page->setObjectName(QString::fromLatin1(pageName));
+    page->setObjectName(pageName);
     auto* box = new QGroupBox(title, page);
-    place(box, boxName, r);
+    box->setObjectName(boxName);
+    box->setGeometry(r.left, r.top, r.width, r.height);
     return box;
+}
+
+// The input table's pages, in the order it first names them.
+QStringList inputPages()
+{
+    QStringList pages;
+    for (int i = 0; i < qs9InputCount(); ++i)
+        if (const QString page = QString::fromLatin1(qs9InputAt(i)->page); !pages.contains(page))
+            pages << page;
+    return pages;
+}
+
+// A page's group box, at the form's place, reaching 16 pixels below its
+// lowest slider (as the form's " Fuel Data " box does).
+Qs9Rect inputBoxArea(const QString& page)
+{
+    int16_t bottom = 0;
+    for (int i = 0; i < qs9InputCount(); ++i) {
+        const Qs9Input& input = *qs9InputAt(i);
+        if (input.kind == QS9_INPUT_SLIDER && page == QLatin1String(input.page))
+            bottom = std::max<int16_t>(bottom, input.area.top + input.area.height);
+    }
+    return {8, 8, 241, int16_t(bottom + 16)};
 }
 
 } // namespace
@@ -276,12 +300,10 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 {
     auto* pages = new QTabWidget(client);
     place(pages, "PageControl1", {246, 0, 257, 310});
-    pages->addTab(buildInputPage("TabSheet4", "Fuel Data", "GroupBox1", {8, 8, 241, 145}),
-                  QStringLiteral("Fuel Data"));
-    // Beyond the instrument's window: the inputs the firmware reads that it
-    // has no control for.
-    pages->addTab(buildInputPage("TabSheetMoreInputs", "More Inputs", "GroupBoxMoreInputs", {8, 8, 241, 193}),
-                  QStringLiteral("More Inputs"));
+    // "Fuel Data" first, the form's own; then the inputs the firmware reads
+    // that the instrument's window has no control for.
+    for (const QString& page : inputPages())
+        pages->addTab(buildInputPage(page), page);
     const int gps = pages->addTab(buildGpsPage(), QStringLiteral("GPS"));
     // Hidden and disabled: the tab bar's wheel and arrow keys and Ctrl+Tab
     // pass over disabled pages, though not over merely hidden ones.
@@ -332,15 +354,19 @@ void TfrmMain::addCheckBox(QWidget* page, const Qs9Input& c)
 }
 
 // A page of the input table's controls, its sliders in a group box titled
-// as the page is.
-QWidget* TfrmMain::buildInputPage(const char* pageName, const char* caption, const char* boxName,
-                                  const Qs9Rect& boxArea)
+// as the page is. The form's page and box keep the form's names; another
+// page is named after its caption ("TabSheetMoreInputs").
+QWidget* TfrmMain::buildInputPage(const QString& caption)
 {
-    QGroupBox* box = newBoxedPage(pageName, QStringLiteral(" %1 ").arg(QString::fromLatin1(caption)),
-                                  boxName, boxArea);
+    const bool formsPage = caption == QLatin1String("Fuel Data");
+    const QString name = QString(caption).remove(QLatin1Char(' '));
+    QGroupBox* box = newBoxedPage(formsPage ? QStringLiteral("TabSheet4") : QStringLiteral("TabSheet") + name,
+                                  QStringLiteral(" %1 ").arg(caption),
+                                  formsPage ? QStringLiteral("GroupBox1") : QStringLiteral("GroupBox") + name,
+                                  inputBoxArea(caption));
     for (int i = 0; i < qs9InputCount(); ++i) {
         const Qs9Input& input = *qs9InputAt(i);
-        if (std::strcmp(input.page, caption) != 0)
+        if (caption != QLatin1String(input.page))
             continue;
         if (input.kind == QS9_INPUT_SLIDER)
             addSensorRow(box, input);
@@ -353,8 +379,8 @@ QWidget* TfrmMain::buildInputPage(const char* pageName, const char* caption, con
 // The GPS page is kept but its tab is hidden; nothing writes to its memo.
 QWidget* TfrmMain::buildGpsPage()
 {
-    QGroupBox* box = newBoxedPage("TabSheet2", QStringLiteral(" GPS Communications Window "), "GroupBox2",
-                                  {0, 25, 249, 257});
+    QGroupBox* box = newBoxedPage(QStringLiteral("TabSheet2"), QStringLiteral(" GPS Communications Window "),
+                                  QStringLiteral("GroupBox2"), {0, 25, 249, 257});
     auto* memo = new QPlainTextEdit(box);
     memo->setObjectName(QStringLiteral("Memo2"));
     (new QVBoxLayout(box))->addWidget(memo);

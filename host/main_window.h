@@ -59,8 +59,7 @@ private:
     void buildPhotograph(QWidget* client);
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
-    QWidget* buildInputPage(const char* pageName, const char* caption, const char* boxName,
-                            const Qs9Rect& boxArea);
+    QWidget* buildInputPage(const QString& caption);
     QWidget* buildGpsPage();
     void buildMenu();
     void buildDisplayCopyShortcuts();
