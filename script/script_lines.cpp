@@ -112,6 +112,15 @@ std::vector<std::string> LineSplitter::feed(std::string_view bytes)
     return lines;
 }
 
+std::vector<std::string> scriptLines(std::string_view script)
+{
+    LineSplitter splitter;
+    std::vector<std::string> lines = splitter.feed(script);
+    if (auto last = splitter.finish())
+        lines.push_back(std::move(*last));
+    return lines;
+}
+
 std::optional<std::string> LineSplitter::finish()
 {
     if (line_.empty())

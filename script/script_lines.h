@@ -34,3 +34,6 @@ private:
     bool afterCarriageReturn_ = false;
     bool startChecked_ = false;
 };
+
+// A whole script's lines, as LineSplitter cuts them.
+std::vector<std::string> scriptLines(std::string_view script);

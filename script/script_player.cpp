@@ -5,15 +5,6 @@
 
 namespace {
 
-std::vector<std::string> scriptLines(std::string_view script)
-{
-    LineSplitter splitter;
-    std::vector<std::string> lines = splitter.feed(script);
-    if (auto last = splitter.finish())
-        lines.push_back(std::move(*last));
-    return lines;
-}
-
 ScriptOptions playingIn(InputSink& host)
 {
     ScriptOptions options;

@@ -3,7 +3,7 @@
 # tools/build.sh) and runs one, or both side by side, for SECONDS (default
 # 60) from its committed seeds:
 #   firmware  instrument events (tests/fuzz/firmware_events.h) from the seed
-#             walks in tests/fuzz/corpus; the default
+#             walks in tests/fuzz/walks, made into events first; the default
 #   script    arbitrary bytes as a runner script, from tests/fuzz/script-corpus
 #   both      the two at once, each one's output in build-asan/TARGET-fuzz.log
 # Usage: tools/run-fuzzer.sh [firmware|script|both] [SECONDS] [libFuzzer options]
@@ -22,7 +22,7 @@ seconds=${1:-60}
 shift || true
 fuzzers=()
 for target in "${targets[@]}"; do fuzzers+=("qs9-$target-fuzzer"); done
-tools/build.sh --sanitize "${fuzzers[@]}"
+tools/build.sh --sanitize "${fuzzers[@]}" qs9-fuzz-seeds
 
 # New inputs go to a scratch corpus; the committed seeds stay as they are.
 # The scripts' own files go to a scratch folder, removed after the run.
@@ -31,9 +31,12 @@ trap 'rm -rf "$QS9_FUZZ_SCRATCH"' EXIT
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1
 fuzz() {
-  local target=$1 seeds=tests/fuzz/corpus extra=(-max_len=2048)
+  local target=$1 seeds=build-asan/firmware-seeds extra=(-max_len=2048)
   shift
-  if [ "$target" = script ]; then
+  if [ "$target" = firmware ]; then
+    rm -rf "$seeds"
+    build-asan/tests/fuzz/qs9-fuzz-seeds tests/fuzz/walks "$seeds"
+  else
     seeds=tests/fuzz/script-corpus
     extra=(-max_len=4096 -dict=tests/fuzz/script.dict)
   fi

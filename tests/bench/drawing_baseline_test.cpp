@@ -10,7 +10,7 @@
 
 #include "sim_module.h"
 #include "tests/fuzz/firmware_events.h"
-#include "tests/fuzz/seed_walks.h"
+#include "tests/fuzz/walk_events.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST(DrawingBaseline, SeedWalksDrawEveryFrameAsTheBaselineDid)
     ASSERT_TRUE(loadSimModule(QS9_SIM_BASELINE_MODULE, baseline, error)) << error;
     ASSERT_TRUE(loadSimModule(QS9_SIM_MODULE, current, error)) << error;
     size_t frames = 0;
-    for (const SeedWalk& walk : readSeedWalks(QS9_FUZZ_CORPUS_DIR)) {
+    for (const SeedWalk& walk : readSeedWalks(QS9_FUZZ_WALKS_DIR)) {
         Recording recording{&baseline, {}};
         driveEvents(eventTarget(baseline), walk.events.data(), walk.events.size(), recordFrame, &recording);
         Comparison comparison{&current, &recording.frames};
