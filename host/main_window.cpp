@@ -26,6 +26,7 @@
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
 #include "host/photograph.h"
+#include "host/window_panel.h"
 #include "host/window_scripts.h"
 #include "sim/simulator.h"
 
@@ -151,7 +152,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
     scriptDesk = new WindowScripts(inputs, *this);
-    setCentralWidget(buildClientArea());
+    setCentralWidget(buildFormAndPanel());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -174,9 +175,24 @@ TfrmMain::~TfrmMain()
     presenter->tearDown();
 }
 
-QWidget* TfrmMain::buildClientArea()
+// The instrument's form, and below it the window's own panel, as wide.
+QWidget* TfrmMain::buildFormAndPanel()
 {
-    auto* client = new QWidget(this);
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("FormAndPanel"));
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(buildClientArea(area));
+    panel = new WindowPanel(this);
+    panel->setFixedWidth(clientSize.width());
+    column->addWidget(panel);
+    return area;
+}
+
+QWidget* TfrmMain::buildClientArea(QWidget* parent)
+{
+    auto* client = new QWidget(parent);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(clientSize);
 
@@ -391,7 +407,7 @@ void TfrmMain::buildMenu()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    scriptDesk->addTo(file, StatusBar1);
+    scriptDesk->addTo(file, panel);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));

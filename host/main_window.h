@@ -15,6 +15,7 @@ class QStatusBar;
 class QTimer;
 class QTabWidget;
 class DisplayPresenter;
+class WindowPanel;
 class WindowScripts;
 
 class TfrmMain : public QMainWindow, private HostControls {
@@ -30,6 +31,8 @@ public:
     // Timer ticks since the window was created (the firmware's program start).
     uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
+    // Below the form: the messages and what goes on.
+    WindowPanel* windowPanel() const { return panel; }
 
 public slots:
     // "On": the power-on sequence, then the main loop until the stop flag is
@@ -55,7 +58,8 @@ private:
     void runMainLoop();
     void addSensorRow(QWidget* box, const Qs9Input& s);
     void addCheckBox(QWidget* page, const Qs9Input& c);
-    QWidget* buildClientArea();
+    QWidget* buildFormAndPanel();
+    QWidget* buildClientArea(QWidget* parent);
     void buildPhotograph(QWidget* client);
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
@@ -73,5 +77,6 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     WindowScripts* scriptDesk = nullptr;
+    WindowPanel* panel = nullptr;
     bool loopRunning = false;
 };

@@ -3,17 +3,14 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
-#include <QStatusBar>
 
+#include "host/window_panel.h"
 #include "script/host_inputs.h"
 
 namespace {
 
 const QString scriptFiles = QStringLiteral("QS-9 scripts (*.qs9);;All files (*)");
-constexpr int statusMessageMs = 10000;
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -28,7 +25,7 @@ bool WindowScripts::recording() const { return inputs_.recording(); }
 
 bool WindowScripts::playing() const { return inputs_.playing(); }
 
-void WindowScripts::addTo(QMenu* file, QStatusBar* status)
+void WindowScripts::addTo(QMenu* file, WindowPanel* panel)
 {
     record_ = file->addAction(QStringLiteral("Record Script..."), this, &WindowScripts::chooseRecordingFile);
     record_->setObjectName(QStringLiteral("RecordScript1"));
@@ -37,10 +34,7 @@ void WindowScripts::addTo(QMenu* file, QStatusBar* status)
     stop_->setEnabled(false);
     file->addAction(QStringLiteral("Play Script..."), this, &WindowScripts::choosePlayedFile)
         ->setObjectName(QStringLiteral("PlayScript1"));
-    status_ = status;
-    state_ = new QLabel(status);
-    state_->setObjectName(QStringLiteral("ScriptState"));
-    status->addWidget(state_);
+    panel_ = panel;
     showState();
 }
 
@@ -88,7 +82,7 @@ void WindowScripts::stopRecording()
         return;
     file_.close();
     showState();
-    status_->showMessage(QStringLiteral("Script recorded in %1").arg(shown(file_.fileName())), statusMessageMs);
+    panel_->say(QStringLiteral("Script recorded in %1").arg(shown(file_.fileName())));
 }
 
 // A line could not be written: the recording has ended, and the user hears why.
@@ -125,7 +119,7 @@ void WindowScripts::played(const std::string& fault)
     if (!fault.empty())
         tell(QStringLiteral("Playing %1 stopped at %2").arg(playedName_, QString::fromStdString(fault)));
     else
-        status_->showMessage(QStringLiteral("Script %1 played").arg(playedName_), statusMessageMs);
+        panel_->say(QStringLiteral("Script %1 played").arg(playedName_));
 }
 
 // ---- what the user sees ----
@@ -139,15 +133,8 @@ void WindowScripts::showState()
         doing << QStringLiteral("Recording to %1").arg(QFileInfo(file_.fileName()).fileName());
     if (inputs_.playing())
         doing << QStringLiteral("Playing %1").arg(playedName_);
-    state_->setText(doing.join(QStringLiteral("; ")));
-    state_->setVisible(!doing.isEmpty());
+    panel_->showState(doing.join(QStringLiteral("; ")));
 }
 
-// A message box that does not hold up the main loop.
-void WindowScripts::tell(const QString& text)
-{
-    auto* box = new QMessageBox(QMessageBox::Warning, window_.windowTitle(), text, QMessageBox::Ok, &window_);
-    box->setObjectName(QStringLiteral("ScriptMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
+// An error stays in the panel until the user's next action.
+void WindowScripts::tell(const QString& text) { panel_->sayError(text); }

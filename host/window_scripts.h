@@ -8,29 +8,28 @@
 #include <string>
 
 class QAction;
-class QLabel;
 class QMenu;
-class QStatusBar;
 class QWidget;
 class HostInputs;
+class WindowPanel;
 
 class WindowScripts : public QObject {
     Q_OBJECT
 public:
-    // The inputs of the window, which holds the dialogs and messages.
+    // The inputs of the window, which holds the dialogs.
     WindowScripts(HostInputs& inputs, QWidget& window);
 
-    // The three menu entries, and the status bar that says what goes on.
-    void addTo(QMenu* file, QStatusBar* status);
+    // The three menu entries, and the panel that says what goes on.
+    void addTo(QMenu* file, WindowPanel* panel);
 
     bool recording() const;
     bool playing() const;
 
 public slots:
-    // Starts recording into the file (a failure is said in a message box).
+    // Starts recording into the file (a failure is said in the panel).
     bool recordTo(const QString& path);
     void stopRecording();
-    // Starts playing the script in the file (a failure is said in a message box).
+    // Starts playing the script in the file (a failure is said in the panel).
     bool play(const QString& path);
 
 private:
@@ -46,8 +45,7 @@ private:
     QWidget& window_;
     QAction* record_ = nullptr;
     QAction* stop_ = nullptr;
-    QLabel* state_ = nullptr;
-    QStatusBar* status_ = nullptr;
+    WindowPanel* panel_ = nullptr;
     QFile file_;
     QString playedName_;
 };
