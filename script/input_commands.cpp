@@ -89,12 +89,13 @@ void tick(ScriptSession& session, Arguments arguments)
     }
 }
 
-// "flow1, level1, ... or vraxpressure": the sliders of the window's input table.
-std::string sliderNames()
+// "flow1, level1, ... or vraxpressure": the sliders (or the check boxes) of
+// the window's input table.
+std::string inputNames(uint8_t kind)
 {
     std::vector<std::string> names;
     for (int i = 0; i < qs9InputCount(); ++i)
-        if (qs9InputAt(i)->kind == QS9_INPUT_SLIDER)
+        if (qs9InputAt(i)->kind == kind)
             names.push_back(qs9InputAt(i)->name);
     std::string list;
     for (size_t i = 0; i < names.size(); ++i)
@@ -106,7 +107,7 @@ void slider(ScriptSession& session, Arguments arguments)
 {
     const Qs9Input* sensor = qs9FindInput(arguments[0].c_str());
     if (!sensor || sensor->kind != QS9_INPUT_SLIDER)
-        throw ScriptError{"unknown slider " + quotedText(arguments[0]) + ": " + sliderNames()};
+        throw ScriptError{"unknown slider " + quotedText(arguments[0]) + ": " + inputNames(QS9_INPUT_SLIDER)};
     const uint32_t position = parseNumber(arguments[1], "slider value");
     if (position > sensor->maximum)
         throw ScriptError{"slider value " + std::to_string(position) + " out of range 0.." +
@@ -129,7 +130,7 @@ void checkBox(ScriptSession& session, Arguments arguments)
     const std::string& name = arguments[0];
     const Qs9Input* box = qs9FindInput(name.c_str());
     if (!box || box->kind != QS9_INPUT_CHECK_BOX)
-        throw ScriptError{"unknown check box " + quotedText(name) + ": vrax or gpsvalid"};
+        throw ScriptError{"unknown check box " + quotedText(name) + ": " + inputNames(QS9_INPUT_CHECK_BOX)};
     setCheckBox(session, *box, arguments[1]);
 }
 
