@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/linked_sim_module.h"
 #include "bench/screen_walks.h"
 #include "display/colours.h"
 #include "display/framebuffer.h"
@@ -20,13 +21,7 @@ namespace {
 
 using namespace screen_walks;
 
-const SimModule linked = {
-    .programStart = qs9ProgramStart, .powerOn = qs9PowerOn, .powerOff = qs9PowerOff,
-    .mainLoopRuns = qs9MainLoopRuns, .pass = qs9Pass, .tick = qs9Tick, .postKey = qs9PostKey,
-    .findInput = qs9FindInput, .setInput = qs9SetInput, .readValue = qs9ReadValue,
-    .writeValue = qs9WriteValue, .currentScreenName = qs9CurrentScreenName,
-    .frameBuffer = qs9FrameBuffer,
-};
+const SimModule& linked = linkedSimModule;
 
 // Crowding the screens show with the fonts as they have always been: a text
 // that runs into another, into the scroll bar or off the display. All of it
