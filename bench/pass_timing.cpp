@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "linked_sim_module.h"
 #include "screen_walks.h"
 
 namespace {
@@ -17,14 +18,7 @@ namespace {
 using namespace screen_walks;
 using Clock = std::chrono::steady_clock;
 
-// The simulator linked into this program, called as a loaded copy is.
-const SimModule linked = {
-    .programStart = qs9ProgramStart, .powerOn = qs9PowerOn, .powerOff = qs9PowerOff,
-    .mainLoopRuns = qs9MainLoopRuns, .pass = qs9Pass, .tick = qs9Tick, .postKey = qs9PostKey,
-    .findInput = qs9FindInput, .setInput = qs9SetInput, .readValue = qs9ReadValue,
-    .writeValue = qs9WriteValue, .currentScreenName = qs9CurrentScreenName,
-    .frameBuffer = qs9FrameBuffer,
-};
+const SimModule& linked = linkedSimModule;
 
 constexpr int passesPerRound = 2000;
 
