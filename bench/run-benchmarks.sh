@@ -51,7 +51,7 @@ run() {
 run_medians() {
   show "$@"
   "$@" 2>&1 | grep -E -e '^Benchmark|^-{10}|_median|ERROR|x faster|Load Average' \
-    -e '^CPU time per pass|^pass/[^ ]+ +([0-9.]+ us|saved)|^figures saved|cannot' | uniq
+    -e '^CPU time per pass|^pass/[^ _]+ +([0-9.]+ us$|saved)|^figures saved|cannot' | uniq
 }
 
 # CPU taken by the simulator itself from the outside, while off: the share of
