@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "bench/linked_sim_module.h"
 #include "bench/screen_walks.h"
 #include "display/colours.h"
 #include "display/framebuffer.h"
@@ -20,8 +19,6 @@
 namespace {
 
 using namespace screen_walks;
-
-const SimModule& linked = linkedSimModule;
 
 // Crowding the screens show with the fonts as they have always been: a text
 // that runs into another, into the scroll bar or off the display. All of it
@@ -148,13 +145,13 @@ void lookForCrowding(const std::string& walk, std::set<std::string>& found)
 void passAndLook(const std::string& walk, uint8_t key, std::set<std::string>& found)
 {
     drawn.clear();
-    pass(linked, key);
+    pass(key);
     lookForCrowding(walk, found);
 }
 
 void arriveAndLook(const Walk& w, std::set<std::string>& found)
 {
-    ASSERT_EQ(arrive(linked, w), "") << w.name;
+    ASSERT_EQ(arrive(w), "") << w.name;
     qs9ObserveTexts(recordText, nullptr);
     passAndLook(w.name, QS9_KEY_NONE, found);
 }
@@ -194,7 +191,7 @@ void putSenders(const Senders& s)
         {"level2Input", s.level}, {"pressureInput", s.pressure}};
     for (const auto& [name, value] : readings)
         if (value >= 0)
-            linked.writeValue(name, value);
+            qs9WriteValue(name, value);
 }
 
 // A page through its status line's eight steps: in every volume unit (and a
@@ -205,14 +202,14 @@ void walkPage(const Walk& w, std::set<std::string>& found)
     for (int units = 0; units < 6; ++units)
         for (const Senders& senders : pageSenders) {
             arriveAndLook(w, found);
-            linked.writeValue("settings.units", units);
-            linked.writeValue("settings.pressure.unit", units % 3);
-            linked.writeValue("gpsSpeed", 999);
-            linked.writeValue("gpsSpeedValid", units % 2);
+            qs9WriteValue("settings.units", units);
+            qs9WriteValue("settings.pressure.unit", units % 3);
+            qs9WriteValue("gpsSpeed", 999);
+            qs9WriteValue("gpsSpeedValid", units % 2);
             putSenders(senders);
             for (int step = 0; step < 8; ++step) {
                 for (int tick = 0; tick < 20; ++tick)
-                    linked.tick();
+                    qs9Tick();
                 passAndLook(w.name, QS9_KEY_NONE, found);
             }
         }
