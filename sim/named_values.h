@@ -10,8 +10,9 @@
 struct PressureSettings;
 
 // screen: a screen handler, printed by name; pressureRecord: a pointer to a
-// PressureSettings record, printed as the record it points at.
-enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, f32, screen, pressureRecord };
+// PressureSettings record, printed as the record it points at; text: a text
+// that sim/ puts together when it is read (the key help, the display as text).
+enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, f32, screen, pressureRecord, text };
 
 struct NamedValue {
     const char* name;      // "flowRate1", "settings.tank1Cal" (arrays: index with [i])
@@ -23,6 +24,7 @@ struct NamedValue {
     bool decidesFuelConfig = false; // the fuel configuration code is derived from it
     bool hostInput = false;         // an input that a host may set (no window control drives it)
     const void* negativeHalf = nullptr; // a table that also takes negative indices: element -i
+    const char* (*text)() = nullptr;    // a text value: what it reads now
 };
 
 template <typename T>
@@ -50,6 +52,14 @@ NamedValue named(const char* name, T& value)
                 sizeof(value[0]), constant};
     else
         return {name, &value, kindOf<T>(), 1, 0, constant};
+}
+
+// A text that is read, never written: "keyHelp" = keyHelpText().
+inline NamedValue namedText(const char* name, const char* (*text)())
+{
+    NamedValue value{name, nullptr, ValueKind::text, 1, 0, true};
+    value.text = text;
+    return value;
 }
 
 // One field of an array of records; the name marks the index with "[]":

@@ -158,19 +158,22 @@ std::string formatValue(const Found& found)
     case ValueKind::screen: return screenName(read<ScreenHandler>(found.at));
     case ValueKind::pressureRecord: return formatRecord(read<PressureSettings*>(found.at));
     case ValueKind::f32: return floatText(read<float>(found.at));
+    case ValueKind::text: return found.row->text();
     default: return std::to_string(readNumber(found.row->kind, found.at));
     }
 }
 
 bool isWholeNumber(ValueKind kind)
 {
-    return kind != ValueKind::screen && kind != ValueKind::pressureRecord && kind != ValueKind::f32;
+    return kind != ValueKind::screen && kind != ValueKind::pressureRecord && kind != ValueKind::f32 &&
+           kind != ValueKind::text;
 }
 
 int notNumber(const char* name, ValueKind kind)
 {
     const char* holds = kind == ValueKind::screen ? "a screen, not a number"
                         : kind == ValueKind::f32  ? "a fraction, not a whole number"
+                        : kind == ValueKind::text ? "a text, not a number"
                                                   : "a record's address, not a number";
     return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds " + holds);
 }

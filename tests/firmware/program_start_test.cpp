@@ -18,6 +18,7 @@
 #include "display/text.h"
 #include "display/trig.h"
 #include "screens/setup_screens.h"
+#include "sim/last_pass.h"
 #include "sim/named_values.h"
 #include "sim/power_cycle.h"
 #include "tests/support/pilot.h"
@@ -43,7 +44,8 @@ std::vector<Region> unnamedGlobals()
     return {regionOf("frameBuffer", frameBuffer),           regionOf("textObserver", textObserver),
             regionOf("sinTablePositive", sinTablePositive), regionOf("sinTableNegative", sinTableNegative),
             regionOf("cosTablePositive", cosTablePositive), regionOf("cosTableNegative", cosTableNegative),
-            regionOf("pressureEdit", pressureEdit),         regionOf("vraxBoxChecked", vraxBoxChecked)};
+            regionOf("pressureEdit", pressureEdit),         regionOf("vraxBoxChecked", vraxBoxChecked),
+            regionOf("lastPass", lastPass)};
 }
 
 // Writable globals that are no state of the instrument.
@@ -52,6 +54,14 @@ const std::map<std::string, std::string> excused = {
     {"(anonymous namespace)::hostObserver", "the host's text observer: program start unhooks textObserver"},
     {"(anonymous namespace)::hostContext", "the host's context for that observer"},
     {"(anonymous namespace)::lastError", "the host's message of its last failed named-value call"},
+    {"(anonymous namespace)::passedOn", "the observer a pass hands its texts on to, set only while a screen draws"},
+    {"(anonymous namespace)::keyLines", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::helpText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::displayText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::steadyText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::activeText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::acknowledgedText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::startedText", "the texts handed to the host, made anew at each call"},
     {"displayNames()::names", "a constant table of names, filled on first use"},
     {"coreNames()::names", "a constant table of names, filled on first use"},
     {"screenNames()::names", "a constant table of names, filled on first use"},
