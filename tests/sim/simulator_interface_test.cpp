@@ -9,6 +9,7 @@
 #include "sim/simulator.h"
 
 extern "C" const char* cHostOpensMainMenu(void);
+extern "C" void cHostWordsOnTheWay(const char** knobHelp, const char** acknowledged);
 
 namespace {
 
@@ -150,3 +151,31 @@ TEST_F(SimulatorInterface, PowerOffEndsTheLoopAndACHostDrivesTheInstrument)
 }
 
 } // namespace
+
+TEST(SimulatorInterfaceInC, AHostInCReadsTheHelpAndTheAlarmWords)
+{
+    const char* knobHelp = nullptr;
+    const char* acknowledged = nullptr;
+    cHostWordsOnTheWay(&knobHelp, &acknowledged);
+    EXPECT_STREQ(knobHelp, "Knob: acknowledge the alarm, then main menu");
+    EXPECT_STREQ(acknowledged, "Alarm acknowledged: fuel pressure");
+}
+
+TEST_F(SimulatorInterface, TheDisplayTextNeedsNoObserverAndLeavesTheHostsOwnInPlace)
+{
+    std::vector<std::string> observed;
+    qs9ObserveTexts([](void* context, uint16_t, int16_t, uint8_t, uint8_t, const char* text) {
+        static_cast<std::vector<std::string>*>(context)->push_back(text);
+    }, &observed);
+    qs9Pass();
+    qs9ObserveTexts(nullptr, nullptr);
+    EXPECT_NE(std::find(observed.begin(), observed.end(), "FL"), observed.end());
+    qs9Pass();
+    const std::string text = qs9DisplayText();
+    EXPECT_NE(text.find("FL 45 L"), std::string::npos) << text;
+    char value[8];
+    EXPECT_EQ(qs9FormatValue("displayText", value, sizeof value), QS9_ERROR_NO_ROOM);
+    int64_t number = 0;
+    EXPECT_EQ(qs9ReadValue("keyHelp", &number), QS9_ERROR_NOT_NUMBER);
+    EXPECT_STREQ(qs9LastError(), "\"keyHelp\" holds a text, not a number");
+}
