@@ -117,7 +117,7 @@ bool runOn(const Piece& before, const Piece& after)
         return false;
     Glyph blank{};
     const int blankWidth = findGlyph(fontFor(after.text->fontSize), ' ', blank) ? blank.width : 4;
-    return leftOf(*after.text) - before.text->endX <= blankWidth / 2;
+    return leftOf(*after.text) - before.text->endX < blankWidth / 2;
 }
 
 // Below the title bar red marks the cursor: a menu row, a digit.
