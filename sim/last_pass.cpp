@@ -20,8 +20,14 @@ void recordText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, co
 {
     if (lastPass.textCount < std::size(lastPass.texts)) {
         PassText& kept = lastPass.texts[lastPass.textCount++];
-        kept = {startX, textEndX, y, fontSize, colour, {}};
-        std::strncpy(kept.text, text, sizeof kept.text - 1);
+        kept.startX = startX;
+        kept.endX = textEndX;
+        kept.y = y;
+        kept.fontSize = fontSize;
+        kept.colour = colour;
+        const size_t length = strnlen(text, sizeof kept.text - 1);
+        std::memcpy(kept.text, text, length);
+        kept.text[length] = '\0';
     }
     if (passedOn)
         passedOn(startX, y, fontSize, colour, text);
