@@ -25,8 +25,12 @@ void recordText(uint16_t startX, int16_t y, uint8_t fontSize, uint8_t colour, co
         kept.y = y;
         kept.fontSize = fontSize;
         kept.colour = colour;
-        const size_t length = strnlen(text, sizeof kept.text - 1);
-        std::memcpy(kept.text, text, length);
+        // The firmware's texts are short: one pass over them copies them.
+        size_t length = 0;
+        while (length < sizeof kept.text - 1 && text[length] != '\0') {
+            kept.text[length] = text[length];
+            ++length;
+        }
         kept.text[length] = '\0';
     }
     if (passedOn)
