@@ -388,11 +388,13 @@ private:
         if (!seen.insert(signature()).second)
             return nullptr;
         ++statesTried;
+        const std::string screen = currentScreenName();
+        EXPECT_STRNE(qs9KeyHelpText(), "") << walk << ", " << screen << " takes no key";
+        EXPECT_STRNE(qs9DisplayText(), "") << walk << ", " << screen << " reads as nothing";
         const FirmwareSnapshot before = takeSnapshot(regions);
         const Outcome untouched = outcome(keyNone, before);
         for (uint8_t key = keyLeft; key <= keyMinus; ++key) {
             const std::string line = qs9KeyHelp(key);
-            const std::string screen = currentScreenName();
             const Outcome pressed = outcome(key, before);
             if (line.empty())
                 EXPECT_TRUE(pressed.frame == untouched.frame && pressed.screen == untouched.screen)
