@@ -1,6 +1,7 @@
 #include "sim/alarm_words.h"
 
 #include <cctype>
+#include <string>
 
 #include "core/alarms.h"
 #include "sim/last_pass.h"
@@ -48,28 +49,25 @@ std::string sentence(const char* one, const char* several, uint32_t bits, bool s
 
 std::string acknowledgedText;
 std::string startedText;
-std::string activeText;
+char activeText[160];
 
 } // namespace
 
-std::string activeAlarmLines()
+void addActiveAlarmLines(TextOut& out)
 {
-    std::string lines;
     for (const AlarmName& alarm : alarmNames)
         if ((alarmFlags & alarm.bit) != 0)
-            lines += std::string("Alarm: ") + alarm.name +
-                     ((alarmAcked & alarm.bit) != 0 ? ", acknowledged\n" : ", not acknowledged\n");
-    return lines;
+            out << "Alarm: " << alarm.name << ((alarmAcked & alarm.bit) != 0 ? ", acknowledged\n" : ", not acknowledged\n");
 }
 
 extern "C" {
 
 const char* qs9AlarmText(void)
 {
-    activeText = activeAlarmLines();
-    if (!activeText.empty())
-        activeText.pop_back();
-    return activeText.c_str();
+    TextOut text(activeText);
+    addActiveAlarmLines(text);
+    text.cut(text.size() > 0 ? text.size() - 1 : 0);
+    return activeText;
 }
 
 const char* qs9AlarmsAcknowledgedText(void)

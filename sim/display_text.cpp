@@ -1,16 +1,15 @@
 // The display as text, for screen readers: the texts the last pass drew, in
 // reading order, joined into lines, with the selected row and a value being
 // edited named, and the active alarms in words.
-#include <algorithm>
 #include <cstring>
-#include <string>
-#include <vector>
+#include <iterator>
 
 #include "display/colours.h"
 #include "display/glyphs.h"
 #include "sim/alarm_words.h"
 #include "sim/last_pass.h"
 #include "sim/simulator.h"
+#include "sim/text_out.h"
 
 namespace {
 
@@ -21,24 +20,32 @@ constexpr uint8_t statusFont = 9;
 // A text to read with the rows its glyphs ink.
 struct Piece {
     const PassText* text;
-    int top;
-    int bottom; // one past the last inked row
-    int column; // x of the first text of its column: texts stacked one over another read together
+    int16_t top;
+    int16_t bottom; // one past the last inked row
+    int16_t column; // x of the first text of its column: texts stacked one over another read together
+    uint8_t line;
+};
+
+// The pieces of the last pass in reading order; a pass keeps few texts, so
+// plain arrays and insertion sorts do (and keep the browser page light).
+struct Reading {
+    Piece pieces[std::size(LastPass{}.texts)];
+    uint16_t count = 0;
 };
 
 // The rows the text's glyphs ink; false when it inks none (empty or blanks).
-bool inkedRows(const PassText& text, int& top, int& bottom)
+bool inkedRows(const PassText& text, Piece& piece)
 {
     const GlyphFont& font = fontFor(text.fontSize);
     int first = 256, end = 0;
     Glyph glyph{};
     for (const char* c = text.text; *c; ++c)
         if (findGlyph(font, static_cast<uint8_t>(*c), glyph) && glyph.firstInkRow < glyph.endInkRow) {
-            first = std::min<int>(first, glyph.firstInkRow);
-            end = std::max<int>(end, glyph.endInkRow);
+            first = first < glyph.firstInkRow ? first : glyph.firstInkRow;
+            end = end > glyph.endInkRow ? end : glyph.endInkRow;
         }
-    top = text.y + first;
-    bottom = text.y + end;
+    piece.top = static_cast<int16_t>(text.y + first);
+    piece.bottom = static_cast<int16_t>(text.y + end);
     return first < end;
 }
 
@@ -59,21 +66,6 @@ bool drawnBefore(const PassText& text)
     return false;
 }
 
-std::vector<Piece> piecesToRead(bool steady)
-{
-    std::vector<Piece> pieces;
-    for (uint16_t i = 0; i < lastPass.textCount; ++i) {
-        const PassText& text = lastPass.texts[i];
-        Piece piece{&text, 0, 0, 0};
-        if (!inkedRows(text, piece.top, piece.bottom) || drawnBefore(text))
-            continue;
-        if (steady && (blinks(text) || onStatusLine(text)))
-            continue;
-        pieces.push_back(piece);
-    }
-    return pieces;
-}
-
 // Where the text starts: one that starts left of the display (a wide value)
 // has a start x that reads as a large unsigned number.
 int leftOf(const PassText& text) { return static_cast<int16_t>(text.startX); }
@@ -83,30 +75,64 @@ bool sideBySide(const Piece& a, const Piece& b)
     return leftOf(*a.text) >= b.text->endX || leftOf(*b.text) >= a.text->endX;
 }
 
+// Stable: pieces that compare equal keep their drawing order.
+template <typename Before>
+void insertionSort(Reading& reading, Before before)
+{
+    for (uint16_t i = 1; i < reading.count; ++i) {
+        const Piece piece = reading.pieces[i];
+        uint16_t j = i;
+        for (; j > 0 && before(piece, reading.pieces[j - 1]); --j)
+            reading.pieces[j] = reading.pieces[j - 1];
+        reading.pieces[j] = piece;
+    }
+}
+
 // Top to bottom; a text whose ink overlaps the rows of the line so far
 // belongs to it, beside the texts there or stacked under one of them (a
 // title over its subtitle, "L/" over "hr" beside a large figure). Each line
 // then reads left to right, a column top to bottom.
-std::vector<std::vector<Piece>> linesOf(std::vector<Piece> pieces)
+void readLines(Reading& reading)
 {
-    std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) { return a.top < b.top; });
-    std::vector<std::vector<Piece>> lines;
+    insertionSort(reading, [](const Piece& a, const Piece& b) { return a.top < b.top; });
+    uint8_t line = 0;
+    uint16_t lineStart = 0;
     int bottom = 0;
-    for (Piece piece : pieces) {
-        if (lines.empty() || piece.top >= bottom) {
-            lines.emplace_back();
-            bottom = piece.bottom;
+    for (uint16_t i = 0; i < reading.count; ++i) {
+        Piece& piece = reading.pieces[i];
+        if (i > 0 && piece.top >= bottom) {
+            ++line;
+            lineStart = i;
         }
-        piece.column = leftOf(*piece.text);
-        for (const Piece& above : lines.back())
-            if (!sideBySide(piece, above))
-                piece.column = above.column;
-        lines.back().push_back(piece);
-        bottom = std::max(bottom, piece.bottom);
+        if (i == lineStart)
+            bottom = piece.bottom;
+        piece.line = line;
+        piece.column = static_cast<int16_t>(leftOf(*piece.text));
+        for (uint16_t j = lineStart; j < i; ++j)
+            if (!sideBySide(piece, reading.pieces[j]))
+                piece.column = reading.pieces[j].column;
+        bottom = bottom > piece.bottom ? bottom : piece.bottom;
     }
-    for (auto& line : lines)
-        std::stable_sort(line.begin(), line.end(), [](const Piece& a, const Piece& b) { return a.column < b.column; });
-    return lines;
+    insertionSort(reading, [](const Piece& a, const Piece& b) {
+        return a.line < b.line || (a.line == b.line && a.column < b.column);
+    });
+}
+
+Reading piecesToRead(bool steady)
+{
+    Reading reading;
+    for (uint16_t i = 0; i < lastPass.textCount; ++i) {
+        const PassText& text = lastPass.texts[i];
+        Piece& piece = reading.pieces[reading.count];
+        piece = {&text, 0, 0, 0, 0};
+        if (!inkedRows(text, piece) || drawnBefore(text))
+            continue;
+        if (steady && (blinks(text) || onStatusLine(text)))
+            continue;
+        ++reading.count;
+    }
+    readLines(reading);
+    return reading;
 }
 
 // Texts that touch run on ("UNIT: " "LITRE/SM", the brand's "T" "arvo"):
@@ -123,85 +149,84 @@ bool runOn(const Piece& before, const Piece& after)
 // Below the title bar red marks the cursor: a menu row, a digit.
 bool highlighted(const PassText& text) { return text.colour == colourRed && text.y >= bodyTop; }
 
-// Firmware texts are plain ASCII; anything else is read as "?".
-void appendReadable(std::string& out, const char* text)
-{
-    for (const char* c = text; *c; ++c)
-        out += *c >= 0x20 && *c <= 0x7e ? *c : '?';
-}
-
 bool isDigit(const PassText& text) { return text.text[0] >= '0' && text.text[0] <= '9' && text.text[1] == '\0'; }
 
 // What the red of a line says: a whole red row is selected; a red value
 // after its white label, while the screen edits, is being edited; a red
 // digit among the digits of an entry is the one the knob turns.
-std::string highlightMark(const std::vector<Piece>& line)
+void addHighlight(TextOut& out, const Piece* line, uint16_t count)
 {
-    size_t first = line.size(), last = 0, digits = 0, digitIndex = 0;
-    for (size_t i = 0; i < line.size(); ++i) {
+    uint16_t first = count, last = 0, digits = 0, digitIndex = 0;
+    for (uint16_t i = 0; i < count; ++i) {
         if (isDigit(*line[i].text))
             ++digits;
         if (!highlighted(*line[i].text))
             continue;
-        if (first == line.size()) {
+        if (first == count) {
             first = i;
             digitIndex = digits;
         }
         last = i;
     }
-    if (first == line.size())
-        return "";
-    if (first == last && isDigit(*line[first].text) && digits > 1)
-        return " (digit " + std::to_string(digitIndex) + " selected)";
-    if (first > 0 && lastPass.menuEditing != 0)
-        return " (editing)";
-    return " (selected)";
+    if (first == count)
+        return;
+    if (first == last && isDigit(*line[first].text) && digits > 1 && digitIndex < 10)
+        out << " (digit " << static_cast<char>('0' + digitIndex) << " selected)";
+    else
+        out << (first > 0 && lastPass.menuEditing != 0 ? " (editing)" : " (selected)");
 }
 
-// The pieces run on where they touch and are spaced where they do not.
-std::string lineText(const std::vector<Piece>& line)
+// Firmware texts are plain ASCII; anything else is read as "?".
+void addReadable(TextOut& out, const char* text)
 {
-    std::string out;
-    for (size_t i = 0; i < line.size(); ++i) {
+    for (const char* c = text; *c; ++c)
+        out << (*c >= 0x20 && *c <= 0x7e ? *c : '?');
+}
+
+// The pieces run on where they touch and are spaced where they do not; a
+// label's trailing blank does not stand before the mark.
+void addLine(TextOut& out, const Piece* line, uint16_t count)
+{
+    const size_t start = out.size();
+    for (uint16_t i = 0; i < count; ++i) {
         if (i > 0 && !runOn(line[i - 1], line[i]))
-            out += ' ';
-        appendReadable(out, line[i].text->text);
+            out << ' ';
+        addReadable(out, line[i].text->text);
     }
-    // A label's trailing blank does not stand before the mark.
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out + highlightMark(line);
+    while (out.size() > start && out.last() == ' ')
+        out.cut(out.size() - 1);
+    addHighlight(out, line, count);
+    out << '\n';
 }
 
-std::string readingText(bool steady)
+// Room for every text a pass keeps, a blank between each and a mark per line,
+// and the alarms.
+char displayText[std::size(LastPass{}.texts) * (sizeof(PassText{}.text) + 20) + 256];
+char steadyText[sizeof displayText];
+
+template <std::size_t N>
+const char* readingText(char (&buffer)[N], bool steady)
 {
-    std::string text;
-    for (const auto& line : linesOf(piecesToRead(steady)))
-        text += lineText(line) + '\n';
+    const Reading reading = piecesToRead(steady);
+    TextOut text(buffer);
+    for (uint16_t start = 0, end = 0; start < reading.count; start = end) {
+        while (end < reading.count && reading.pieces[end].line == reading.pieces[start].line)
+            ++end;
+        addLine(text, reading.pieces + start, static_cast<uint16_t>(end - start));
+    }
     if (!steady)
-        text += activeAlarmLines();
-    if (!text.empty())
-        text.pop_back();
-    return text;
+        addActiveAlarmLines(text);
+    if (text.last() == '\n')
+        text.cut(text.size() - 1);
+    return buffer;
 }
-
-std::string displayText;
-std::string steadyText;
 
 } // namespace
 
 extern "C" {
 
-const char* qs9DisplayText(void)
-{
-    displayText = readingText(false);
-    return displayText.c_str();
-}
+const char* qs9DisplayText(void) { return readingText(displayText, false); }
 
-const char* qs9DisplayTextSteady(void)
-{
-    steadyText = readingText(true);
-    return steadyText.c_str();
-}
+const char* qs9DisplayTextSteady(void) { return readingText(steadyText, true); }
 
 } // extern "C"

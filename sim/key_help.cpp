@@ -1,7 +1,5 @@
 #include "sim/key_help.h"
 
-#include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "display/furniture.h"
@@ -21,8 +19,12 @@ const char* keyWord(uint8_t key)
     return words[key - 1];
 }
 
+// The help of the current screen; none while the instrument is off: keys
+// wait unseen then, and "On" clears them.
 const ScreenKeyHelp* helpOfCurrentScreen()
 {
+    if (switchedOn == 0)
+        return nullptr;
     for (auto family : {homeKeyHelp(), menuKeyHelp(), setupListKeyHelp(), entryKeyHelp(), calibrationKeyHelp()})
         for (const ScreenKeyHelp& help : family)
             if (help.screen == currentScreen)
@@ -30,78 +32,103 @@ const ScreenKeyHelp* helpOfCurrentScreen()
     return nullptr;
 }
 
-bool alarmFirst(const ScreenKeyHelp& help) { return help.alarmFirst != nullptr && help.alarmFirst(); }
+bool alarmFirst(const ScreenKeyHelp* help) { return help != nullptr && help->alarmFirst && help->alarmFirst(); }
 
-// What the key does, "" for nothing: keys wait unseen while the instrument
-// is off, and "On" clears them.
-std::string actionOf(uint8_t key)
+// A key's action as short text; "" for none.
+using Action = char[96];
+
+void actionOf(Action& action, const ScreenKeyHelp* help, uint8_t key)
 {
-    const ScreenKeyHelp* help = helpOfCurrentScreen();
-    if (switchedOn == 0 || help == nullptr)
-        return "";
-    return help->actions[key - 1]();
+    TextOut out(action);
+    if (help == nullptr)
+        return;
+    const KeyHelp& keyHelp = help->keys[key - 1];
+    if (keyHelp.action != nullptr)
+        keyHelp.action(out, help->context);
+    else if (keyHelp.words != nullptr)
+        out << keyHelp.words;
 }
 
-std::string keyLine(uint8_t key)
+char keyLines[keyCount][sizeof(Action) + 48];
+char helpText[keyCount * sizeof(keyLines[0]) + 64];
+
+const char* keyLine(uint8_t key)
 {
     const ScreenKeyHelp* help = helpOfCurrentScreen();
-    const std::string action = actionOf(key);
-    if (help != nullptr && switchedOn != 0 && alarmFirst(*help))
-        return std::string(keyWord(key)) + ": acknowledge the alarm" + (action.empty() ? "" : ", then " + action);
-    return action.empty() ? "" : std::string(keyWord(key)) + ": " + action;
+    Action action;
+    actionOf(action, help, key);
+    TextOut line(keyLines[key - 1]);
+    if (alarmFirst(help)) {
+        line << keyWord(key) << ": acknowledge the alarm";
+        if (action[0] != '\0')
+            line << ", then " << action;
+    } else if (action[0] != '\0') {
+        line << keyWord(key) << ": " << action;
+    }
+    return keyLines[key - 1];
+}
+
+bool allAlike(const Action (&actions)[keyCount])
+{
+    for (const Action& action : actions)
+        if (action[0] == '\0' || std::strcmp(action, actions[0]) != 0)
+            return false;
+    return true;
 }
 
 // The keys' lines without the alarm's step, one key after another; when
 // every key does the same, one line for them all: "Any key: continue".
-std::string wholeText()
+const char* wholeText()
 {
-    if (switchedOn == 0)
-        return "Press On to switch the instrument on";
-    std::array<std::string, keyCount> actions;
-    for (uint8_t i = 0; i < keyCount; ++i)
-        actions[i] = actionOf(readingOrder[i]);
-    std::string text;
+    TextOut text(helpText);
     const ScreenKeyHelp* help = helpOfCurrentScreen();
-    if (help != nullptr && alarmFirst(*help))
-        text += "Any key first acknowledges the active alarm\n";
-    if (!actions[0].empty() && std::all_of(actions.begin(), actions.end(), [&](auto& a) { return a == actions[0]; }))
-        return text + "Any key: " + actions[0];
+    if (switchedOn == 0) {
+        text << "Press On to switch the instrument on";
+        return helpText;
+    }
+    Action actions[keyCount];
     for (uint8_t i = 0; i < keyCount; ++i)
-        if (!actions[i].empty())
-            text += std::string(keyWord(readingOrder[i])) + ": " + actions[i] + '\n';
-    if (!text.empty())
-        text.pop_back();
-    return text;
+        actionOf(actions[i], help, readingOrder[i]);
+    if (alarmFirst(help))
+        text << "Any key first acknowledges the active alarm\n";
+    if (allAlike(actions)) {
+        text << "Any key: " << actions[0];
+        return helpText;
+    }
+    for (uint8_t i = 0; i < keyCount; ++i)
+        if (actions[i][0] != '\0')
+            text << keyWord(readingOrder[i]) << ": " << actions[i] << '\n';
+    if (text.last() == '\n')
+        text.cut(text.size() - 1);
+    return helpText;
 }
-
-std::array<std::string, keyCount> keyLines;
-std::string helpText;
 
 } // namespace
 
-std::string cursorTo(const std::string& row) { return "cursor to " + row; }
+void cursorTo(TextOut& out, const char* row) { out << "cursor to " << row; }
 
-std::string editing(const std::string& row)
+void editing(TextOut& out, const char* row)
 {
-    const std::string named = row.empty() ? "" : " " + row;
-    return menuEditing != 0 ? "stop editing" + named : "edit" + named;
+    out << (menuEditing != 0 ? "stop editing" : "edit");
+    if (row[0] != '\0')
+        out << ' ' << row;
 }
 
-std::string stepTo(const char* legend) { return std::string("edit step ") + (legend ? legend : ""); }
+void stepTo(TextOut& out, const char* legend) { out << "edit step " << (legend ? legend : ""); }
 
-std::string turnedBy(int8_t direction, const char* legend)
+void turnedBy(TextOut& out, int8_t direction, const char* legend)
 {
-    std::string words = direction > 0 ? "up" : "down";
+    out << (direction > 0 ? "up" : "down");
     if (legend != nullptr && legend[0] == 'X')
-        words += std::string(" by ") + (legend + 1);
-    return words;
+        out << " by " << legend + 1;
 }
 
-const char* keyHelpText()
+void turnedBy(TextOut& out, int8_t direction, uint16_t step)
 {
-    helpText = wholeText();
-    return helpText.c_str();
+    out << (direction > 0 ? "up by " : "down by ") << unsigned{step};
 }
+
+const char* keyHelpText() { return wholeText(); }
 
 extern "C" {
 
@@ -109,8 +136,7 @@ const char* qs9KeyHelp(uint8_t key)
 {
     if (key < QS9_KEY_LEFT || key > QS9_KEY_MINUS)
         return nullptr;
-    keyLines[key - 1] = keyLine(key);
-    return keyLines[key - 1].c_str();
+    return keyLine(key);
 }
 
 const char* qs9KeyHelpText(void) { return keyHelpText(); }

@@ -1,7 +1,6 @@
 // The keys of the calibration editors: a tank's six level points (MODE, then
 // the points, captured from the sender or typed) and the user pressure
 // curve (POINTS, then a DISPLAY and an ADC row per point).
-#include <algorithm>
 #include <iterator>
 
 #include "core/settings.h"
@@ -15,46 +14,61 @@ namespace {
 
 // ---- tank calibration ----
 
-constexpr uint8_t tankPoints = 6;
-constexpr uint8_t tankRows = tankPoints + 1;
+constexpr uint8_t tankRows = 7; // MODE, then six points
 
 bool manualCalibration() { return calibrationMode == calibrationManual; }
 
-std::string tankRowName(uint8_t row) { return row == 0 ? "MODE" : "point " + std::to_string(row); }
-
-template <const TankSetup& setup>
-std::string tankStep()
+void addTankRow(TextOut& out, uint8_t row)
 {
+    if (row == 0)
+        out << "MODE";
+    else
+        out << "point " << unsigned{row};
+}
+
+void tankStep(TextOut& out, const void* context)
+{
+    const TankSetup& setup = *static_cast<const TankSetup*>(context);
     if (!manualCalibration() || menuCursor == 0)
-        return "";
+        return;
     const uint16_t next = editStep >= setup.largestCalibrationStep ? 1 : static_cast<uint16_t>(editStep * 10);
-    return stepTo(stepLegendText(readingStepLegend, next));
+    stepTo(out, stepLegendText(readingStepLegend, next));
 }
 
-std::string tankPress()
+void tankPress(TextOut& out, const void*)
 {
-    if (menuCursor > 0 && !manualCalibration())
-        return "capture the sender reading for point " + std::to_string(menuCursor);
-    return editing(menuCursor < tankRows ? tankRowName(menuCursor) : "");
+    if (menuCursor > 0 && !manualCalibration()) {
+        out << "capture the sender reading for ";
+    } else {
+        out << (menuEditing != 0 ? "stop editing" : "edit");
+        if (menuCursor >= tankRows)
+            return;
+        out << ' ';
+    }
+    addTankRow(out, menuCursor);
 }
 
-std::string tankTurn(int8_t direction)
+void tankTurn(TextOut& out, int8_t direction)
 {
-    if (menuEditing == 0)
-        return cursorTo(tankRowName(nextOption(menuCursor, tankRows, direction)));
-    if (menuCursor == 0)
-        return manualCalibration() ? "switch to SENDER" : "switch to MANUAL";
-    if (!manualCalibration())
-        return "";
-    return turnedBy(direction, ("X" + std::to_string(editStep)).c_str());
+    if (menuEditing == 0) {
+        out << "cursor to ";
+        addTankRow(out, nextOption(menuCursor, tankRows, direction));
+    } else if (menuCursor == 0) {
+        out << (manualCalibration() ? "switch to SENDER" : "switch to MANUAL");
+    } else if (manualCalibration()) {
+        turnedBy(out, direction, editStep);
+    }
 }
 
-template <const TankSetup& setup>
-constexpr ScreenKeyHelp tankHelp()
+void tankPlus(TextOut& out, const void*) { tankTurn(out, 1); }
+void tankMinus(TextOut& out, const void*) { tankTurn(out, -1); }
+
+constexpr ScreenKeyHelp tankHelp(const TankSetup& setup)
 {
     return {setup.calibrationScreen,
-            {[] { return std::string("check the points and go back"); }, tankStep<setup>, tankPress,
-             [] { return tankTurn(1); }, [] { return tankTurn(-1); }}};
+            {says("check the points and go back"), worded(tankStep), worded(tankPress), worded(tankPlus),
+             worded(tankMinus)},
+            &setup};
 }
 
 // ---- user pressure curve ----
@@ -62,14 +76,19 @@ constexpr ScreenKeyHelp tankHelp()
 constexpr uint8_t mostCurvePoints = std::size(PressureCurve{}.points);
 
 // The editor reads only the low byte of the count, and no more points than the curve holds.
-uint8_t curvePoints() { return static_cast<uint8_t>(std::min<int>(calCurve.count & 0xFF, mostCurvePoints)); }
+uint8_t curvePoints()
+{
+    const uint8_t count = static_cast<uint8_t>(calCurve.count & 0xFF);
+    return count < mostCurvePoints ? count : mostCurvePoints;
+}
 uint8_t curveRows() { return static_cast<uint8_t>(2 * curvePoints() + 1); }
 
-std::string curveRowName(uint8_t row)
+void addCurveRow(TextOut& out, uint8_t row)
 {
     if (row == 0)
-        return "POINTS";
-    return (row % 2 == 1 ? "DISPLAY " : "ADC ") + std::to_string((row + 1) / 2);
+        out << "POINTS";
+    else
+        out << (row % 2 == 1 ? "DISPLAY " : "ADC ") << unsigned{(row + 1u) / 2};
 }
 
 const StepLegend& displayedLegend()
@@ -79,37 +98,49 @@ const StepLegend& displayedLegend()
 
 bool onDisplayRow() { return menuCursor % 2 == 1; }
 
-std::string curveStep()
+void curveStep(TextOut& out, const void*)
 {
     if (menuCursor == 0)
-        return "";
+        return;
     if (onDisplayRow())
-        return stepTo(stepLegendText(displayedLegend(), editStep == 1 ? 10 : 1));
-    return stepTo(stepLegendText(readingStepLegend, editStep >= 1000 ? 1 : static_cast<uint16_t>(editStep * 10)));
+        stepTo(out, stepLegendText(displayedLegend(), editStep == 1 ? 10 : 1));
+    else
+        stepTo(out, stepLegendText(readingStepLegend, editStep >= 1000 ? 1 : static_cast<uint16_t>(editStep * 10)));
 }
 
-std::string curveTurn(int8_t direction)
+void curvePress(TextOut& out, const void*)
 {
-    if (menuEditing == 0)
-        return cursorTo(curveRowName(nextOption(menuCursor, curveRows(), direction)));
-    if (menuCursor >= curveRows())
-        return "";
-    if (menuCursor == 0) {
-        const uint8_t count = curvePoints();
-        const uint8_t next = direction > 0 ? (count >= mostCurvePoints ? 2 : count + 1)
-                                           : (count <= 2 ? mostCurvePoints : count - 1);
-        return std::to_string(next) + " points";
+    out << (menuEditing != 0 ? "stop editing" : "edit");
+    if (menuCursor < curveRows()) {
+        out << ' ';
+        addCurveRow(out, menuCursor);
     }
-    return turnedBy(direction, stepLegendText(onDisplayRow() ? displayedLegend() : readingStepLegend));
 }
+
+void curveTurn(TextOut& out, int8_t direction)
+{
+    if (menuEditing == 0) {
+        out << "cursor to ";
+        addCurveRow(out, nextOption(menuCursor, curveRows(), direction));
+    } else if (menuCursor == 0) {
+        const uint8_t count = curvePoints();
+        const unsigned next = direction > 0 ? (count >= mostCurvePoints ? 2u : count + 1u)
+                                            : (count <= 2 ? unsigned{mostCurvePoints} : count - 1u);
+        out << next << " points";
+    } else if (menuCursor < curveRows()) {
+        turnedBy(out, direction, stepLegendText(onDisplayRow() ? displayedLegend() : readingStepLegend));
+    }
+}
+
+void curvePlus(TextOut& out, const void*) { curveTurn(out, 1); }
+void curveMinus(TextOut& out, const void*) { curveTurn(out, -1); }
 
 const ScreenKeyHelp help[] = {
-    tankHelp<tank1Setup>(),
-    tankHelp<tank2Setup>(),
+    tankHelp(tank1Setup),
+    tankHelp(tank2Setup),
     {senderCalibrationScreen,
-     {[] { return std::string("store the curve and exit"); }, curveStep,
-      [] { return editing(menuCursor < curveRows() ? curveRowName(menuCursor) : ""); }, [] { return curveTurn(1); },
-      [] { return curveTurn(-1); }}},
+     {says("store the curve and exit"), worded(curveStep), worded(curvePress), worded(curvePlus),
+      worded(curveMinus)}},
 };
 
 } // namespace

@@ -9,82 +9,72 @@
 
 namespace {
 
-constexpr uint8_t codeDigits = 4;
-constexpr uint8_t entryDigits = 3;
+// What a screen's digits read as its row's context.
+struct Digits {
+    uint8_t count;
+    const char* completion; // the knob press on the last digit of a code; null: back to the first
+};
 
-std::string nothing() { return ""; }
+const Digits& digitsOf(const void* context) { return *static_cast<const Digits*>(context); }
 
-template <uint8_t digits>
-std::string turnDigit(int8_t direction)
+void turnDigit(TextOut& out, const void* context, const char* way)
 {
-    if (menuCursor >= digits)
-        return "";
-    return "digit " + std::to_string(menuCursor + 1) + (direction > 0 ? " up" : " down");
+    if (menuCursor < digitsOf(context).count)
+        out << "digit " << unsigned{menuCursor + 1u} << way;
 }
 
-// The code screens: the knob press on the last digit hands the code on.
-template <const char* completion>
-std::string codePress()
+void digitUp(TextOut& out, const void* context) { turnDigit(out, context, " up"); }
+void digitDown(TextOut& out, const void* context) { turnDigit(out, context, " down"); }
+
+void nextDigit(TextOut& out, const void* context)
 {
-    return menuCursor < codeDigits - 1 ? "next digit" : completion;
+    const Digits& digits = digitsOf(context);
+    if (menuCursor + 1 < digits.count)
+        out << "next digit";
+    else
+        out << (digits.completion != nullptr ? digits.completion : "first digit");
 }
 
-// The three-digit entries go round from the last digit to the first.
-std::string entryPress() { return menuCursor < entryDigits - 1 ? "next digit" : "first digit"; }
+unsigned tankOf() { return currentScreen == fuelLevel2Screen ? 2 : 1; }
 
 // A fuel level entered for tank 1 is followed by tank 2's when it is calculated too.
-template <int tank>
-std::string thenTank2()
+void thenTank2(TextOut& out)
 {
-    return tank == 1 && settings.tank2Mode == tankModeCalculated ? ", then tank 2" : "";
+    if (tankOf() == 1 && settings.tank2Mode == tankModeCalculated)
+        out << ", then tank 2";
 }
 
-template <int tank>
-std::string levelDone()
+void levelDone(TextOut& out, const void*)
 {
-    return "set tank " + std::to_string(tank) + " to the level shown" + thenTank2<tank>();
+    out << "set tank " << tankOf() << " to the level shown";
+    thenTank2(out);
 }
 
-template <int tank>
-std::string levelFull()
+void levelFull(TextOut& out, const void*)
 {
-    return "tank " + std::to_string(tank) + " full" + thenTank2<tank>();
+    out << "tank " << tankOf() << " full";
+    thenTank2(out);
 }
 
-constexpr char checkCode[] = "check the code";
-constexpr char checkCurrentCode[] = "check the current code";
-constexpr char takeNewCode[] = "take the new code";
-constexpr char confirmNewCode[] = "confirm the new code";
+constexpr Digits unlockCode{4, "check the code"}, currentCode{4, "check the current code"},
+    newCode{4, "take the new code"}, confirmedCode{4, "confirm the new code"}, entry{3, nullptr};
 
-std::string exitHome() { return "exit to the home screen"; }
-std::string backToSecurity() { return "back to SECURITY SETUP"; }
-
-template <const char* completion>
-constexpr ScreenKeyHelp codeHelp(ScreenHandler screen, KeyAction left)
+constexpr ScreenKeyHelp digitHelp(ScreenHandler screen, KeyHelp left, KeyHelp right, const Digits& digits)
 {
-    return {screen,
-            {left, nothing, codePress<completion>, [] { return turnDigit<codeDigits>(1); },
-             [] { return turnDigit<codeDigits>(-1); }}};
+    return {screen, {left, right, worded(nextDigit), worded(digitUp), worded(digitDown)}, &digits};
 }
 
-template <int tank>
-constexpr ScreenKeyHelp levelHelp(ScreenHandler screen)
-{
-    return {screen,
-            {levelDone<tank>, levelFull<tank>, entryPress, [] { return turnDigit<entryDigits>(1); },
-             [] { return turnDigit<entryDigits>(-1); }}};
-}
+constexpr KeyHelp backToSecurity = says("back to SECURITY SETUP");
+constexpr KeyHelp exitHome = says("exit to the home screen");
 
 const ScreenKeyHelp help[] = {
-    codeHelp<checkCode>(securityCodeScreen, exitHome),
-    codeHelp<checkCurrentCode>(currentCodeScreen, backToSecurity),
-    codeHelp<takeNewCode>(newCodeScreen, backToSecurity),
-    codeHelp<confirmNewCode>(confirmCodeScreen, backToSecurity),
-    {cruiseSpeedScreen,
-     {exitHome, nothing, entryPress, [] { return turnDigit<entryDigits>(1); },
-      [] { return turnDigit<entryDigits>(-1); }}},
-    levelHelp<1>(fuelLevel1Screen),
-    levelHelp<2>(fuelLevel2Screen),
+    digitHelp(securityCodeScreen, exitHome, {}, unlockCode),
+    digitHelp(currentCodeScreen, backToSecurity, {}, currentCode),
+    digitHelp(newCodeScreen, backToSecurity, {}, newCode),
+    digitHelp(confirmCodeScreen, backToSecurity, {}, confirmedCode),
+    digitHelp(cruiseSpeedScreen, exitHome, {}, entry),
+    digitHelp(fuelLevel1Screen, worded(levelDone), worded(levelFull), entry),
+    digitHelp(fuelLevel2Screen, worded(levelDone), worded(levelFull), entry),
 };
 
 } // namespace

@@ -15,31 +15,42 @@ bool alarmUnacknowledged()
 
 bool onTotalsPage() { return showTotals != 0; }
 
-std::string left()
+void left(TextOut& out, const void*)
 {
     if (onTotalsPage())
-        return "reset the totals";
-    return pushButtonEntriesOpen() ? "cruising speed" : "";
+        out << "reset the totals";
+    else if (pushButtonEntriesOpen())
+        out << "cruising speed";
 }
 
 // The entry of the calculated tank, tank 1 first.
-std::string right()
+void right(TextOut& out, const void*)
 {
     if (onTotalsPage() || !pushButtonEntriesOpen())
-        return "";
+        return;
     if (settings.tank1Mode == tankModeCalculated)
-        return "fuel level of tank 1";
-    return settings.tank2Mode == tankModeCalculated ? "fuel level of tank 2" : "";
+        out << "fuel level of tank 1";
+    else if (settings.tank2Mode == tankModeCalculated)
+        out << "fuel level of tank 2";
 }
 
-std::string press() { return settings.securityEnabled == 1 ? "enter the set-up code" : "main menu"; }
+void press(TextOut& out, const void*) { out << (settings.securityEnabled == 1 ? "enter the set-up code" : "main menu"); }
 
-std::string plus() { return !onTotalsPage() && fuelTotalsToShow() ? "fuel totals" : ""; }
+void plus(TextOut& out, const void*)
+{
+    if (!onTotalsPage() && fuelTotalsToShow())
+        out << "fuel totals";
+}
 
-std::string minus() { return onTotalsPage() ? "leave the fuel totals" : ""; }
+void minus(TextOut& out, const void*)
+{
+    if (onTotalsPage())
+        out << "leave the fuel totals";
+}
 
 const ScreenKeyHelp help[] = {
-    {homeScreen, {left, right, press, plus, minus}, alarmUnacknowledged},
+    {homeScreen, {worded(left), worded(right), worded(press), worded(plus), worded(minus)}, nullptr,
+     alarmUnacknowledged},
 };
 
 } // namespace

@@ -12,19 +12,18 @@
 
 namespace {
 
-std::string nothing() { return ""; }
-
 // ---- main menu: three pages turned by the knob ----
 
 const char* const pageNames[] = {"FUEL SETUP", "MISC SETUP", "ADC VALUES"};
 constexpr uint8_t pageCount = std::size(pageNames);
 
-std::string openPage() { return menuCursor < pageCount ? std::string("open ") + pageNames[menuCursor] : ""; }
-
-std::string turnPage(int8_t direction)
+void openPage(TextOut& out, const void*)
 {
-    return std::string("page ") + pageNames[nextOption(menuCursor, pageCount, direction)];
+    if (menuCursor < pageCount)
+        out << "open " << pageNames[menuCursor];
 }
+
+void turnPage(TextOut& out, int8_t direction) { out << "page " << pageNames[nextOption(menuCursor, pageCount, direction)]; }
 
 // ---- backlight: MANUAL sets the level with the knob, AUTO has four rows ----
 
@@ -35,103 +34,102 @@ constexpr uint8_t levelLow = 10;
 
 bool manualBacklight() { return settings.backlightMode == 0; }
 
-std::string backlightStep()
+void backlightStep(TextOut& out, const void*)
 {
-    if (menuCursor != thresholdRow)
-        return "";
-    return stepTo(editStep == 100 ? "X1000" : "X100");
+    if (menuCursor == thresholdRow)
+        stepTo(out, editStep == 100 ? "X1000" : "X100");
 }
 
-std::string backlightPress()
+void backlightPress(TextOut& out, const void*)
 {
-    return editing(menuCursor < std::size(backlightRows) ? backlightRows[menuCursor] : "");
+    editing(out, menuCursor < std::size(backlightRows) ? backlightRows[menuCursor] : "");
 }
 
 // A percentage stops at 10 and 100: turning on past them does nothing.
-std::string percentTurn(uint8_t percent, int8_t direction, const char* up, const char* down)
+void percentTurn(TextOut& out, uint8_t percent, int8_t direction, const char* up, const char* down)
 {
-    if (direction > 0)
-        return percent < levelHigh ? up : "";
-    return percent > levelLow ? down : "";
+    if (direction > 0 && percent < levelHigh)
+        out << up;
+    else if (direction < 0 && percent > levelLow)
+        out << down;
 }
 
-std::string editBacklightRow(int8_t direction)
+void editBacklightRow(TextOut& out, int8_t direction)
 {
     switch (menuCursor) {
-    case 0: return manualBacklight() ? "switch to AUTO" : "switch to MANUAL";
-    case thresholdRow: return turnedBy(direction, ("X" + std::to_string(editStep)).c_str());
-    case 2: return percentTurn(settings.backlightDim, direction, "up by 10%", "down by 10%");
-    case 3: return percentTurn(settings.backlightBright, direction, "up by 10%", "down by 10%");
-    default: return "";
+    case 0: out << (manualBacklight() ? "switch to AUTO" : "switch to MANUAL"); break;
+    case thresholdRow: turnedBy(out, direction, editStep); break;
+    case 2: percentTurn(out, settings.backlightDim, direction, "up by 10%", "down by 10%"); break;
+    case 3: percentTurn(out, settings.backlightBright, direction, "up by 10%", "down by 10%"); break;
+    default: break;
     }
 }
 
-std::string backlightTurn(int8_t direction)
+void backlightTurn(TextOut& out, int8_t direction)
 {
     if (menuEditing != 0)
-        return editBacklightRow(direction);
-    if (manualBacklight())
-        return percentTurn(settings.backlightLevel, direction, "brighter", "dimmer");
-    return cursorTo(backlightRows[nextOption(menuCursor, std::size(backlightRows), direction)]);
+        editBacklightRow(out, direction);
+    else if (manualBacklight())
+        percentTurn(out, settings.backlightLevel, direction, "brighter", "dimmer");
+    else
+        cursorTo(out, backlightRows[nextOption(menuCursor, std::size(backlightRows), direction)]);
 }
 
 // ---- security set-up: the lock, and CHANGE CODE while it is on ----
 
 constexpr uint8_t lockRow = 0;
 
-bool lockOn() { return settings.securityEnabled != 0; }
+void securityPress(TextOut& out, const void*)
+{
+    if (menuCursor == lockRow)
+        editing(out, "SECURITY");
+    else
+        out << "change the code";
+}
 
-std::string securityPress() { return menuCursor == lockRow ? editing("SECURITY") : "change the code"; }
-
-std::string securityTurn(int8_t direction)
+void securityTurn(TextOut& out, int8_t direction)
 {
     if (menuEditing != 0) {
         if (menuCursor != lockRow)
-            return "";
-        const bool offNext = direction > 0 ? lockOn() : settings.securityEnabled == 1;
-        return offNext ? "switch the lock off" : "switch the lock on";
+            return;
+        const bool offNext = direction > 0 ? settings.securityEnabled != 0 : settings.securityEnabled == 1;
+        out << (offNext ? "switch the lock off" : "switch the lock on");
+    } else if (settings.securityEnabled == 1) {
+        cursorTo(out, menuCursor == lockRow ? "CHANGE CODE" : "SECURITY");
     }
-    if (settings.securityEnabled != 1)
-        return "";
-    return cursorTo(menuCursor == lockRow ? "CHANGE CODE" : "SECURITY");
 }
 
-constexpr char backToMisc[] = "back to MISC SETUP";
-constexpr char backToMainMenu[] = "back to the main menu";
-constexpr char carryOn[] = "continue";
-
-template <const char* words>
-std::string say()
+// Each screen's "+" and "-": the same turn, one way or the other.
+template <void (*turn)(TextOut&, int8_t)>
+constexpr KeyHelp plus()
 {
-    return words;
+    return worded([](TextOut& out, const void*) { turn(out, 1); });
+}
+template <void (*turn)(TextOut&, int8_t)>
+constexpr KeyHelp minus()
+{
+    return worded([](TextOut& out, const void*) { turn(out, -1); });
 }
 
-// A screen whose only key is the left one.
-constexpr ScreenKeyHelp leftOnly(ScreenHandler screen, KeyAction left)
-{
-    return {screen, {left, nothing, nothing, nothing, nothing}};
-}
+constexpr const char* carryOn = "continue";
 
 // A message: any key goes on.
 constexpr ScreenKeyHelp anyKey(ScreenHandler screen)
 {
-    return {screen, {say<carryOn>, say<carryOn>, say<carryOn>, say<carryOn>, say<carryOn>}};
+    return {screen, {says(carryOn), says(carryOn), says(carryOn), says(carryOn), says(carryOn)}};
 }
 
 const ScreenKeyHelp help[] = {
     {mainMenuScreen,
-     {[] { return std::string("exit to the home screen"); }, nothing, openPage, [] { return turnPage(1); },
-      [] { return turnPage(-1); }}},
+     {says("exit to the home screen"), {}, worded(openPage), plus<turnPage>(), minus<turnPage>()}},
     {backlightScreen,
-     {say<backToMisc>, backlightStep, backlightPress, [] { return backlightTurn(1); },
-      [] { return backlightTurn(-1); }}},
+     {says("back to MISC SETUP"), worded(backlightStep), worded(backlightPress), plus<backlightTurn>(),
+      minus<backlightTurn>()}},
     {securitySetupScreen,
-     {say<backToMisc>, nothing, securityPress, [] { return securityTurn(1); }, [] { return securityTurn(-1); }}},
-    leftOnly(infoScreen, say<backToMisc>),
-    leftOnly(valuesScreen, say<backToMainMenu>),
-    {defaultSettingsScreen,
-     {[] { return std::string("no, back to MISC SETUP"); }, [] { return std::string("yes, load the factory settings"); },
-      nothing, nothing, nothing}},
+     {says("back to MISC SETUP"), {}, worded(securityPress), plus<securityTurn>(), minus<securityTurn>()}},
+    {infoScreen, {says("back to MISC SETUP")}},
+    {valuesScreen, {says("back to the main menu")}},
+    {defaultSettingsScreen, {says("no, back to MISC SETUP"), says("yes, load the factory settings")}},
     anyKey(messageScreen),
     anyKey(codeMessageScreen),
     anyKey(slopeErrorScreen),

@@ -10,9 +10,8 @@
 struct PressureSettings;
 
 // screen: a screen handler, printed by name; pressureRecord: a pointer to a
-// PressureSettings record, printed as the record it points at; text: a text
-// that sim/ puts together when it is read (the key help, the display as text).
-enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, f32, screen, pressureRecord, text };
+// PressureSettings record, printed as the record it points at.
+enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, f32, screen, pressureRecord };
 
 struct NamedValue {
     const char* name;      // "flowRate1", "settings.tank1Cal" (arrays: index with [i])
@@ -24,7 +23,13 @@ struct NamedValue {
     bool decidesFuelConfig = false; // the fuel configuration code is derived from it
     bool hostInput = false;         // an input that a host may set (no window control drives it)
     const void* negativeHalf = nullptr; // a table that also takes negative indices: element -i
-    const char* (*text)() = nullptr;    // a text value: what it reads now
+};
+
+// A text that sim/ puts together when it is read, never written: the key
+// help, the display as text.
+struct NamedText {
+    const char* name;
+    const char* (*text)();
 };
 
 template <typename T>
@@ -52,14 +57,6 @@ NamedValue named(const char* name, T& value)
                 sizeof(value[0]), constant};
     else
         return {name, &value, kindOf<T>(), 1, 0, constant};
-}
-
-// A text that is read, never written: "keyHelp" = keyHelpText().
-inline NamedValue namedText(const char* name, const char* (*text)())
-{
-    NamedValue value{name, nullptr, ValueKind::text, 1, 0, true};
-    value.text = text;
-    return value;
 }
 
 // One field of an array of records; the name marks the index with "[]":
@@ -102,3 +99,4 @@ std::span<const NamedValue> coreNames();
 std::span<const NamedValue> screenNames();
 std::span<const NamedValue> simulatorNames();
 std::span<const NamedValue> settingsNames();
+std::span<const NamedText> textNames();

@@ -11,8 +11,15 @@ std::span<const NamedValue> simulatorNames()
         named("switchedOn", switchedOn),
         named("storeSettingsCalls", storeSettingsCalls),
         named("storeTotalsCalls", storeTotalsCalls),
-        namedText("keyHelp", keyHelpText),
-        namedText("displayText", qs9DisplayText),
+    };
+    return names;
+}
+
+std::span<const NamedText> textNames()
+{
+    static const NamedText names[] = {
+        {"keyHelp", keyHelpText},
+        {"displayText", qs9DisplayText},
     };
     return names;
 }

@@ -215,7 +215,7 @@ const char* qs9AlarmsStartedText(void);
  * keyHelp and displayText as qs9KeyHelpText and qs9DisplayText give them. */
 int qs9FormatValue(const char* name, char* text, uint32_t capacity);
 /* A whole number; a screen, a record pointer, a float or a text is
- * QS9_ERROR_NOT_NUMBER. */
+ * QS9_ERROR_NOT_NUMBER, and a text cannot be written either. */
 int qs9ReadValue(const char* name, int64_t* value);
 /* Writes a whole number within the value's type (QS9_ERROR_RANGE otherwise,
  * nothing written; QS9_ERROR_READ_ONLY for a constant). Writing a setting
