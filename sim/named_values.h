@@ -25,6 +25,13 @@ struct NamedValue {
     const void* negativeHalf = nullptr; // a table that also takes negative indices: element -i
 };
 
+// A text that sim/ puts together when it is read, never written: the key
+// help, the display as text.
+struct NamedText {
+    const char* name;
+    const char* (*text)();
+};
+
 template <typename T>
 constexpr ValueKind kindOf()
 {
@@ -92,3 +99,4 @@ std::span<const NamedValue> coreNames();
 std::span<const NamedValue> screenNames();
 std::span<const NamedValue> simulatorNames();
 std::span<const NamedValue> settingsNames();
+std::span<const NamedText> textNames();

@@ -1,13 +1,25 @@
+#include "sim/key_help.h"
 #include "sim/named_values.h"
 #include "sim/power_cycle.h"
+#include "sim/simulator.h"
 #include "sim/storage_hooks.h"
 
 std::span<const NamedValue> simulatorNames()
 {
     static const NamedValue names[] = {
         named("powerOff", powerOff),
+        named("switchedOn", switchedOn),
         named("storeSettingsCalls", storeSettingsCalls),
         named("storeTotalsCalls", storeTotalsCalls),
+    };
+    return names;
+}
+
+std::span<const NamedText> textNames()
+{
+    static const NamedText names[] = {
+        {"keyHelp", keyHelpText},
+        {"displayText", qs9DisplayText},
     };
     return names;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 extern uint8_t powerOff;       // the main loop runs while this is 0
+extern uint8_t switchedOn;     // 1 from "On" until "Off"; 0 before the first "On"
 extern uint8_t vraxBoxChecked; // the "VRAX On/Off" box, which each pass samples
 
 // Program start as the window creates it: every firmware global at its
@@ -20,5 +21,6 @@ void powerOnSequence();
 void measurementSteps(bool vraxChecked);
 
 // The firmware part of one main-loop pass: the measuring steps, then the
-// frame buffer cleared and the current screen run once.
+// frame buffer cleared and the current screen run once, what it draws and
+// does to the alarms recorded (sim/last_pass.h).
 void firmwarePass(bool vraxChecked);

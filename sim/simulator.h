@@ -153,6 +153,54 @@ const char* qs9ScreenName(int index);
 /* The current screen's name: one of the above, "none" or "unknown". */
 const char* qs9CurrentScreenName(void);
 
+/* ---- for the learner: what the keys do, the display and alarms in words ----
+ * Texts in plain ASCII. Each stays valid until the next call of the same
+ * function (qs9KeyHelp: for the same key). */
+
+/* What the key (QS9_KEY_LEFT..QS9_KEY_MINUS) does on the current screen in
+ * the current state, one short line led by the key's name: "Knob: main
+ * menu", "+: fuel totals", "Left: reset the totals", "Right: edit step X10".
+ * While an alarm waits to be acknowledged on the home screen the line says
+ * so first: "+: acknowledge the alarm, then fuel totals". "" when the key
+ * does nothing there now, or the instrument is off; NULL for another key.
+ * Made for a key's click area as its title. */
+const char* qs9KeyHelp(uint8_t key);
+/* The help for the screen as a whole, lines separated by '\n': first "Any
+ * key first acknowledges the active alarm" when the next key goes to that,
+ * then the line of each key that does something, knob press, "+", "-",
+ * left, right, without the alarm's step; "Any key: continue" where all five
+ * do the same. Before "On" and after "Off": "Press On to switch the
+ * instrument on". The runner prints it as "keyHelp". */
+const char* qs9KeyHelpText(void);
+
+/* The display as text for screen readers: what the last pass drew, top to
+ * bottom, texts side by side joined into one line left to right; the
+ * selected row or digit marked " (selected)", a value being edited
+ * " (editing)"; then one line per active alarm: "Alarm: Low fuel, tank 1,
+ * not acknowledged", "Alarm: Fuel pressure, acknowledged". Lines separated
+ * by '\n'; "" before the first pass. The runner prints it as "displayText".
+ * It changes by itself: the failed sender's "FAIL" blinks, and the home
+ * screen's top row cycles between range and speed. */
+const char* qs9DisplayText(void);
+/* The same texts without what changes by itself (the blinking "FAIL", the
+ * status line of the home screen's top row) and without the alarm lines. A
+ * host announces the display politely when this text differs from the one it
+ * announced last, so neither every pass nor the blinking nor the status
+ * line's cycle makes an announcement, and alarms assertively from
+ * qs9AlarmsStartedText. */
+const char* qs9DisplayTextSteady(void);
+/* The active alarms as the display text ends with them, or "". */
+const char* qs9AlarmText(void);
+/* The alarm the last pass's key acknowledged, for a host's message line:
+ * "Alarm acknowledged: fuel pressure" ("low fuel, tank 1", ...); "" when the
+ * last pass acknowledged none. Whether a key was taken at all is the status
+ * of qs9PostKey: QS9_OK when it went into the slot, QS9_KEY_DROPPED when it
+ * was lost. */
+const char* qs9AlarmsAcknowledgedText(void);
+/* The alarms that the last pass raised, to announce once: "Alarm: Fuel
+ * pressure"; "" when it raised none. */
+const char* qs9AlarmsStartedText(void);
+
 /* ---- named values: firmware globals and settings fields ----
  * Names as in the firmware: "fuelConfig", "vrax.flow1", "settings.kFactor1";
  * array elements with an index: "settings.tank1Cal[2]",
@@ -163,10 +211,11 @@ const char* qs9CurrentScreenName(void);
 /* The value as the runner prints it into text[capacity], with its
  * terminating 0: an integer in decimal, a table entry as the shortest
  * decimal of its float, a screen by its name ("homeScreen", "none"),
- * pressureEdit as the record it points at ("settings.pressure", "none"). */
+ * pressureEdit as the record it points at ("settings.pressure", "none"),
+ * keyHelp and displayText as qs9KeyHelpText and qs9DisplayText give them. */
 int qs9FormatValue(const char* name, char* text, uint32_t capacity);
-/* A whole number; a screen, a record pointer or a float is
- * QS9_ERROR_NOT_NUMBER. */
+/* A whole number; a screen, a record pointer, a float or a text is
+ * QS9_ERROR_NOT_NUMBER, and a text cannot be written either. */
 int qs9ReadValue(const char* name, int64_t* value);
 /* Writes a whole number within the value's type (QS9_ERROR_RANGE otherwise,
  * nothing written; QS9_ERROR_READ_ONLY for a constant). Writing a setting

@@ -240,6 +240,16 @@ int writeFound(const char* name, const Found& found, int64_t value)
     return QS9_OK;
 }
 
+const NamedText* findText(const char* name)
+{
+    for (const NamedText& text : textNames())
+        if (name != nullptr && std::strcmp(name, text.name) == 0)
+            return &text;
+    return nullptr;
+}
+
+int textIsNoNumber(const char* name) { return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds a text, not a number"); }
+
 } // namespace
 
 extern "C" {
@@ -247,9 +257,11 @@ extern "C" {
 int qs9FormatValue(const char* name, char* text, uint32_t capacity)
 {
     Found found;
-    if (const int status = findValue(name, found); status != QS9_OK)
-        return status;
-    const std::string value = formatValue(found);
+    const NamedText* named = findText(name);
+    if (named == nullptr)
+        if (const int status = findValue(name, found); status != QS9_OK)
+            return status;
+    const std::string value = named != nullptr ? named->text() : formatValue(found);
     if (text == nullptr || value.size() >= capacity)
         return fail(QS9_ERROR_NO_ROOM, "the value of " + quoted(name) + " needs " +
                                            std::to_string(value.size() + 1) + " bytes");
@@ -259,6 +271,8 @@ int qs9FormatValue(const char* name, char* text, uint32_t capacity)
 
 int qs9ReadValue(const char* name, int64_t* value)
 {
+    if (findText(name) != nullptr)
+        return textIsNoNumber(name);
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;
@@ -272,6 +286,8 @@ int qs9ReadValue(const char* name, int64_t* value)
 
 int qs9WriteValue(const char* name, int64_t value)
 {
+    if (findText(name) != nullptr)
+        return textIsNoNumber(name);
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;
@@ -280,6 +296,8 @@ int qs9WriteValue(const char* name, int64_t value)
 
 int qs9SetValue(const char* name, int64_t value)
 {
+    if (findText(name) != nullptr)
+        return textIsNoNumber(name);
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;

@@ -22,3 +22,16 @@ const char* cHostOpensMainMenu(void)
     qs9Pass();
     return qs9CurrentScreenName();
 }
+
+/* The words a C host shows on the way to the menu: the knob's help after
+ * power-on, then what the first press acknowledged. */
+void cHostWordsOnTheWay(const char** knobHelp, const char** acknowledged)
+{
+    qs9ProgramStart();
+    qs9PowerOn();
+    qs9Pass();
+    *knobHelp = qs9KeyHelp(QS9_KEY_PRESS);
+    qs9PostKey(QS9_KEY_PRESS);
+    qs9Pass();
+    *acknowledged = qs9AlarmsAcknowledgedText();
+}
