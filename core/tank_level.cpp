@@ -24,9 +24,19 @@ uint16_t filterReading(uint32_t& acc, uint16_t reading, uint8_t filter)
     return static_cast<uint16_t>(acc >> shift);
 }
 
-// Contents for reading v through the six-point calibration: each of the five
-// segments stands for a fifth of the tank, interpolated linearly within.
-int32_t contentsFromCalibration(const int16_t* cal, int32_t size, int32_t v)
+void measureSender(const TankFields& tank)
+{
+    const uint16_t raw = *tank.raw;
+    *tank.fail = senderFailed(raw) ? 1 : 0;
+    const uint16_t v = filterReading(*tank.filterAcc, raw, settings.*tank.filter);
+    *tank.level = static_cast<uint16_t>(contentsFromCalibration(settings.*tank.calibration, settings.*tank.size, v));
+}
+
+} // namespace
+
+// Each of the five segments stands for a fifth of the tank, interpolated
+// linearly within.
+int32_t contentsFromCalibration(const int16_t (&cal)[6], int32_t size, int32_t v)
 {
     const bool rising = cal[0] < cal[5];
     if (rising ? v <= cal[0] : v >= cal[0])
@@ -41,16 +51,6 @@ int32_t contentsFromCalibration(const int16_t* cal, int32_t size, int32_t v)
     const int32_t span = rising ? cal[i] - cal[i - 1] : cal[i - 1] - cal[i];
     return size * (i - 1) * 10 / 50 + size * 10 / 50 * offset / span;
 }
-
-void measureSender(const TankFields& tank)
-{
-    const uint16_t raw = *tank.raw;
-    *tank.fail = raw > senderFailReading ? 1 : 0;
-    const uint16_t v = filterReading(*tank.filterAcc, raw, settings.*tank.filter);
-    *tank.level = static_cast<uint16_t>(contentsFromCalibration(settings.*tank.calibration, settings.*tank.size, v));
-}
-
-} // namespace
 
 void measureTankLevel(uint8_t tankNumber)
 {
