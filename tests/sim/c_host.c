@@ -1,6 +1,7 @@
 /* A host written in C: the interface header compiles as C and drives the
  * instrument from power-on to the main menu. */
 #include <stddef.h>
+#include <string.h>
 
 #include "sim/simulator.h"
 
@@ -21,4 +22,27 @@ const char* cHostOpensMainMenu(void)
     }
     qs9Pass();
     return qs9CurrentScreenName();
+}
+
+/* A flow slider's reading after a full pass (a pass without the flow step
+ * first, which leaves the rate alone), then the position asked back for the
+ * value read. Returns that position, or -1 when a call fails or the
+ * reading is not the one expected. */
+int cHostReadsTheFlowBackAndForth(void)
+{
+    char text[16];
+    uint16_t position = 0;
+    qs9ProgramStart();
+    qs9PowerOn();
+    if (qs9SetInput("flow1", 7000) != QS9_OK)
+        return -1;
+    qs9PassWithoutFlow();
+    if (qs9SenderReading("flow1", text, sizeof text) != QS9_OK || strcmp(text, "0.0 L/hr") != 0)
+        return -1;
+    qs9Pass();
+    if (qs9SenderReading("flow1", text, sizeof text) != QS9_OK || strcmp(text, "900.0 L/hr") != 0)
+        return -1;
+    if (qs9SenderPosition("flow1", 900.0, &position) != QS9_OK)
+        return -1;
+    return position;
 }
