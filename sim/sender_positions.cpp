@@ -35,6 +35,8 @@ uint16_t lastPosition(const SenderInput& input, const SenderUse& use)
     return use.failTest ? std::min(maximum, senderFailReading) : maximum;
 }
 
+// Every position in turn: level calibrations and pressure curves may run
+// either way, and out of order.
 Search searchPositions(const SenderInput& input, uint16_t last, int64_t target)
 {
     Search s;
@@ -54,6 +56,49 @@ Search searchPositions(const SenderInput& input, uint16_t last, int64_t target)
         s.highest = s.found ? std::max(s.highest, value) : value;
         s.found = true;
     }
+    return s;
+}
+
+// A flow's rate never falls as the pulses rise, so its positions are
+// searched by halves: the first position whose rate reaches `target`.
+uint32_t firstReaching(const SenderInput& input, uint16_t last, int64_t target)
+{
+    uint32_t low = 0, high = uint32_t{last} + 1;
+    while (low < high) {
+        const uint32_t middle = (low + high) / 2;
+        int32_t value = 0;
+        convertedPosition(input, static_cast<uint16_t>(middle), value);
+        if (value >= target)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+int32_t valueAt(const SenderInput& input, uint32_t position)
+{
+    int32_t value = 0;
+    convertedPosition(input, static_cast<uint16_t>(position), value);
+    return value;
+}
+
+// The fewest pulses that give the rate nearest to the target; of two
+// equally near, the lower rate.
+Search searchRates(const SenderInput& input, uint16_t last, int64_t target)
+{
+    Search s;
+    s.last = last;
+    s.found = true;
+    s.lowest = valueAt(input, 0);
+    s.highest = valueAt(input, last);
+    const uint32_t reaching = firstReaching(input, last, target);
+    if (reaching > last || (reaching > 0 && target - valueAt(input, reaching - 1) <=
+                                                valueAt(input, reaching) - target))
+        s.runStart = static_cast<uint16_t>(firstReaching(input, last, valueAt(input, reaching - 1)));
+    else
+        s.runStart = static_cast<uint16_t>(reaching);
+    s.runEnd = s.runStart;
     return s;
 }
 
@@ -111,7 +156,9 @@ int qs9SenderPosition(const char* name, double value, uint16_t* position)
 
     const double counts = std::clamp(value * countsPerUnit(*input), -furthestTarget, furthestTarget);
     const int64_t target = std::llround(counts);
-    const Search s = searchPositions(*input, lastPosition(*input, use), target);
+    const uint16_t last = lastPosition(*input, use);
+    const Search s = input->kind == SenderKind::flow ? searchRates(*input, last, target)
+                                                      : searchPositions(*input, last, target);
     if (!s.found)
         return leaveMessage(QS9_ERROR_NOT_READ, quotedText(name) + " is not read: its curve gives no pressure");
     *position = chosenPosition(*input, s);
