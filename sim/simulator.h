@@ -149,8 +149,9 @@ int qs9SetInput(const char* name, uint32_t value);
  * ("900.0 L/hr"), a level as the filtered contents the display shows
  * ("13 L"), the pressure in its unit ("2.0 psi"); "FAIL" while the sender
  * reads above 3900; "not read" where the set-up does not read the input (a
- * calculated or OFF tank, the other data source, INJECTOR flow senders, the
- * pressure sender of a 4-20 mA transducer, which only its FAIL test reads).
+ * calculated or OFF tank, the other data source, INJECTOR flow senders, a
+ * VRAX unit without a flow counting period, the pressure sender of a 4-20 mA
+ * transducer on the instrument's inputs, which only its FAIL test reads).
  * The same texts are named values: qs9FormatValue("reading.flow1", ...).
  * QS9_OK, QS9_ERROR_UNKNOWN (no sender input of that name) or
  * QS9_ERROR_NO_ROOM. */
@@ -160,14 +161,17 @@ int qs9SenderReading(const char* input, char* text, uint32_t capacity);
  * 30.0 for "30.0 L/hr"; contents in the volume unit; the pressure in its
  * unit), under the current settings. Found by searching the firmware's
  * conversions over the input's positions: nothing is measured, no filter or
- * total moves. Levels are the calibration's contents, which the tank filter
- * then approaches at its rate. Where several positions read the value, the
- * fewest pulses of a flow, the middle ones of a level or pressure (their
- * inner end at an end of the scale); readings above 3900 (FAIL) are never
+ * total moves. A value between two that the set-up shows gives the nearer
+ * (of two as near, the one at the lower position). Levels are the calibration's contents, which
+ * the tank filter then approaches at its rate. Where several positions read
+ * the value: the fewest pulses of a flow; the middle one of a level or a
+ * pressure, or, at an end of the scale (an empty or full tank), the one
+ * next to where the value begins. Readings above 3900 (FAIL) are never
  * given. QS9_OK; QS9_CLAMPED, with *position at the nearest value the set-up
  * can show (the message in qs9LastError() says so); QS9_ERROR_NOT_READ (the
  * set-up does not read the input, or its curve gives no pressure);
- * QS9_ERROR_UNKNOWN; QS9_ERROR_RANGE (value is not a finite number). */
+ * QS9_ERROR_UNKNOWN; QS9_ERROR_RANGE (value is not a finite number);
+ * QS9_ERROR_NO_ROOM (position is NULL). */
 int qs9SenderPosition(const char* input, double value, uint16_t* position);
 
 /* ---- display ---- */
