@@ -115,6 +115,22 @@ int32_t linearSenderPressure(int32_t loop)
                            settings.pressure.pressureAt20mA, loop);
 }
 
+// The sender's pressure at a reading, held within 0..999. The measurement
+// calls it directly, so that it is inlined there; pressureAtReading gives
+// the same to every other caller.
+bool senderPressure(int32_t reading, int32_t& value)
+{
+    int32_t pressure = 0;
+    if (linearSender())
+        pressure = linearSenderPressure(reading);
+    else if (curveValueAt(selectedCurve(), reading, pressure))
+        pressure = convertToChosenUnit(pressure, selectedCurveUnit());
+    else
+        return false;
+    value = std::clamp<int32_t>(pressure, 0, highestPressure);
+    return true;
+}
+
 } // namespace
 
 int32_t interpolateLine(int32_t x1, int32_t x2, int32_t y1, int32_t y2, int32_t x)
@@ -136,18 +152,7 @@ bool interpolatePressureCurve(int32_t& value) { return curveValueAt(selectedCurv
 
 bool pressureFromLoop() { return linearSender() && settings.dataSource != dataSourceVrax; }
 
-bool pressureAtReading(int32_t reading, int32_t& value)
-{
-    int32_t pressure = 0;
-    if (linearSender())
-        pressure = linearSenderPressure(reading);
-    else if (curveValueAt(selectedCurve(), reading, pressure))
-        pressure = convertToChosenUnit(pressure, selectedCurveUnit());
-    else
-        return false;
-    value = std::clamp<int32_t>(pressure, 0, highestPressure);
-    return true;
-}
+bool pressureAtReading(int32_t reading, int32_t& value) { return senderPressure(reading, value); }
 
 void measurePressure()
 {
@@ -155,7 +160,7 @@ void measurePressure()
     pressureFail = senderFailed(pressureRaw) ? 1 : 0;
 
     int32_t value = 0;
-    if (pressureAtReading(pressureFromLoop() ? pressureLoopInput : pressureRaw, value))
+    if (senderPressure(pressureFromLoop() ? pressureLoopInput : pressureRaw, value))
         pressureValue = static_cast<int16_t>(value);
 
     const PressureSettings& p = settings.pressure;
