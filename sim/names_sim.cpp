@@ -11,15 +11,8 @@ std::span<const NamedValue> simulatorNames()
         named("switchedOn", switchedOn),
         named("storeSettingsCalls", storeSettingsCalls),
         named("storeTotalsCalls", storeTotalsCalls),
-    };
-    return names;
-}
-
-std::span<const NamedText> textNames()
-{
-    static const NamedText names[] = {
-        {"keyHelp", keyHelpText},
-        {"displayText", qs9DisplayText},
+        namedText("keyHelp", nullptr, [](const void*) { return std::string(keyHelpText()); }),
+        namedText("displayText", nullptr, [](const void*) { return std::string(qs9DisplayText()); }),
     };
     return names;
 }

@@ -52,12 +52,13 @@ void powerOnSequence()
     deriveFuelConfig();
 }
 
-void measurementSteps(bool vraxChecked)
+void measurementSteps(bool vraxChecked, FlowStep flow)
 {
     vraxEnabled = vraxChecked ? 1 : 0;
     measureTankLevel(1);
     measureTankLevel(2);
-    measureFuelFlow();
+    if (flow == FlowStep::run)
+        measureFuelFlow();
     measurePressure();
     if (settings.pressureDisplay == 0) {
         alarmFlags &= ~alarmPressure;
@@ -65,10 +66,10 @@ void measurementSteps(bool vraxChecked)
     }
 }
 
-void firmwarePass(bool vraxChecked)
+void firmwarePass(bool vraxChecked, FlowStep flow)
 {
     beginPassRecord();
-    measurementSteps(vraxChecked);
+    measurementSteps(vraxChecked, flow);
     clearFrameBuffer();
     drawScreenRecorded();
 }
@@ -84,6 +85,7 @@ void qs9PowerOff(void)
 }
 int qs9MainLoopRuns(void) { return powerOff == 0 ? 1 : 0; }
 void qs9Pass(void) { firmwarePass(vraxBoxChecked != 0); }
+void qs9PassWithoutFlow(void) { firmwarePass(vraxBoxChecked != 0, FlowStep::skip); }
 void qs9Measure(void) { measurementSteps(vraxBoxChecked != 0); }
 void qs9Tick(void) { timeBaseTick(); }
 

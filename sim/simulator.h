@@ -31,12 +31,14 @@ extern "C" {
 enum {
     QS9_OK = 0,
     QS9_KEY_DROPPED = 1,        /* the key slot was full: the key is lost */
+    QS9_CLAMPED = 2,            /* done, with a value brought within what it can be */
     QS9_ERROR_UNKNOWN = -1,     /* no key, input or value of that name */
     QS9_ERROR_RANGE = -2,       /* a value or index outside its range */
     QS9_ERROR_NOT_NUMBER = -3,  /* the value is a screen, not a number */
     QS9_ERROR_READ_ONLY = -4,   /* a constant of the firmware */
     QS9_ERROR_NO_ROOM = -5,     /* the caller's text buffer is too small */
-    QS9_ERROR_NOT_SETTABLE = -6 /* neither a setting nor an input a host sets */
+    QS9_ERROR_NOT_SETTABLE = -6, /* neither a setting nor an input a host sets */
+    QS9_ERROR_NOT_READ = -7     /* the current set-up does not read that sender */
 };
 
 /* ---- power cycle and main loop ---- */
@@ -57,6 +59,17 @@ int qs9MainLoopRuns(void);
  * pressure, clear the frame buffer and let the current screen draw it and
  * take the pending key. */
 void qs9Pass(void);
+/* A pass without the flow step: the VRAX box sampled, both tanks and the
+ * pressure measured, the pressure alarm dropped while the pressure display
+ * is off, the frame buffer cleared and the current screen drawn with the
+ * pending key, in qs9Pass's order. Flow rates, fuel used, calculated tanks,
+ * range and endurance stay as they are. The flow step counts one 4-second
+ * measurement period each time it runs, so a host that keeps instrument
+ * time makes one qs9Pass per period (QS9_TICKS_PER_PERIOD ticks) and
+ * qs9PassWithoutFlow for every frame between. */
+void qs9PassWithoutFlow(void);
+/* The timer ticks (100 ms each) in one 4-second measurement period. */
+enum { QS9_TICKS_PER_PERIOD = 40 };
 /* The measuring steps of a pass alone, without drawing (benchmarks). */
 void qs9Measure(void);
 /* One tick of the instrument's 100 ms timer: blink phase, alarm hold-off
@@ -125,6 +138,41 @@ const Qs9Input* qs9FindInput(const char* name);
  * firmware sees it in the next pass. QS9_OK, QS9_ERROR_UNKNOWN, or
  * QS9_ERROR_RANGE (above the maximum; nothing is written). */
 int qs9SetInput(const char* name, uint32_t value);
+
+/* ---- sender readings: what the instrument makes of each sender input ----
+ * For the flow, level and pressure inputs ("flow1", "flow2", "level1",
+ * "level2", "pressure", "loop", "vraxlevel1", "vraxlevel2",
+ * "vraxpressure"), under the current settings. */
+
+/* The input's reading into text[capacity], with its terminating 0, from the
+ * firmware's measurements of the last pass: a flow in the flow unit
+ * ("900.0 L/hr"), a level as the filtered contents the display shows
+ * ("13 L"), the pressure in its unit ("2.0 psi"); "FAIL" while the sender
+ * reads above 3900; "not read" where the set-up does not read the input (a
+ * calculated or OFF tank, the other data source, INJECTOR flow senders, a
+ * VRAX unit without a flow counting period, the pressure sender of a 4-20 mA
+ * transducer on the instrument's inputs, which only its FAIL test reads).
+ * The same texts are named values: qs9FormatValue("reading.flow1", ...).
+ * QS9_OK, QS9_ERROR_UNKNOWN (no sender input of that name) or
+ * QS9_ERROR_NO_ROOM. */
+int qs9SenderReading(const char* input, char* text, uint32_t capacity);
+/* The position of the input that makes the instrument read `value`, given
+ * in the pilot's units as the display shows them (a flow in the flow unit,
+ * 30.0 for "30.0 L/hr"; contents in the volume unit; the pressure in its
+ * unit), under the current settings. Found by searching the firmware's
+ * conversions over the input's positions: nothing is measured, no filter or
+ * total moves. A value between two that the set-up shows gives the nearer
+ * (of two as near, the one at the lower position). Levels are the calibration's contents, which
+ * the tank filter then approaches at its rate. Where several positions read
+ * the value: the fewest pulses of a flow; the middle one of a level or a
+ * pressure, or, at an end of the scale (an empty or full tank), the one
+ * next to where the value begins. Readings above 3900 (FAIL) are never
+ * given. QS9_OK; QS9_CLAMPED, with *position at the nearest value the set-up
+ * can show (the message in qs9LastError() says so); QS9_ERROR_NOT_READ (the
+ * set-up does not read the input, or its curve gives no pressure);
+ * QS9_ERROR_UNKNOWN; QS9_ERROR_RANGE (value is not a finite number);
+ * QS9_ERROR_NO_ROOM (position is NULL). */
+int qs9SenderPosition(const char* input, double value, uint16_t* position);
 
 /* ---- display ---- */
 
@@ -229,7 +277,8 @@ int qs9WriteValue(const char* name, int64_t value);
  * vrax.level2, vrax.pressure, canDeviceC, canDeviceA). Any other name is
  * QS9_ERROR_NOT_SETTABLE. */
 int qs9SetValue(const char* name, int64_t value);
-/* The message of the last failed named-value call, for the user. */
+/* The message of the last failed named-value or sender call, or of a value
+ * clamped by qs9SenderPosition, for the user. */
 const char* qs9LastError(void);
 
 #ifdef __cplusplus

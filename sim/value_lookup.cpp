@@ -10,6 +10,7 @@
 
 #include "core/settings.h"
 #include "sim/float_text.h"
+#include "sim/host_message.h"
 #include "sim/named_values.h"
 #include "sim/screen_names.h"
 #include "sim/simulator.h"
@@ -19,11 +20,7 @@ namespace {
 
 std::string lastError;
 
-int fail(int status, std::string message)
-{
-    lastError = std::move(message);
-    return status;
-}
+int fail(int status, std::string message) { return leaveMessage(status, std::move(message)); }
 
 std::string quoted(std::string_view text) { return quotedText(text); }
 
@@ -51,9 +48,9 @@ std::string lookupKey(const NamedValue& value)
     return key;
 }
 
-std::array<std::span<const NamedValue>, 5> nameTables()
+std::array<std::span<const NamedValue>, 6> nameTables()
 {
-    return {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames()};
+    return {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames(), readingNames()};
 }
 
 template <typename Match>
@@ -158,19 +155,22 @@ std::string formatValue(const Found& found)
     case ValueKind::screen: return screenName(read<ScreenHandler>(found.at));
     case ValueKind::pressureRecord: return formatRecord(read<PressureSettings*>(found.at));
     case ValueKind::f32: return floatText(read<float>(found.at));
+    case ValueKind::text: return found.row->text(found.row->address);
     default: return std::to_string(readNumber(found.row->kind, found.at));
     }
 }
 
 bool isWholeNumber(ValueKind kind)
 {
-    return kind != ValueKind::screen && kind != ValueKind::pressureRecord && kind != ValueKind::f32;
+    return kind != ValueKind::screen && kind != ValueKind::pressureRecord && kind != ValueKind::f32 &&
+           kind != ValueKind::text;
 }
 
 int notNumber(const char* name, ValueKind kind)
 {
     const char* holds = kind == ValueKind::screen ? "a screen, not a number"
                         : kind == ValueKind::f32  ? "a fraction, not a whole number"
+                        : kind == ValueKind::text ? "a text, not a number"
                                                   : "a record's address, not a number";
     return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds " + holds);
 }
@@ -240,28 +240,22 @@ int writeFound(const char* name, const Found& found, int64_t value)
     return QS9_OK;
 }
 
-const NamedText* findText(const char* name)
-{
-    for (const NamedText& text : textNames())
-        if (name != nullptr && std::strcmp(name, text.name) == 0)
-            return &text;
-    return nullptr;
-}
-
-int textIsNoNumber(const char* name) { return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds a text, not a number"); }
-
 } // namespace
+
+int leaveMessage(int status, std::string message)
+{
+    lastError = std::move(message);
+    return status;
+}
 
 extern "C" {
 
 int qs9FormatValue(const char* name, char* text, uint32_t capacity)
 {
     Found found;
-    const NamedText* named = findText(name);
-    if (named == nullptr)
-        if (const int status = findValue(name, found); status != QS9_OK)
-            return status;
-    const std::string value = named != nullptr ? named->text() : formatValue(found);
+    if (const int status = findValue(name, found); status != QS9_OK)
+        return status;
+    const std::string value = formatValue(found);
     if (text == nullptr || value.size() >= capacity)
         return fail(QS9_ERROR_NO_ROOM, "the value of " + quoted(name) + " needs " +
                                            std::to_string(value.size() + 1) + " bytes");
@@ -271,8 +265,6 @@ int qs9FormatValue(const char* name, char* text, uint32_t capacity)
 
 int qs9ReadValue(const char* name, int64_t* value)
 {
-    if (findText(name) != nullptr)
-        return textIsNoNumber(name);
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;
@@ -286,8 +278,6 @@ int qs9ReadValue(const char* name, int64_t* value)
 
 int qs9WriteValue(const char* name, int64_t value)
 {
-    if (findText(name) != nullptr)
-        return textIsNoNumber(name);
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;
@@ -296,8 +286,6 @@ int qs9WriteValue(const char* name, int64_t value)
 
 int qs9SetValue(const char* name, int64_t value)
 {
-    if (findText(name) != nullptr)
-        return textIsNoNumber(name);
     Found found;
     if (const int status = findValue(name, found); status != QS9_OK)
         return status;
