@@ -36,6 +36,7 @@ size_t sizeOf(ValueKind kind)
     case ValueKind::u32: case ValueKind::i32: case ValueKind::f32: return 4;
     case ValueKind::screen: return sizeof(void (*)());
     case ValueKind::pressureRecord: return sizeof(void*);
+    case ValueKind::text: return 0; // worked out when read, never stored
     }
     return 0;
 }
