@@ -14,6 +14,7 @@
 #include "display/trig.h"
 #include "screens/screen.h"
 #include "screens/screen_state.h"
+#include "sim/instrument_memory.h"
 #include "sim/simulator.h"
 #include "sim/storage_hooks.h"
 
@@ -26,6 +27,7 @@ void resetToProgramStart()
     resetCoreState();
     resetScreenState();
     resetStorageHookCounts();
+    resetInstrumentMemory();
     powerOff = 0;
     vraxBoxChecked = 1;
     currentScreen = homeScreen;
@@ -37,6 +39,7 @@ void powerOnSequence()
     restoreSettings();
     loadFactoryDefaults();
     used1Pulses = used2Pulses = tank1Pulses = tank2Pulses = 0;
+    restoreFromMemory();
     currentScreen = homeScreen;
     buildTrigTables();
     editStep = 1;
@@ -45,6 +48,7 @@ void powerOnSequence()
     pendingKey = 0;
     showTotals = 0;
     deriveFuelConfig();
+    memoryPowerOnEnds();
 }
 
 void measurementSteps(bool vraxChecked)
@@ -75,6 +79,10 @@ void qs9PowerOff(void) { powerOff = 1; }
 int qs9MainLoopRuns(void) { return powerOff == 0 ? 1 : 0; }
 void qs9Pass(void) { firmwarePass(vraxBoxChecked != 0); }
 void qs9Measure(void) { measurementSteps(vraxBoxChecked != 0); }
-void qs9Tick(void) { timeBaseTick(); }
+void qs9Tick(void)
+{
+    timeBaseTick();
+    memoryTick();
+}
 
 } // extern "C"

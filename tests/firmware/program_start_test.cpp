@@ -18,6 +18,7 @@
 #include "display/text.h"
 #include "display/trig.h"
 #include "screens/setup_screens.h"
+#include "sim/instrument_memory.h"
 #include "sim/named_values.h"
 #include "sim/power_cycle.h"
 #include "tests/support/pilot.h"
@@ -43,7 +44,8 @@ std::vector<Region> unnamedGlobals()
     return {regionOf("frameBuffer", frameBuffer),           regionOf("textObserver", textObserver),
             regionOf("sinTablePositive", sinTablePositive), regionOf("sinTableNegative", sinTableNegative),
             regionOf("cosTablePositive", cosTablePositive), regionOf("cosTableNegative", cosTableNegative),
-            regionOf("pressureEdit", pressureEdit),         regionOf("vraxBoxChecked", vraxBoxChecked)};
+            regionOf("pressureEdit", pressureEdit),         regionOf("vraxBoxChecked", vraxBoxChecked),
+            regionOf("instrumentMemory", instrumentMemory)};
 }
 
 // Writable globals that are no state of the instrument.
@@ -57,6 +59,7 @@ const std::map<std::string, std::string> excused = {
     {"screenNames()::names", "a constant table of names, filled on first use"},
     {"simulatorNames()::names", "a constant table of names, filled on first use"},
     {"settingsNames()::names", "a constant table of names, filled on first use"},
+    {"settingsFields()::fields", "a constant list of the settings fields, filled on first use"},
     {"(anonymous namespace)::glyphFonts", "the fonts as the renderer reads them, filled from the font tables"},
     {"(anonymous namespace)::inkRows", "each glyph's ink rows, found from the font tables on first use"},
 };
