@@ -47,8 +47,9 @@ void remember(const MemoryRecord& record)
     instrumentMemory.writtenSize = static_cast<uint16_t>(encodeMemoryRecord(record, instrumentMemory.written));
 }
 
-// The image starts from the instrument as it stands; `held` says what the
-// host holds meanwhile.
+// The image starts from the instrument as it stands. heldAsNow (at On): the
+// memory counts as holding this very record, so On alone writes nothing;
+// otherwise it holds what it held.
 void startImage(bool heldAsNow)
 {
     instrumentMemory.image = {settings, liveTotals()};

@@ -206,7 +206,7 @@ const char* qs9LastError(void);
 enum {
     QS9_MEMORY_SWITCHED_OFF = 0, /* the last On did not use the memory (or no On yet) */
     QS9_MEMORY_EMPTY = 1,        /* nothing stored: the factory settings, nothing to say */
-    QS9_MEMORY_RESTORED = 2,     /* a valid record: On restores (restored) settings and totals */
+    QS9_MEMORY_RESTORED = 2,     /* a valid record, whose settings and totals On restores */
     QS9_MEMORY_UNREADABLE = 3,   /* not a memory record: the factory settings */
     QS9_MEMORY_DAMAGED = 4,      /* its checksum, its size or a field out of range refutes it */
     QS9_MEMORY_OTHER_VERSION = 5 /* a whole record of another layout: the factory settings */
@@ -240,9 +240,9 @@ const char* qs9MemoryMessage(void);
 int qs9SettingsChangedBeforeOn(void);
 /* Whether the memory should be written now: 1 with the record in
  * bytes[capacity] and its size in *size, 0 when nothing is due. A record is
- * due when it differs from the last one written (or, since On, from the one
- * restored), at most once a second of timer ticks; force (at Off and at
- * close) drops the pace. QS9_ERROR_NO_ROOM when the buffer is too small
+ * due when it differs from the last one written (or from the instrument as
+ * On left it), at most once a second of timer ticks (qs9Tick); force (at
+ * Off and at close) drops the pace. QS9_ERROR_NO_ROOM when the buffer is too small
  * (QS9_MEMORY_RECORD_CAPACITY always fits). Answer with qs9MemoryWritten. */
 int qs9MemoryWriteDue(int force, uint8_t* bytes, uint32_t capacity, uint32_t* size);
 /* The host's answer for the record qs9MemoryWriteDue gave: 1 it is kept
