@@ -15,6 +15,7 @@
 #include "screens/screen.h"
 #include "screens/screen_state.h"
 #include "sim/last_pass.h"
+#include "sim/instrument_memory.h"
 #include "sim/simulator.h"
 #include "sim/storage_hooks.h"
 
@@ -28,6 +29,7 @@ void resetToProgramStart()
     resetCoreState();
     resetScreenState();
     resetStorageHookCounts();
+    resetInstrumentMemory();
     powerOff = 0;
     switchedOn = 0;
     vraxBoxChecked = 1;
@@ -42,6 +44,7 @@ void powerOnSequence()
     restoreSettings();
     loadFactoryDefaults();
     used1Pulses = used2Pulses = tank1Pulses = tank2Pulses = 0;
+    restoreFromMemory();
     currentScreen = homeScreen;
     buildTrigTables();
     editStep = 1;
@@ -50,6 +53,7 @@ void powerOnSequence()
     pendingKey = 0;
     showTotals = 0;
     deriveFuelConfig();
+    memoryPowerOnEnds();
 }
 
 void measurementSteps(bool vraxChecked, FlowStep flow)
@@ -87,6 +91,10 @@ int qs9MainLoopRuns(void) { return powerOff == 0 ? 1 : 0; }
 void qs9Pass(void) { firmwarePass(vraxBoxChecked != 0); }
 void qs9PassWithoutFlow(void) { firmwarePass(vraxBoxChecked != 0, FlowStep::skip); }
 void qs9Measure(void) { measurementSteps(vraxBoxChecked != 0); }
-void qs9Tick(void) { timeBaseTick(); }
+void qs9Tick(void)
+{
+    timeBaseTick();
+    memoryTick();
+}
 
 } // extern "C"

@@ -12,7 +12,9 @@ extern uint8_t vraxBoxChecked; // the "VRAX On/Off" box, which each pass samples
 // display black.
 void resetToProgramStart();
 
-// "On": settings back to factory defaults, totals and alarms cleared.
+// "On": settings back to factory defaults, totals and alarms cleared; with
+// the instrument memory on, a valid stored record then replaces the settings
+// and the totals.
 void powerOnSequence();
 
 // Whether a pass runs the flow step, which counts one 4-second measurement

@@ -16,6 +16,9 @@
  * waits in its slot until "On" clears it, an input keeps its value across
  * power cycles.
  *
+ * The instrument memory (below) is off from program start: every On then
+ * starts from the factory settings, as the order above says.
+ *
  * Functions that can fail return a status: QS9_OK (0) or a negative
  * QS9_ERROR_...; the named-value calls also leave a message for the user in
  * qs9LastError(). Nothing is thrown across this boundary. */
@@ -280,6 +283,80 @@ int qs9SetValue(const char* name, int64_t value);
 /* The message of the last failed named-value or sender call, or of a value
  * clamped by qs9SenderPosition, for the user. */
 const char* qs9LastError(void);
+
+/* ---- the instrument memory ----
+ * Off from program start: every On starts from the factory settings with
+ * the totals at zero, and nothing is kept. Switched on by the host, the
+ * memory keeps a record of the settings and the totals at the moments the
+ * firmware stores them (leaving the menus, the cruising-speed entry, a
+ * calibration that passes its check; a changed total, a totals reset, a
+ * manual fuel level), and On restores it: a setting changed in a menu and
+ * not yet stored is lost at Off, as on the instrument. The record is bytes
+ * with a layout version and a checksum; the host keeps them (a file, the
+ * browser's storage), this side reads and writes nothing itself.
+ *   qs9MemorySwitch(1)    the host's option, after qs9ProgramStart
+ *   qs9MemoryProvide()    what the memory holds, before qs9PowerOn
+ *   qs9PowerOn()          restores; qs9MemoryMessage() says what happened
+ *   qs9MemoryWriteDue()   after passes and ticks, and forced at Off and at
+ *                         close: the record to write now, if any
+ *   qs9MemoryWritten()    the host's answer */
+
+enum {
+    QS9_MEMORY_SWITCHED_OFF = 0, /* the last On did not use the memory (or no On yet) */
+    QS9_MEMORY_EMPTY = 1,        /* nothing stored: the factory settings, nothing to say */
+    QS9_MEMORY_RESTORED = 2,     /* a valid record, whose settings and totals On restores */
+    QS9_MEMORY_UNREADABLE = 3,   /* not a memory record: the factory settings */
+    QS9_MEMORY_DAMAGED = 4,      /* its checksum, its size or a field out of range refutes it */
+    QS9_MEMORY_OTHER_VERSION = 5 /* a whole record of another layout: the factory settings */
+};
+/* No record is longer: a buffer of this many bytes takes any. */
+enum { QS9_MEMORY_RECORD_CAPACITY = 512 };
+
+/* The host's option, off (0) or on (1). Switched on after an On, the memory
+ * is to keep the instrument as it stands: a write is due unless the memory
+ * already holds that record. */
+void qs9MemorySwitch(int on);
+int qs9MemoryIsOn(void);
+/* What the memory holds, as the host read it (NULL or size 0: nothing
+ * stored), checked at once and used by the next On; the bytes are not kept.
+ * Returns QS9_MEMORY_EMPTY, QS9_MEMORY_RESTORED for a valid record, or the
+ * problem (QS9_MEMORY_UNREADABLE, _DAMAGED, _OTHER_VERSION): a host keeps
+ * such bytes aside rather than writing over them. A record this side has
+ * written (qs9MemoryWritten) counts as provided. */
+int qs9MemoryProvide(const uint8_t* bytes, uint32_t size);
+/* What the last On found: QS9_MEMORY_SWITCHED_OFF when the memory was off,
+ * else as qs9MemoryProvide said (RESTORED: the record was restored). */
+int qs9MemoryRestoreStatus(void);
+/* The message for the user about the last On, or "": "Settings restored
+ * from the instrument memory"; a damaged, unreadable or other-version
+ * memory in plain words; with the memory off, "Every On starts from the
+ * factory settings; switch on the instrument memory to keep them" when the
+ * settings had been changed since the On before. */
+const char* qs9MemoryMessage(void);
+/* 1 when the settings had been changed between the On before the last one
+ * and the last On (which then replaced them), else 0. */
+int qs9SettingsChangedBeforeOn(void);
+/* Whether the memory should be written now: 1 with the record in
+ * bytes[capacity] and its size in *size, 0 when nothing is due. A record is
+ * due when it differs from the last one written (or from the instrument as
+ * On left it), at most once a second of timer ticks (qs9Tick); force (at
+ * Off and at close) drops the pace. QS9_ERROR_NO_ROOM when the buffer is too small
+ * (QS9_MEMORY_RECORD_CAPACITY always fits). Answer with qs9MemoryWritten. */
+int qs9MemoryWriteDue(int force, uint8_t* bytes, uint32_t capacity, uint32_t* size);
+/* The host's answer for the record qs9MemoryWriteDue gave: 1 it is kept
+ * whole, 0 the write failed (the memory then holds what it held, and the
+ * record is offered again a second later). */
+void qs9MemoryWritten(int kept);
+/* "Forget the memory": the factory settings with the totals at zero are due
+ * at once (qs9MemoryWriteDue), whether the memory is on or off. A running
+ * instrument keeps its settings and stores them again at its next store. */
+void qs9MemoryForget(void);
+
+/* "Export Set-up": the settings that differ from the factory ones as lines
+ * "set NAME VALUE\n" (the runner's names), which, run after On, give the
+ * same settings. "" when all are the factory ones. *length gets the text's
+ * length; QS9_ERROR_NO_ROOM when text[capacity] cannot take it and its 0. */
+int qs9ExportSetup(char* text, uint32_t capacity, uint32_t* length);
 
 #ifdef __cplusplus
 }

@@ -39,6 +39,7 @@ const std::map<std::string, std::string> excused = {
     {"simulatorNames()::names", "a constant table of names, filled on first use"},
     {"settingsNames()::names", "a constant table of names, filled on first use"},
     {"readingNames()::names", "a constant table of names, filled on first use"},
+    {"settingsFields()::fields", "a constant list of the settings fields, filled on first use"},
     {"(anonymous namespace)::glyphFonts", "the fonts as the renderer reads them, filled from the font tables"},
     {"(anonymous namespace)::inkRows", "each glyph's ink rows, found from the font tables on first use"},
 };

@@ -53,3 +53,28 @@ int cHostReadsTheFlowBackAndForth(void)
         return -1;
     return position;
 }
+
+/* The instrument memory from C: the option switched on after a setting was
+ * changed keeps it; the bytes written, given back before the next On,
+ * restore it. Returns the message of that On, or NULL when a call fails. */
+const char* cHostKeepsASettingAcrossOn(void)
+{
+    uint8_t record[QS9_MEMORY_RECORD_CAPACITY];
+    uint32_t size = 0;
+    int64_t units = -1;
+    qs9ProgramStart();
+    qs9PowerOn();
+    if (qs9SetValue("settings.units", 3) != QS9_OK)
+        return NULL;
+    qs9MemorySwitch(1);
+    if (qs9MemoryWriteDue(0, record, sizeof record, &size) != 1)
+        return NULL;
+    qs9MemoryWritten(1);
+    qs9PowerOff();
+    if (qs9MemoryProvide(record, size) != QS9_MEMORY_RESTORED)
+        return NULL;
+    qs9PowerOn();
+    if (qs9ReadValue("settings.units", &units) != QS9_OK || units != 3)
+        return NULL;
+    return qs9MemoryMessage();
+}

@@ -10,6 +10,7 @@
 
 extern "C" const char* cHostOpensMainMenu(void);
 extern "C" void cHostWordsOnTheWay(const char** knobHelp, const char** acknowledged);
+extern "C" const char* cHostKeepsASettingAcrossOn(void);
 
 namespace {
 
@@ -157,6 +158,13 @@ TEST_F(SimulatorInterface, PowerOffEndsTheLoopAndACHostDrivesTheInstrument)
     EXPECT_EQ(qs9MainLoopRuns(), 0);
     EXPECT_STREQ(cHostOpensMainMenu(), "mainMenuScreen");
     EXPECT_EQ(qs9MainLoopRuns(), 1);
+}
+
+TEST_F(SimulatorInterface, ACHostKeepsTheInstrumentMemory)
+{
+    EXPECT_STREQ(cHostKeepsASettingAcrossOn(), "Settings restored from the instrument memory");
+    qs9ProgramStart();
+    EXPECT_EQ(qs9MemoryIsOn(), 0) << "program start switches the memory off";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "display/text.h"
 #include "display/trig.h"
 #include "screens/setup_screens.h"
+#include "sim/instrument_memory.h"
 #include "sim/last_pass.h"
 #include "sim/named_values.h"
 #include "sim/power_cycle.h"
@@ -25,7 +26,8 @@ std::vector<Region> unnamedGlobals()
             regionOf("sinTablePositive", sinTablePositive), regionOf("sinTableNegative", sinTableNegative),
             regionOf("cosTablePositive", cosTablePositive), regionOf("cosTableNegative", cosTableNegative),
             regionOf("pressureEdit", pressureEdit),         regionOf("vraxBoxChecked", vraxBoxChecked),
-            regionOf("lastPass", lastPass)};
+            regionOf("lastPass", lastPass),
+            regionOf("instrumentMemory", instrumentMemory)};
 }
 
 size_t sizeOf(ValueKind kind)
