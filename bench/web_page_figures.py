@@ -17,7 +17,7 @@ import time
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests" / "web"))
 from local_chromium import serve, start_chromium  # noqa: E402
 
-BUDGET = 600_000  # bytes: 600 KB of 1,000 bytes
+BUDGET = 700_000  # bytes: 700 KB of 1,000 bytes, with room for the lessons and the learner's aids
 
 
 def children():

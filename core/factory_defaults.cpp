@@ -66,13 +66,18 @@ const Settings factorySettings = {
 
 } // namespace
 
+Settings factoryDefaults(uint8_t spare)
+{
+    Settings defaults = factorySettings;
+    defaults.pressure.spare = spare;
+    defaults.pressure.userCurve = vdoCurve10Bar;
+    return defaults;
+}
+
 // Measurements and totals are left alone: only the settings change.
 void loadFactoryDefaults()
 {
-    uint8_t spare = settings.pressure.spare;
-    settings = factorySettings;
-    settings.pressure.spare = spare;
-    settings.pressure.userCurve = vdoCurve10Bar;
+    settings = factoryDefaults(settings.pressure.spare);
     deriveFuelConfig();
     storeSettings();
 }

@@ -119,6 +119,9 @@ inline constexpr uint16_t firmwareVersion = 100;
 // Configuration code 0..14, recomputed from the flow and tank settings.
 extern uint8_t fuelConfig;
 
+// The settings as the instrument leaves the factory, with the given
+// pressure.spare (which the defaults leave as it is).
+Settings factoryDefaults(uint8_t spare);
 void loadFactoryDefaults();
 void deriveFuelConfig();
 

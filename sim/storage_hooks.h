@@ -1,6 +1,7 @@
 // The instrument saves its settings and totals to non-volatile memory; the
-// simulator keeps both in memory and only counts the saves, so that checks
-// can see where the instrument would have written.
+// simulator counts the saves, so that checks can see where the instrument
+// writes, and keeps them in the instrument memory (sim/instrument_memory.h)
+// when a host has switched it on.
 #pragma once
 #include <cstdint>
 

@@ -4,12 +4,12 @@
 # test), in parallel but the window tests one at a time under a private Xvfb.
 # Builds in build/ the programs a user runs and runs the tests that start
 # them there too, and the browser edition's tests, which compare its runner
-# with that qs9-script (tools/run-browser-tests.sh). Then runs both fuzzers
-# for a minute, side by side.
+# with that qs9-script (tools/run-browser-tests.sh). Then runs the three
+# fuzzers (firmware, script, memory) for a minute, side by side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup-machine.sh
-tools/build.sh qs9-simulator qs9-script
+tools/setup-machine.sh tests
+tools/build.sh --tests qs9-simulator qs9-script
 tools/build.sh --sanitize
 export UBSAN_OPTIONS=print_stacktrace=1
 
@@ -26,5 +26,5 @@ else
   bash -c "$tests" || status=1
 fi
 tools/run-browser-tests.sh || status=1
-tools/run-fuzzer.sh both 60 || status=1
+tools/run-fuzzer.sh all 60 || status=1
 exit $status

@@ -8,7 +8,7 @@
 #include "screens/pressure_setup.h"
 #include "tests/support/display_reader.h"
 #include "tests/support/pilot.h"
-#include "tests/support/settings_ranges.h"
+#include "sim/settings_ranges.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "sim/simulator.h"
-#include "tests/support/settings_ranges.h"
+#include "sim/settings_ranges.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ const char* brokenInvariant()
         if (range->count > 1)
             std::snprintf(element, sizeof element, "[%u]", index);
         std::snprintf(text, sizeof text, "settings.%s%s = %d outside %d..%d (on %s)", range->name, element,
-                      static_cast<int>(range->read(index)), static_cast<int>(range->min),
+                      static_cast<int>(range->read(settings, index)), static_cast<int>(range->min),
                       static_cast<int>(settingMax(*range)), qs9CurrentScreenName());
         return text;
     }

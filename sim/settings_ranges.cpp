@@ -1,18 +1,18 @@
-#include "tests/support/settings_ranges.h"
+#include "sim/settings_ranges.h"
 
 #include <iterator>
 
 #include "core/settings.h"
 
-#define FIELD(f, lo, hi) {#f, [](uint8_t) -> int32_t { return settings.f; }, 1, lo, hi, false}
+#define FIELD(f, lo, hi) {#f, [](const Settings& s, uint8_t) -> int32_t { return s.f; }, 1, lo, hi, false}
 #define ARRAY(f, lo, hi) \
-    {#f, [](uint8_t i) -> int32_t { return settings.f[i]; }, std::size(settings.f), lo, hi, false}
+    {#f, [](const Settings& s, uint8_t i) -> int32_t { return s.f[i]; }, std::size(settings.f), lo, hi, false}
 // Pressure limits stay within the unit: their edits wrap at its largest count
 // and a change of unit clamps them into it.
-#define LIMIT(f, lo) {#f, [](uint8_t) -> int32_t { return settings.f; }, 1, lo, 999, true}
+#define LIMIT(f, lo) {#f, [](const Settings& s, uint8_t) -> int32_t { return s.f; }, 1, lo, 999, true}
 #define CURVE(part, lo, hi) \
     {"pressure.userCurve.points[]." #part, \
-     [](uint8_t i) -> int32_t { return settings.pressure.userCurve.points[i].part; }, 16, lo, hi, false}
+     [](const Settings& s, uint8_t i) -> int32_t { return s.pressure.userCurve.points[i].part; }, 16, lo, hi, false}
 
 const SettingRange settingRanges[] = {
     FIELD(backlightMode, 0, 1),
@@ -85,20 +85,20 @@ const SettingRange settingRanges[] = {
 
 const uint8_t settingRangeCount = std::size(settingRanges);
 
-int32_t settingMax(const SettingRange& range)
+int32_t settingMax(const SettingRange& range, const Settings& record)
 {
     if (!range.withinPressureUnit)
         return range.max;
-    const int32_t unitMax = largestPressure(settings.pressure.unit);
+    const int32_t unitMax = largestPressure(record.pressure.unit);
     return unitMax < range.max ? unitMax : range.max;
 }
 
-const SettingRange* firstSettingOutOfRange(uint8_t* index)
+const SettingRange* firstSettingOutOfRange(const Settings& record, uint8_t* index)
 {
     for (const SettingRange& range : settingRanges)
         for (uint8_t i = 0; i < range.count; ++i) {
-            const int32_t value = range.read(i);
-            if (value < range.min || value > settingMax(range)) {
+            const int32_t value = range.read(record, i);
+            if (value < range.min || value > settingMax(range, record)) {
                 *index = i;
                 return &range;
             }
