@@ -4,8 +4,8 @@
 # test), in parallel but the window tests one at a time under a private Xvfb.
 # Builds in build/ the programs a user runs and runs the tests that start
 # them there too, and the browser edition's tests, which compare its runner
-# with that qs9-script (tools/run-browser-tests.sh). Then runs both fuzzers
-# for a minute, side by side.
+# with that qs9-script (tools/run-browser-tests.sh). Then runs the three
+# fuzzers in a minute, two side by side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup-machine.sh
@@ -26,5 +26,5 @@ else
   bash -c "$tests" || status=1
 fi
 tools/run-browser-tests.sh || status=1
-tools/run-fuzzer.sh both 60 || status=1
+tools/run-fuzzer.sh all 60 || status=1
 exit $status

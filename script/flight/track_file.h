@@ -44,6 +44,8 @@ public:
 
     const std::vector<FlightInput>& columns() const { return columns_; }
     size_t rows() const { return times_.size(); }
+    // Each row's time, increasing.
+    const std::vector<double>& times() const { return times_; }
     double startTime() const { return times_.front(); }
     double endTime() const { return times_.back(); }
 
