@@ -1,9 +1,8 @@
 #include "script/flight/flightgear_packets.h"
 
 #include <string>
-#include <vector>
 
-#include "script/flight/decimal_text.h"
+#include "script/flight/text_fields.h"
 #include "sim/user_text.h"
 
 const SentQuantities flightGearQuantities = {{
@@ -27,18 +26,6 @@ std::string_view lineOf(std::string_view bytes)
     return bytes;
 }
 
-std::vector<std::string_view> fieldsOf(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    for (size_t start = 0;;) {
-        const size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma - start));
-        if (comma == std::string_view::npos)
-            return fields;
-        start = comma + 1;
-    }
-}
-
 } // namespace
 
 PacketReading readFlightGearPacket(std::string_view bytes)
@@ -46,7 +33,7 @@ PacketReading readFlightGearPacket(std::string_view bytes)
     const std::string_view line = lineOf(bytes);
     if (line.find_first_of("\r\n") != std::string_view::npos)
         return refusedPacket("a FlightGear packet holds one line; this one holds more");
-    const std::vector<std::string_view> fields = fieldsOf(line);
+    const std::vector<std::string_view> fields = commaFields(line);
     if (fields[0] != flightGearLineTag)
         return refusedPacket("not a line of FlightGear's qs9-fuel protocol: " + quotedText(line));
     if (fields.size() != flightInputCount + 1)

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "script/flight/decimal_text.h"
+#include "script/flight/text_fields.h"
 #include "sim/user_text.h"
 
 namespace {
@@ -46,14 +46,10 @@ std::string_view trimmed(std::string_view cell)
 
 std::vector<std::string_view> cellsOf(std::string_view line)
 {
-    std::vector<std::string_view> cells;
-    for (size_t start = 0;;) {
-        const size_t comma = line.find(',', start);
-        cells.push_back(trimmed(line.substr(start, comma - start)));
-        if (comma == std::string_view::npos)
-            return cells;
-        start = comma + 1;
-    }
+    std::vector<std::string_view> cells = commaFields(line);
+    for (std::string_view& cell : cells)
+        cell = trimmed(cell);
+    return cells;
 }
 
 std::string columnsWanted() { return "time_s first, then any of " + flightInputList("and"); }

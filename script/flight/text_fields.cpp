@@ -1,4 +1,4 @@
-#include "script/flight/decimal_text.h"
+#include "script/flight/text_fields.h"
 
 #include <cmath>
 #include <locale>
@@ -41,6 +41,18 @@ bool isDecimal(std::string_view text)
 }
 
 } // namespace
+
+std::vector<std::string_view> commaFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    for (size_t start = 0;;) {
+        const size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string_view::npos)
+            return fields;
+        start = comma + 1;
+    }
+}
 
 std::optional<double> decimalNumber(std::string_view text)
 {
