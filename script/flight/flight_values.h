@@ -17,9 +17,9 @@ constexpr size_t flightInputCount = 6;
 // column names, and the names messages give them.
 const char* flightInputName(FlightInput input);
 std::optional<FlightInput> flightInputNamed(std::string_view name);
+std::vector<FlightInput> allFlightInputs();
 // The inputs' names as a list, "flow1, tank1 and gps_speed" with lastJoin
 // "and"; all of them when inputs is left out.
-std::vector<FlightInput> allFlightInputs();
 std::string flightInputList(std::string_view lastJoin, const std::vector<FlightInput>& inputs = allFlightInputs());
 
 struct FlightValues {

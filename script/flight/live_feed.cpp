@@ -15,8 +15,15 @@ LiveFeed::LiveFeed(FlightSimulator simulator, std::string listening, double sile
 
 void LiveFeed::datagram(std::string_view bytes, const std::string& sender, double now)
 {
+    const std::string before = watch_.sender();
     if (!watch_.arrived(sender, now))
         return;
+    // A new sender is a new flight (a flight simulator started again): until
+    // its values read more than 0, they are not readings.
+    if (watch_.sender() != before) {
+        latest_ = {};
+        sent_.reset();
+    }
     const PacketReading reading =
         simulator_ == FlightSimulator::flightGear ? readFlightGearPacket(bytes) : readXPlaneReply(bytes);
     if (reading.refused()) {

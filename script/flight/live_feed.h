@@ -4,7 +4,8 @@
 // is not sent: an aircraft without such a sender (FlightGear's C172 has no
 // fuel pressure sender) sends a constant 0, and the instrument's sender
 // stays on its slider instead of raising an alarm. Once it has read anything
-// else, 0 is a reading like any other (an engine that stopped).
+// else, 0 is a reading like any other (an engine that stopped). A new sender
+// (the flight simulator started again) starts that afresh.
 #pragma once
 #include <bitset>
 #include <string>

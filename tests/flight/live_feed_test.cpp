@@ -89,6 +89,10 @@ TEST(LiveFeed, ValuesThatOnlyEverReadZeroAreNotSent)
     values = feed.values(litresBarKnots);
     EXPECT_EQ(values[FlightInput::flow1], 0.0);
     EXPECT_DOUBLE_EQ(*values[FlightInput::tank1], 5.3 * litresPerUsGallon);
+    // FlightGear started again sends from another port, zeros at first:
+    // they are not readings of empty tanks.
+    feed.datagram(flightGearLine(0, 0, 0, 0, 0), other, 10);
+    EXPECT_EQ(feed.values(litresBarKnots), FlightValues{});
 }
 
 TEST(LiveFeed, RefusedPacketsAndSecondSendersChangeNothing)
