@@ -32,7 +32,22 @@ void twoCalculatedTanks(benchmark::State& state)
     runPasses(state);
 }
 
+// The search a track host makes for each value it plays: over every flow
+// position, or every level or pressure reading below FAIL.
+void senderPosition(benchmark::State& state, const char* input, double value)
+{
+    powerOnWithSenders();
+    uint16_t position = 0;
+    for (auto _ : state) {
+        qs9SenderPosition(input, value, &position);
+        benchmark::DoNotOptimize(position);
+    }
+}
+
 BENCHMARK(factorySettings);
 BENCHMARK(twoCalculatedTanks);
+BENCHMARK_CAPTURE(senderPosition, flow, "flow1", 30.0);
+BENCHMARK_CAPTURE(senderPosition, level, "level1", 13.0);
+BENCHMARK_CAPTURE(senderPosition, pressure, "pressure", 2.0);
 
 } // namespace

@@ -1,6 +1,6 @@
 // Times one main-loop pass on every screen of screen_walks.h with a plain
 // clock, so that the same source runs natively and as WebAssembly under
-// Node.js (bench/run-web-pass-bench.sh runs both side by side).
+// Node.js (bench/run-web-bench.sh runs both side by side).
 // Prints one line a screen: its name and the median microseconds per pass
 // over the rounds, then their sum (sum-of-all-screens).
 //   qs9_pass_timing [ROUNDS]
@@ -17,22 +17,13 @@ namespace {
 using namespace screen_walks;
 using Clock = std::chrono::steady_clock;
 
-// The simulator linked into this program, called as a loaded copy is.
-const SimModule linked = {
-    .programStart = qs9ProgramStart, .powerOn = qs9PowerOn, .powerOff = qs9PowerOff,
-    .mainLoopRuns = qs9MainLoopRuns, .pass = qs9Pass, .tick = qs9Tick, .postKey = qs9PostKey,
-    .findInput = qs9FindInput, .setInput = qs9SetInput, .readValue = qs9ReadValue,
-    .writeValue = qs9WriteValue, .currentScreenName = qs9CurrentScreenName,
-    .frameBuffer = qs9FrameBuffer,
-};
-
 constexpr int passesPerRound = 2000;
 
 double microsecondsPerPass()
 {
     const Clock::time_point start = Clock::now();
     for (int n = 0; n < passesPerRound; ++n)
-        linked.pass();
+        qs9Pass();
     const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
     return spent.count() / passesPerRound;
 }
@@ -50,7 +41,7 @@ int main(int argc, char** argv)
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     double sum = 0;
     for (const Walk& w : walks()) {
-        const std::string problem = arrive(linked, w);
+        const std::string problem = arrive(w);
         if (!problem.empty()) {
             std::fprintf(stderr, "%s: %s\n", w.name.c_str(), problem.c_str());
             return 1;

@@ -5,10 +5,28 @@
 # loop against the presenter alone, and the CPU taken while off and on.
 # Every figure is the median of ROUNDS repetitions (default 3); the machine's
 # load is printed first and last. Window programs run under a private Xvfb.
+# The pass figures can be saved, labelled with the commit, and a later run
+# prints its own beside them: run --save on the commit before a change and
+# --against on the change, on the same machine.
+# Usage: bench/run-benchmarks.sh [--save FILE] [--against FILE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROUNDS=${ROUNDS:-3}
 IDLE_SECONDS=${IDLE_SECONDS:-10}
+
+pass_figures=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --save | --against)
+      [ $# -ge 2 ] || { echo "$0: no file after $1" >&2; exit 2; }
+      [ "$1" = --save ] || [ -r "$2" ] || { echo "$0: cannot read $2" >&2; exit 2; }
+      pass_figures+=("$1" "$(realpath -m "$2")")
+      shift 2 ;;
+    *) echo "usage: $0 [--save FILE] [--against FILE]" >&2; exit 2 ;;
+  esac
+done
+commit=$(git log -1 --format='%h %s')
+git diff --quiet HEAD || commit="$commit, with uncommitted changes"
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQS9_TESTS=OFF -DQS9_BENCH=ON >/dev/null
 cmake --build build-bench -j2 >/dev/null
@@ -32,7 +50,8 @@ run() {
 # Google Benchmark tables with only the median rows (and each error once).
 run_medians() {
   show "$@"
-  "$@" 2>&1 | grep -E -e '^Benchmark|^-{10}|_median|ERROR|x faster|Load Average' | uniq
+  "$@" 2>&1 | grep -E -e '^Benchmark|^-{10}|_median|ERROR|x faster|Load Average' \
+    -e '^CPU time per pass|^pass/[^ _]+ +([0-9.]+ us$|saved)|^figures saved|cannot' | uniq
 }
 
 # CPU taken by the simulator itself from the outside, while off: the share of
@@ -62,7 +81,7 @@ simulator_idle_cpu() {
 }
 
 echo "load at start: $(uptime)"
-run_medians "$bin/qs9_pass_bench" "${medians[@]}"
+run_medians "$bin/qs9_pass_bench" "${medians[@]}" --label "$commit" "${pass_figures[@]}"
 run_medians "$bin/qs9_bench_measurement" "${medians[@]}"
 run_medians "${xvfb[@]}" "$bin/qs9_presenter_bench" "${medians[@]}"
 run "${xvfb[@]}" "$bin/qs9_window_loop_bench" --seconds 3 --rounds "$ROUNDS"

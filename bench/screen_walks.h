@@ -1,9 +1,8 @@
 // The screens whose passes the benchmarks time, each reached from the home
-// screen by the keys a pilot would press, on any copy of the simulator (a
-// SimModule: a loaded module, or the linked functions). A walk that ends
-// anywhere else says so, so a changed menu shows up instead of timing the
-// wrong screen. Shared by the pass benchmark and the pass timing that runs
-// both natively and as WebAssembly.
+// screen by the keys a pilot would press. A walk that ends anywhere else
+// says so, so a changed menu shows up instead of timing the wrong screen.
+// Shared by the pass benchmark and the pass timing that runs both natively
+// and as WebAssembly.
 #pragma once
 #include <cstdint>
 #include <cstring>
@@ -11,7 +10,7 @@
 #include <vector>
 
 #include "powered_instrument.h"
-#include "sim_module.h"
+#include "sim/simulator.h"
 
 namespace screen_walks {
 
@@ -41,19 +40,19 @@ inline constexpr FuelSystem fuelSystems[15] = {
 
 // Each write derives the configuration code again, as leaving the fuel
 // set-up does.
-inline void useFuelSystem(const SimModule& sim, const FuelSystem& f)
+inline void useFuelSystem(const FuelSystem& f)
 {
-    sim.writeValue("settings.flow1Enabled", f.flow1);
-    sim.writeValue("settings.flow2Enabled", f.flow2);
-    sim.writeValue("settings.tank1Mode", f.tank1);
-    sim.writeValue("settings.tank2Mode", f.tank2);
-    sim.writeValue("settings.flowMode", f.flowMode);
+    qs9WriteValue("settings.flow1Enabled", f.flow1);
+    qs9WriteValue("settings.flow2Enabled", f.flow2);
+    qs9WriteValue("settings.tank1Mode", f.tank1);
+    qs9WriteValue("settings.tank2Mode", f.tank2);
+    qs9WriteValue("settings.flowMode", f.flowMode);
 }
 
-inline int64_t valueOf(const SimModule& sim, const char* name)
+inline int64_t valueOf(const char* name)
 {
     int64_t value = 0;
-    sim.readValue(name, &value);
+    qs9ReadValue(name, &value);
     return value;
 }
 
@@ -82,49 +81,41 @@ inline uint8_t keyFor(char c)
     }
 }
 
-inline void pass(const SimModule& sim, uint8_t key = QS9_KEY_NONE)
+inline void pass(uint8_t key = QS9_KEY_NONE)
 {
     if (key != QS9_KEY_NONE)
-        sim.postKey(key);
-    sim.pass();
-}
-
-inline void powerOnWithSenders(const SimModule& sim)
-{
-    sim.programStart();
-    sim.powerOn();
-    for (const InputValue& sender : normalSenders)
-        sim.writeValue(sender.name, sender.value);
+        qs9PostKey(key);
+    qs9Pass();
 }
 
 // Unacknowledged alarms (an empty calculated tank) take the first keys on the
 // home screen; the pilot spends "-" on them before anything else.
-inline void acknowledgeAlarms(const SimModule& sim)
+inline void acknowledgeAlarms()
 {
     const int64_t alarms = 0x10 | 0x20 | 0x40; // tank 1 low, tank 2 low, pressure
-    for (int i = 0; i < 3 && (valueOf(sim, "alarmFlags") & alarms & ~valueOf(sim, "alarmAcked")) != 0; ++i)
-        pass(sim, QS9_KEY_MINUS);
+    for (int i = 0; i < 3 && (valueOf("alarmFlags") & alarms & ~valueOf("alarmAcked")) != 0; ++i)
+        pass(QS9_KEY_MINUS);
 }
 
 // Empty when the walk arrived; otherwise what went wrong.
-inline std::string arrive(const SimModule& sim, const Walk& w)
+inline std::string arrive(const Walk& w)
 {
-    powerOnWithSenders(sim);
-    useFuelSystem(sim, w.fuel);
-    sim.writeValue("settings.securityEnabled", w.locked ? 1 : 0);
-    pass(sim);
-    acknowledgeAlarms(sim);
+    powerOnWithSenders();
+    useFuelSystem(w.fuel);
+    qs9WriteValue("settings.securityEnabled", w.locked ? 1 : 0);
+    pass();
+    acknowledgeAlarms();
     for (const char* k = w.keys; *k != '\0'; ++k)
         if (keyFor(*k) != QS9_KEY_NONE)
-            pass(sim, keyFor(*k));
-    pass(sim);
+            pass(keyFor(*k));
+    pass();
     std::string problem;
-    const int64_t fuelConfig = valueOf(sim, "fuelConfig");
-    if (std::strcmp(sim.currentScreenName(), w.screen) != 0)
-        problem = std::string("keys ended on ") + sim.currentScreenName() + ", not " + w.screen;
+    const int64_t fuelConfig = valueOf("fuelConfig");
+    if (std::strcmp(qs9CurrentScreenName(), w.screen) != 0)
+        problem = std::string("keys ended on ") + qs9CurrentScreenName() + ", not " + w.screen;
     else if (w.fuelConfig >= 0 && fuelConfig != w.fuelConfig)
         problem = "fuel configuration " + std::to_string(fuelConfig) + ", not " + std::to_string(w.fuelConfig);
-    else if (valueOf(sim, "showTotals") != (w.totals ? 1 : 0))
+    else if (valueOf("showTotals") != (w.totals ? 1 : 0))
         problem = "totals page not as expected";
     return problem;
 }

@@ -18,9 +18,7 @@ uint16_t tank1Level, tank2Level;
 
 namespace {
 
-// A flow input counts the pulses of a 4-second period: pulses x 9000 / K is
-// the flow in tenths per hour. A VRAX period (0.1 ms) gives its own factor.
-constexpr uint32_t ratePerPeriodPulse = 9000;
+// A VRAX period (0.1 ms) gives its own rate factor.
 constexpr uint32_t vraxTicksPerTenthHour = 360000000;
 
 constexpr int64_t maxTankPulses = std::numeric_limits<int32_t>::max();
@@ -70,22 +68,6 @@ void sampleVrax()
         flow1Sample = vrax.flow1;
         flow2Sample = vrax.flow2;
     }
-}
-
-// Factor that turns the pulses of this pass into tenths per hour times K;
-// 0 when the VRAX unit has no usable counting period.
-uint32_t periodFactor()
-{
-    if (settings.dataSource != dataSourceVrax)
-        return ratePerPeriodPulse;
-    if (vraxFlowValid == 0 || vraxFlowPeriod == 0)
-        return 0;
-    return vraxTicksPerTenthHour / vraxFlowPeriod;
-}
-
-uint16_t flowRate(uint32_t factor, uint16_t sample, uint32_t k)
-{
-    return saturate16(perK(uint64_t{factor} * sample, k));
 }
 
 // A rate expressed back as pulses of one period in the K-factor k.
@@ -154,6 +136,20 @@ bool updateFuelUsed(uint32_t& fuelUsed, uint32_t usedPulses, uint32_t k)
 
 } // namespace
 
+uint32_t flowPeriodFactor()
+{
+    if (settings.dataSource != dataSourceVrax)
+        return ratePerPeriodPulse;
+    if (vraxFlowValid == 0 || vraxFlowPeriod == 0)
+        return 0;
+    return vraxTicksPerTenthHour / vraxFlowPeriod;
+}
+
+uint16_t flowRateFromSample(uint32_t periodFactor, uint16_t sample, uint32_t kInUnits)
+{
+    return saturate16(perK(uint64_t{periodFactor} * sample, kInUnits));
+}
+
 uint32_t kFactorInUnits(uint32_t kFactor)
 {
     uint64_t pulses = settings.flowSenderType == flowSenderInjector ? uint64_t{kFactor} * 10 : kFactor;
@@ -191,9 +187,9 @@ void measureFuelFlow()
         sampleVrax();
     else
         sampleInternal();
-    uint32_t factor = periodFactor();
-    flowRate1 = flowRate(factor, flow1Sample, ch1.k);
-    flowRate2 = flowRate(factor, flow2Sample, ch2.k);
+    uint32_t factor = flowPeriodFactor();
+    flowRate1 = flowRateFromSample(factor, flow1Sample, ch1.k);
+    flowRate2 = flowRateFromSample(factor, flow2Sample, ch2.k);
 
     ch1.increment = periodPulses(ch1.k, flowRate1);
     ch2.increment = periodPulses(ch2.k, flowRate2);

@@ -16,6 +16,20 @@ void measureFuelFlow();
 // an INJECTOR K-factor counts ten times.
 uint32_t kFactorInUnits(uint32_t kFactor);
 
+// A flow input counts the sender pulses of one 4-second period: pulses x
+// 9000 / K is the flow in tenths of the volume unit per hour.
+constexpr uint32_t ratePerPeriodPulse = 9000;
+
+// The factor that turns one pass's flow sample into tenths per hour times
+// the K-factor: 9000 for the instrument's own 4-second period, the VRAX
+// unit's own for its counting period, 0 when the VRAX unit gives no usable
+// period (its flows then read as none).
+uint32_t flowPeriodFactor();
+
+// The flow rate in tenths per hour of a sample (pulses, or injector duty)
+// for that factor and a K-factor in units; saturates at 0xFFFF.
+uint16_t flowRateFromSample(uint32_t periodFactor, uint16_t sample, uint32_t kInUnits);
+
 // Division by ten, rounded half away from zero.
 int32_t roundDiv10(int32_t value);
 

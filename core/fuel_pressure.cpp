@@ -86,25 +86,48 @@ bool lineThrough(const PressureCurve& curve, int a, int b, int32_t x, int32_t& v
     return true;
 }
 
-// The 4-20 mA transducer: a straight line from its pressure at 4 mA to that at 20 mA.
-int32_t linearSenderPressure()
+// The curve's value at x: the line through the segment that brackets x, or
+// through an end segment beyond the curve's ends; false when none gives one.
+bool curveValueAt(const PressureCurve& curve, int32_t x, int32_t& value)
 {
-    const int32_t loop = settings.dataSource == dataSourceVrax ? pressureRaw : pressureLoopInput;
+    // Only the low byte counts; a curve holds no more than 16 points.
+    const int n = std::min(curve.count & 0xFF, 16);
+    if (n < 2)
+        return false;
+    const CurvePoint* pt = curve.points;
+    const bool rising = pt[0].adc < pt[1].adc;
+    if (rising ? x < pt[0].adc : x >= pt[0].adc)
+        return lineThrough(curve, 0, 1, x, value);
+    if (rising ? x > pt[n - 1].adc : x <= pt[n - 1].adc)
+        return lineThrough(curve, n - 2, n - 1, x, value);
+    for (int k = 0; k + 1 < n; ++k) {
+        const int32_t from = pt[k].adc, to = pt[k + 1].adc;
+        if (rising ? from <= x && x <= to : from >= x && x >= to)
+            return lineThrough(curve, k, k + 1, x, value);
+    }
+    return false;
+}
+
+// The 4-20 mA transducer: a straight line from its pressure at 4 mA to that at 20 mA.
+int32_t linearSenderPressure(int32_t loop)
+{
     return interpolateLine(loopAdcAt4mA, loopAdcAt20mA, settings.pressure.pressureAt4mA,
                            settings.pressure.pressureAt20mA, loop);
 }
 
-// The sender's pressure in the chosen unit; false when its curve gives no
-// line for this reading, so that the last pressure stays shown.
-bool senderPressure(int32_t& value)
+// The sender's pressure at a reading, held within 0..999. The measurement
+// calls it directly, so that it is inlined there; pressureAtReading gives
+// the same to every other caller.
+bool senderPressure(int32_t reading, int32_t& value)
 {
-    if (linearSender()) {
-        value = linearSenderPressure();
-        return true;
-    }
-    if (!interpolatePressureCurve(value))
+    int32_t pressure = 0;
+    if (linearSender())
+        pressure = linearSenderPressure(reading);
+    else if (curveValueAt(selectedCurve(), reading, pressure))
+        pressure = convertToChosenUnit(pressure, selectedCurveUnit());
+    else
         return false;
-    value = convertToChosenUnit(value, selectedCurveUnit());
+    value = std::clamp<int32_t>(pressure, 0, highestPressure);
     return true;
 }
 
@@ -125,36 +148,20 @@ int32_t interpolateLine(int32_t x1, int32_t x2, int32_t y1, int32_t y2, int32_t 
     return cut < 0 ? -rounded : rounded;
 }
 
-bool interpolatePressureCurve(int32_t& value)
-{
-    const PressureCurve& curve = selectedCurve();
-    // Only the low byte counts; a curve holds no more than 16 points.
-    const int n = std::min(curve.count & 0xFF, 16);
-    if (n < 2)
-        return false;
-    const CurvePoint* pt = curve.points;
-    const int32_t x = pressureRaw;
-    const bool rising = pt[0].adc < pt[1].adc;
-    if (rising ? x < pt[0].adc : x >= pt[0].adc)
-        return lineThrough(curve, 0, 1, x, value);
-    if (rising ? x > pt[n - 1].adc : x <= pt[n - 1].adc)
-        return lineThrough(curve, n - 2, n - 1, x, value);
-    for (int k = 0; k + 1 < n; ++k) {
-        const int32_t from = pt[k].adc, to = pt[k + 1].adc;
-        if (rising ? from <= x && x <= to : from >= x && x >= to)
-            return lineThrough(curve, k, k + 1, x, value);
-    }
-    return false;
-}
+bool interpolatePressureCurve(int32_t& value) { return curveValueAt(selectedCurve(), pressureRaw, value); }
+
+bool pressureFromLoop() { return linearSender() && settings.dataSource != dataSourceVrax; }
+
+bool pressureAtReading(int32_t reading, int32_t& value) { return senderPressure(reading, value); }
 
 void measurePressure()
 {
     pressureRaw = settings.dataSource == dataSourceVrax ? vrax.pressure : pressureInput;
-    pressureFail = pressureRaw > senderFailReading ? 1 : 0;
+    pressureFail = senderFailed(pressureRaw) ? 1 : 0;
 
     int32_t value = 0;
-    if (senderPressure(value))
-        pressureValue = static_cast<int16_t>(std::clamp<int32_t>(value, 0, highestPressure));
+    if (senderPressure(pressureFromLoop() ? pressureLoopInput : pressureRaw, value))
+        pressureValue = static_cast<int16_t>(value);
 
     const PressureSettings& p = settings.pressure;
     const bool low = pressureValue <= p.lowAlarm && p.lowAlarmOn == 1;

@@ -9,6 +9,16 @@ extern int16_t pressureValue; // 0..999 in the pressure unit: 0.1 bar, psi or 0.
 
 void measurePressure();
 
+// True when the pressure comes from the 4-20 mA loop input (a LINEAR sender
+// on the instrument's own inputs); the sender reading then serves only its
+// FAIL test.
+bool pressureFromLoop();
+
+// The pressure, held within 0..999 in the chosen unit, that the sender
+// set-up gives for `reading`: a LINEAR sender's line, or the selected curve
+// converted into the chosen unit. False when the curve gives no line there.
+bool pressureAtReading(int32_t reading, int32_t& value);
+
 // Evaluates the curve that the settings select (USER, UMA model or VDO model)
 // at pressureRaw, in the curve's own unit. Returns false, leaving value alone,
 // when the curve gives no line there: fewer than two points, or the segment

@@ -14,6 +14,7 @@ struct VraxData {
 
 // A sender reading above this means the sender is open or disconnected.
 constexpr uint16_t senderFailReading = 3900;
+constexpr bool senderFailed(uint16_t reading) { return reading > senderFailReading; }
 
 extern VraxData vrax;
 extern uint8_t vraxEnabled;       // the "VRAX On/Off" box, sampled every pass

@@ -26,7 +26,9 @@ uint16_t filterReading(uint32_t& acc, uint16_t reading, uint8_t filter)
 
 // Contents for reading v through the six-point calibration: each of the five
 // segments stands for a fifth of the tank, interpolated linearly within.
-int32_t contentsFromCalibration(const int16_t* cal, int32_t size, int32_t v)
+// The measurement calls it directly, so that it is inlined there;
+// contentsFromCalibration gives the same to every other caller.
+int32_t calibratedContents(const int16_t (&cal)[6], int32_t size, int32_t v)
 {
     const bool rising = cal[0] < cal[5];
     if (rising ? v <= cal[0] : v >= cal[0])
@@ -45,12 +47,17 @@ int32_t contentsFromCalibration(const int16_t* cal, int32_t size, int32_t v)
 void measureSender(const TankFields& tank)
 {
     const uint16_t raw = *tank.raw;
-    *tank.fail = raw > senderFailReading ? 1 : 0;
+    *tank.fail = senderFailed(raw) ? 1 : 0;
     const uint16_t v = filterReading(*tank.filterAcc, raw, settings.*tank.filter);
-    *tank.level = static_cast<uint16_t>(contentsFromCalibration(settings.*tank.calibration, settings.*tank.size, v));
+    *tank.level = static_cast<uint16_t>(calibratedContents(settings.*tank.calibration, settings.*tank.size, v));
 }
 
 } // namespace
+
+int32_t contentsFromCalibration(const int16_t (&calibration)[6], int32_t size, int32_t reading)
+{
+    return calibratedContents(calibration, size, reading);
+}
 
 void measureTankLevel(uint8_t tankNumber)
 {

@@ -10,3 +10,7 @@ extern uint32_t level1FilterAcc, level2FilterAcc; // filtered reading times 2, 8
 
 // Measures tank 1 or tank 2; any other number does nothing.
 void measureTankLevel(uint8_t tank);
+
+// Contents in the volume unit for a (filtered) sender reading through a
+// tank's six-point calibration, readings at 0, 20, ... 100 % of `size`.
+int32_t contentsFromCalibration(const int16_t (&calibration)[6], int32_t size, int32_t reading);

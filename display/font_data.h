@@ -5,11 +5,11 @@
 #pragma once
 #include <cstdint>
 
-extern const uint8_t font8Table[6008];
-extern const uint8_t font9Table[3432];
-extern const uint8_t font10Table[9579];
+extern const uint8_t font8Table[6712];
+extern const uint8_t font9Table[3451];
+extern const uint8_t font10Table[10755];
 extern const uint8_t font12Table[4520];
-extern const uint8_t font16Table[7454];
+extern const uint8_t font16Table[7718];
 extern const uint8_t font20Table[2900];
 extern const uint8_t font24Table[3886];
 extern const uint8_t font30Table[5878];

@@ -25,8 +25,8 @@ uint16_t startX(int16_t x, uint16_t total, uint8_t align)
 {
     const uint16_t ux = static_cast<uint16_t>(x);
     switch (align) {
-    case 1: return ux;
-    case 2: return static_cast<uint16_t>(ux - total);
+    case alignLeft: return ux;
+    case alignRight: return static_cast<uint16_t>(ux - total);
     default: return static_cast<uint16_t>(ux - total / 2);
     }
 }

@@ -118,4 +118,6 @@ const SetupList fuelList = {"FUEL", "SETUP", fuelRows, std::size(fuelRows),
 
 } // namespace
 
+const SetupList& fuelSetupList() { return fuelList; }
+
 void fuelSetupScreen() { runSetupList(fuelList); }

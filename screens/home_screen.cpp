@@ -40,20 +40,6 @@ bool pressureGaugeOnly()
            settings.flow2Enabled == 0 && settings.pressureDisplay == 1;
 }
 
-// The push buttons open the cruising-speed and manual fuel-level entries
-// where a tank sits beside the flow.
-bool entriesOpen()
-{
-    switch (currentFuelConfig().entries) {
-    case EntryKeys::always:
-        return true;
-    case EntryKeys::unlessBothSenders:
-        return settings.tank1Mode != tankModeSender || settings.tank2Mode != tankModeSender;
-    default:
-        return false;
-    }
-}
-
 // The remote unit is the data source but is not connected: the readings
 // underneath are stale, so the page is crossed out.
 void drawDisconnectedCross()
@@ -102,11 +88,11 @@ void dispatchKey()
     case keyLeft:
         if (showTotals != 0)
             resetFuelUsed();
-        else if (entriesOpen())
+        else if (pushButtonEntriesOpen())
             openCruiseSpeedEntry();
         break;
     case keyRight:
-        if (showTotals == 0 && entriesOpen())
+        if (showTotals == 0 && pushButtonEntriesOpen())
             openFuelLevelEntry();
         break;
     case keyPress:
@@ -138,6 +124,18 @@ void openEntry(uint16_t value, ScreenHandler entryScreen)
 }
 
 } // namespace
+
+bool pushButtonEntriesOpen()
+{
+    switch (currentFuelConfig().entries) {
+    case EntryKeys::always:
+        return true;
+    case EntryKeys::unlessBothSenders:
+        return settings.tank1Mode != tankModeSender || settings.tank2Mode != tankModeSender;
+    default:
+        return false;
+    }
+}
 
 HomePage selectedHomePage()
 {

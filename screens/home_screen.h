@@ -24,5 +24,9 @@ void selectFuelMessage();
 // True when some flow sender counts fuel, so the totals page has a total to show.
 bool fuelTotalsToShow();
 
+// The push buttons open the cruising-speed and manual fuel-level entries
+// where a tank sits beside the flow.
+bool pushButtonEntriesOpen();
+
 // Range (or speed while headerCycle is 5..7) at the left, endurance at the right.
 void drawStatusLine();

@@ -105,4 +105,6 @@ void mainMenuScreen()
     applyMainMenuKey();
 }
 
+const SetupList& miscSetupList() { return miscList; }
+
 void miscSetupScreen() { runSetupList(miscList); }

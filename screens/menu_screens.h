@@ -3,6 +3,9 @@
 #pragma once
 
 void miscSetupScreen();
+// The list miscSetupScreen runs (screens/setup_list.h).
+struct SetupList;
+const SetupList& miscSetupList();
 void backlightScreen();
 void securitySetupScreen();
 void infoScreen();

@@ -1,6 +1,7 @@
 #include "screens/page_texts.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "core/settings.h"
 #include "display/colours.h"
@@ -32,6 +33,21 @@ const char* flowUnitWord()
 
 const char* distanceUnitWord() { return distanceKindWord({"sm", "nm", "km"}); }
 const char* speedUnitWord() { return distanceKindWord({"mph", "kts", "km/h"}); }
+
+void formatPressure(char* buffer, int16_t value)
+{
+    if (settings.pressure.unit == pressureUnitPsi)
+        std::snprintf(buffer, pressureTextSize, "%d", value);
+    else
+        std::snprintf(buffer, pressureTextSize, "%.1f", value * 0.1);
+}
+
+const char* pressureUnitWord()
+{
+    static const char* const words[] = {"bar", "psi", "psi"};
+    const uint8_t unit = settings.pressure.unit;
+    return unit < std::size(words) ? words[unit] : "";
+}
 
 void drawFlow(int32_t tenths, TextPlace place)
 {

@@ -18,5 +18,15 @@ const char* flowUnitWord();
 const char* distanceUnitWord();
 const char* speedUnitWord();
 
+// Room for "-32768" or "-3276.8".
+constexpr std::size_t pressureTextSize = 8;
+
+// A pressure in the chosen unit: whole psi as "%d", tenths of a bar or of a
+// psi with one decimal.
+void formatPressure(char* buffer, int16_t value);
+
+// "bar", "psi", "psi"; "" for a unit setting the instrument does not know.
+const char* pressureUnitWord();
+
 // A flow in tenths of the volume unit per hour, white, with one decimal and its sign.
 void drawFlow(int32_t tenths, TextPlace place);

@@ -1,8 +1,5 @@
 // The fuel pressure against its four limits: the strip under the fuel pages
 // and the full page of the instrument working as a pressure gauge.
-#include <cstdio>
-#include <iterator>
-
 #include "core/fuel_pressure.h"
 #include "core/settings.h"
 #include "display/bar_graphs.h"
@@ -13,28 +10,6 @@
 #include "screens/value_band.h"
 
 namespace {
-
-constexpr uint8_t unitPsi = 1;
-
-// Room for "-32768" or "-3276.8".
-constexpr std::size_t pressureTextSize = 8;
-
-// Whole psi as "%d"; tenths of a bar or of a psi with one decimal.
-void formatPressure(char* buffer, int16_t value)
-{
-    if (settings.pressure.unit == unitPsi)
-        std::snprintf(buffer, pressureTextSize, "%d", value);
-    else
-        std::snprintf(buffer, pressureTextSize, "%.1f", value * 0.1);
-}
-
-// "bar", "psi", "psi"; no word for a unit setting the instrument does not know.
-const char* pressureUnitWord()
-{
-    static const char* const words[] = {"bar", "psi", "psi"};
-    const uint8_t unit = settings.pressure.unit;
-    return unit < std::size(words) ? words[unit] : "";
-}
 
 ValueBand pressureBand()
 {

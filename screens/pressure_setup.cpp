@@ -184,6 +184,8 @@ void clampPressureLimits()
     }
 }
 
+const SetupList& pressureSetupList() { return pressureList; }
+
 void pressureSetupScreen()
 {
     if (displayOn())

@@ -99,6 +99,22 @@ void runSetupList(const SetupList& list)
     applyListKey(list, count, cursorRow);
 }
 
+uint8_t shownRowCount(const SetupList& list)
+{
+    uint8_t count = 0;
+    for (std::size_t i = 0; i < list.rowCount; ++i)
+        count += rowShown(list.rows[i]) ? 1 : 0;
+    return count;
+}
+
+const SetupRow* shownRow(const SetupList& list, uint8_t index)
+{
+    for (std::size_t i = 0; i < list.rowCount; ++i)
+        if (rowShown(list.rows[i]) && index-- == 0)
+            return &list.rows[i];
+    return nullptr;
+}
+
 int8_t knobDirection(uint8_t key)
 {
     if (key == keyPlus)
@@ -154,9 +170,11 @@ const char* formatValue(const char* format, ...)
     return valueBuffer;
 }
 
-const char* stepLegendText(const StepLegend& legend)
+const char* stepLegendText(const StepLegend& legend) { return stepLegendText(legend, editStep); }
+
+const char* stepLegendText(const StepLegend& legend, uint16_t step)
 {
-    switch (editStep) {
+    switch (step) {
     case 1: return legend.texts[0];
     case 10: return legend.texts[1];
     case 100: return legend.texts[2];

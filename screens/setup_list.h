@@ -90,6 +90,11 @@ struct SetupList {
 // The whole handler of a list screen: draw, then consume pendingKey.
 void runSetupList(const SetupList& list);
 
+// The rows shown now, as the cursor counts them: how many, and the one at an
+// index (null beyond the last).
+uint8_t shownRowCount(const SetupList& list);
+const SetupRow* shownRow(const SetupList& list, uint8_t index);
+
 // Knob "+" gives +1, "-" gives -1, any other key 0.
 int8_t knobDirection(uint8_t key);
 
@@ -123,8 +128,10 @@ const char* formatValue(const char* format, ...) __attribute__((format(printf, 1
 extern const StepLegend wholeStepLegend;  // "X1", "X10", "X100"
 extern const StepLegend tenthStepLegend;  // "X0.1", "X1", "X10"
 extern const StepLegend readingStepLegend; // "X1", "X10", "X100", "X1000": sender readings
-// The legend's text for the current editStep; null when it has none.
+// The legend's text for the current editStep, or for another step; null
+// when it has none.
 const char* stepLegendText(const StepLegend& legend);
+const char* stepLegendText(const StepLegend& legend, uint16_t step);
 // That text in the right soft-key cell; nothing when there is none.
 void drawStepLegend(const StepLegend& legend);
 

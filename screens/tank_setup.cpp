@@ -112,5 +112,7 @@ const SetupList tankList = {setup.title,           "SETUP",
 
 } // namespace
 
+const SetupList& tankSetupList(uint8_t tank) { return tank == 2 ? tankList<tank2Setup> : tankList<tank1Setup>; }
+
 void tank1SetupScreen() { runSetupList(tankList<tank1Setup>); }
 void tank2SetupScreen() { runSetupList(tankList<tank2Setup>); }

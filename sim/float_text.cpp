@@ -47,10 +47,12 @@ std::string fixedText(const Digits& d, float value)
 
 std::string scientificText(const Digits& d)
 {
-    char exponent[8];
+    char exponent[16]; // room for any int, though a float's lies within +-45
     std::snprintf(exponent, sizeof exponent, "e%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-    const std::string fraction = d.digits.size() > 1 ? "." + d.digits.substr(1) : "";
-    return d.digits.substr(0, 1) + fraction + exponent;
+    std::string text = d.digits.substr(0, 1);
+    if (d.digits.size() > 1)
+        text.append(".").append(d.digits, 1);
+    return text + exponent;
 }
 
 } // namespace

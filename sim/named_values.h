@@ -5,13 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <type_traits>
 
 struct PressureSettings;
 
 // screen: a screen handler, printed by name; pressureRecord: a pointer to a
-// PressureSettings record, printed as the record it points at.
-enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, f32, screen, pressureRecord };
+// PressureSettings record, printed as the record it points at; text: a text
+// that sim/ works out from the firmware when it is read (a sender reading).
+enum class ValueKind : uint8_t { u8, u16, u32, i8, i16, i32, f32, screen, pressureRecord, text };
 
 struct NamedValue {
     const char* name;      // "flowRate1", "settings.tank1Cal" (arrays: index with [i])
@@ -23,7 +25,17 @@ struct NamedValue {
     bool decidesFuelConfig = false; // the fuel configuration code is derived from it
     bool hostInput = false;         // an input that a host may set (no window control drives it)
     const void* negativeHalf = nullptr; // a table that also takes negative indices: element -i
+    std::string (*text)(const void* address) = nullptr; // works out a text value from its address
 };
+
+// A text worked out from `source` each time it is read; never written.
+inline NamedValue namedText(const char* name, const void* source, std::string (*text)(const void*))
+{
+    NamedValue value{name, source, ValueKind::text, 1};
+    value.readOnly = true;
+    value.text = text;
+    return value;
+}
 
 template <typename T>
 constexpr ValueKind kindOf()
@@ -92,3 +104,4 @@ std::span<const NamedValue> coreNames();
 std::span<const NamedValue> screenNames();
 std::span<const NamedValue> simulatorNames();
 std::span<const NamedValue> settingsNames();
+std::span<const NamedValue> readingNames();

@@ -14,10 +14,12 @@
 #include "display/trig.h"
 #include "screens/screen.h"
 #include "screens/screen_state.h"
+#include "sim/last_pass.h"
 #include "sim/simulator.h"
 #include "sim/storage_hooks.h"
 
 uint8_t powerOff;
+uint8_t switchedOn;
 uint8_t vraxBoxChecked = 1;
 
 void resetToProgramStart()
@@ -27,13 +29,16 @@ void resetToProgramStart()
     resetScreenState();
     resetStorageHookCounts();
     powerOff = 0;
+    switchedOn = 0;
     vraxBoxChecked = 1;
     currentScreen = homeScreen;
+    resetLastPass();
 }
 
 void powerOnSequence()
 {
     powerOff = 0;
+    switchedOn = 1;
     restoreSettings();
     loadFactoryDefaults();
     used1Pulses = used2Pulses = tank1Pulses = tank2Pulses = 0;
@@ -47,12 +52,13 @@ void powerOnSequence()
     deriveFuelConfig();
 }
 
-void measurementSteps(bool vraxChecked)
+void measurementSteps(bool vraxChecked, FlowStep flow)
 {
     vraxEnabled = vraxChecked ? 1 : 0;
     measureTankLevel(1);
     measureTankLevel(2);
-    measureFuelFlow();
+    if (flow == FlowStep::run)
+        measureFuelFlow();
     measurePressure();
     if (settings.pressureDisplay == 0) {
         alarmFlags &= ~alarmPressure;
@@ -60,20 +66,26 @@ void measurementSteps(bool vraxChecked)
     }
 }
 
-void firmwarePass(bool vraxChecked)
+void firmwarePass(bool vraxChecked, FlowStep flow)
 {
-    measurementSteps(vraxChecked);
+    beginPassRecord();
+    measurementSteps(vraxChecked, flow);
     clearFrameBuffer();
-    currentScreen();
+    drawScreenRecorded();
 }
 
 extern "C" {
 
 void qs9ProgramStart(void) { resetToProgramStart(); }
 void qs9PowerOn(void) { powerOnSequence(); }
-void qs9PowerOff(void) { powerOff = 1; }
+void qs9PowerOff(void)
+{
+    powerOff = 1;
+    switchedOn = 0;
+}
 int qs9MainLoopRuns(void) { return powerOff == 0 ? 1 : 0; }
 void qs9Pass(void) { firmwarePass(vraxBoxChecked != 0); }
+void qs9PassWithoutFlow(void) { firmwarePass(vraxBoxChecked != 0, FlowStep::skip); }
 void qs9Measure(void) { measurementSteps(vraxBoxChecked != 0); }
 void qs9Tick(void) { timeBaseTick(); }
 

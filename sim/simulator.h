@@ -31,12 +31,14 @@ extern "C" {
 enum {
     QS9_OK = 0,
     QS9_KEY_DROPPED = 1,        /* the key slot was full: the key is lost */
+    QS9_CLAMPED = 2,            /* done, with a value brought within what it can be */
     QS9_ERROR_UNKNOWN = -1,     /* no key, input or value of that name */
     QS9_ERROR_RANGE = -2,       /* a value or index outside its range */
     QS9_ERROR_NOT_NUMBER = -3,  /* the value is a screen, not a number */
     QS9_ERROR_READ_ONLY = -4,   /* a constant of the firmware */
     QS9_ERROR_NO_ROOM = -5,     /* the caller's text buffer is too small */
-    QS9_ERROR_NOT_SETTABLE = -6 /* neither a setting nor an input a host sets */
+    QS9_ERROR_NOT_SETTABLE = -6, /* neither a setting nor an input a host sets */
+    QS9_ERROR_NOT_READ = -7     /* the current set-up does not read that sender */
 };
 
 /* ---- power cycle and main loop ---- */
@@ -57,6 +59,17 @@ int qs9MainLoopRuns(void);
  * pressure, clear the frame buffer and let the current screen draw it and
  * take the pending key. */
 void qs9Pass(void);
+/* A pass without the flow step: the VRAX box sampled, both tanks and the
+ * pressure measured, the pressure alarm dropped while the pressure display
+ * is off, the frame buffer cleared and the current screen drawn with the
+ * pending key, in qs9Pass's order. Flow rates, fuel used, calculated tanks,
+ * range and endurance stay as they are. The flow step counts one 4-second
+ * measurement period each time it runs, so a host that keeps instrument
+ * time makes one qs9Pass per period (QS9_TICKS_PER_PERIOD ticks) and
+ * qs9PassWithoutFlow for every frame between. */
+void qs9PassWithoutFlow(void);
+/* The timer ticks (100 ms each) in one 4-second measurement period. */
+enum { QS9_TICKS_PER_PERIOD = 40 };
 /* The measuring steps of a pass alone, without drawing (benchmarks). */
 void qs9Measure(void);
 /* One tick of the instrument's 100 ms timer: blink phase, alarm hold-off
@@ -126,6 +139,41 @@ const Qs9Input* qs9FindInput(const char* name);
  * QS9_ERROR_RANGE (above the maximum; nothing is written). */
 int qs9SetInput(const char* name, uint32_t value);
 
+/* ---- sender readings: what the instrument makes of each sender input ----
+ * For the flow, level and pressure inputs ("flow1", "flow2", "level1",
+ * "level2", "pressure", "loop", "vraxlevel1", "vraxlevel2",
+ * "vraxpressure"), under the current settings. */
+
+/* The input's reading into text[capacity], with its terminating 0, from the
+ * firmware's measurements of the last pass: a flow in the flow unit
+ * ("900.0 L/hr"), a level as the filtered contents the display shows
+ * ("13 L"), the pressure in its unit ("2.0 psi"); "FAIL" while the sender
+ * reads above 3900; "not read" where the set-up does not read the input (a
+ * calculated or OFF tank, the other data source, INJECTOR flow senders, a
+ * VRAX unit without a flow counting period, the pressure sender of a 4-20 mA
+ * transducer on the instrument's inputs, which only its FAIL test reads).
+ * The same texts are named values: qs9FormatValue("reading.flow1", ...).
+ * QS9_OK, QS9_ERROR_UNKNOWN (no sender input of that name) or
+ * QS9_ERROR_NO_ROOM. */
+int qs9SenderReading(const char* input, char* text, uint32_t capacity);
+/* The position of the input that makes the instrument read `value`, given
+ * in the pilot's units as the display shows them (a flow in the flow unit,
+ * 30.0 for "30.0 L/hr"; contents in the volume unit; the pressure in its
+ * unit), under the current settings. Found by searching the firmware's
+ * conversions over the input's positions: nothing is measured, no filter or
+ * total moves. A value between two that the set-up shows gives the nearer
+ * (of two as near, the one at the lower position). Levels are the calibration's contents, which
+ * the tank filter then approaches at its rate. Where several positions read
+ * the value: the fewest pulses of a flow; the middle one of a level or a
+ * pressure, or, at an end of the scale (an empty or full tank), the one
+ * next to where the value begins. Readings above 3900 (FAIL) are never
+ * given. QS9_OK; QS9_CLAMPED, with *position at the nearest value the set-up
+ * can show (the message in qs9LastError() says so); QS9_ERROR_NOT_READ (the
+ * set-up does not read the input, or its curve gives no pressure);
+ * QS9_ERROR_UNKNOWN; QS9_ERROR_RANGE (value is not a finite number);
+ * QS9_ERROR_NO_ROOM (position is NULL). */
+int qs9SenderPosition(const char* input, double value, uint16_t* position);
+
 /* ---- display ---- */
 
 enum { QS9_DISPLAY_WIDTH = 160, QS9_DISPLAY_HEIGHT = 120 };
@@ -153,6 +201,54 @@ const char* qs9ScreenName(int index);
 /* The current screen's name: one of the above, "none" or "unknown". */
 const char* qs9CurrentScreenName(void);
 
+/* ---- for the learner: what the keys do, the display and alarms in words ----
+ * Texts in plain ASCII. Each stays valid until the next call of the same
+ * function (qs9KeyHelp: for the same key). */
+
+/* What the key (QS9_KEY_LEFT..QS9_KEY_MINUS) does on the current screen in
+ * the current state, one short line led by the key's name: "Knob: main
+ * menu", "+: fuel totals", "Left: reset the totals", "Right: edit step X10".
+ * While an alarm waits to be acknowledged on the home screen the line says
+ * so first: "+: acknowledge the alarm, then fuel totals". "" when the key
+ * does nothing there now, or the instrument is off; NULL for another key.
+ * Made for a key's click area as its title. */
+const char* qs9KeyHelp(uint8_t key);
+/* The help for the screen as a whole, lines separated by '\n': first "Any
+ * key first acknowledges the active alarm" when the next key goes to that,
+ * then the line of each key that does something, knob press, "+", "-",
+ * left, right, without the alarm's step; "Any key: continue" where all five
+ * do the same. Before "On" and after "Off": "Press On to switch the
+ * instrument on". The runner prints it as "keyHelp". */
+const char* qs9KeyHelpText(void);
+
+/* The display as text for screen readers: what the last pass drew, top to
+ * bottom, texts side by side joined into one line left to right; the
+ * selected row or digit marked " (selected)", a value being edited
+ * " (editing)"; then one line per active alarm: "Alarm: Low fuel, tank 1,
+ * not acknowledged", "Alarm: Fuel pressure, acknowledged". Lines separated
+ * by '\n'; "" before the first pass. The runner prints it as "displayText".
+ * It changes by itself: the failed sender's "FAIL" blinks, and the home
+ * screen's top row cycles between range and speed. */
+const char* qs9DisplayText(void);
+/* The same texts without what changes by itself (the blinking "FAIL", the
+ * status line of the home screen's top row) and without the alarm lines. A
+ * host announces the display politely when this text differs from the one it
+ * announced last, so neither every pass nor the blinking nor the status
+ * line's cycle makes an announcement, and alarms assertively from
+ * qs9AlarmsStartedText. */
+const char* qs9DisplayTextSteady(void);
+/* The active alarms as the display text ends with them, or "". */
+const char* qs9AlarmText(void);
+/* The alarm the last pass's key acknowledged, for a host's message line:
+ * "Alarm acknowledged: fuel pressure" ("low fuel, tank 1", ...); "" when the
+ * last pass acknowledged none. Whether a key was taken at all is the status
+ * of qs9PostKey: QS9_OK when it went into the slot, QS9_KEY_DROPPED when it
+ * was lost. */
+const char* qs9AlarmsAcknowledgedText(void);
+/* The alarms that the last pass raised, to announce once: "Alarm: Fuel
+ * pressure"; "" when it raised none. */
+const char* qs9AlarmsStartedText(void);
+
 /* ---- named values: firmware globals and settings fields ----
  * Names as in the firmware: "fuelConfig", "vrax.flow1", "settings.kFactor1";
  * array elements with an index: "settings.tank1Cal[2]",
@@ -163,10 +259,11 @@ const char* qs9CurrentScreenName(void);
 /* The value as the runner prints it into text[capacity], with its
  * terminating 0: an integer in decimal, a table entry as the shortest
  * decimal of its float, a screen by its name ("homeScreen", "none"),
- * pressureEdit as the record it points at ("settings.pressure", "none"). */
+ * pressureEdit as the record it points at ("settings.pressure", "none"),
+ * keyHelp and displayText as qs9KeyHelpText and qs9DisplayText give them. */
 int qs9FormatValue(const char* name, char* text, uint32_t capacity);
-/* A whole number; a screen, a record pointer or a float is
- * QS9_ERROR_NOT_NUMBER. */
+/* A whole number; a screen, a record pointer, a float or a text is
+ * QS9_ERROR_NOT_NUMBER, and a text cannot be written either. */
 int qs9ReadValue(const char* name, int64_t* value);
 /* Writes a whole number within the value's type (QS9_ERROR_RANGE otherwise,
  * nothing written; QS9_ERROR_READ_ONLY for a constant). Writing a setting
@@ -180,7 +277,8 @@ int qs9WriteValue(const char* name, int64_t value);
  * vrax.level2, vrax.pressure, canDeviceC, canDeviceA). Any other name is
  * QS9_ERROR_NOT_SETTABLE. */
 int qs9SetValue(const char* name, int64_t value);
-/* The message of the last failed named-value call, for the user. */
+/* The message of the last failed named-value or sender call, or of a value
+ * clamped by qs9SenderPosition, for the user. */
 const char* qs9LastError(void);
 
 #ifdef __cplusplus

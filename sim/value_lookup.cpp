@@ -10,6 +10,7 @@
 
 #include "core/settings.h"
 #include "sim/float_text.h"
+#include "sim/host_message.h"
 #include "sim/named_values.h"
 #include "sim/screen_names.h"
 #include "sim/simulator.h"
@@ -19,11 +20,7 @@ namespace {
 
 std::string lastError;
 
-int fail(int status, std::string message)
-{
-    lastError = std::move(message);
-    return status;
-}
+int fail(int status, std::string message) { return leaveMessage(status, std::move(message)); }
 
 std::string quoted(std::string_view text) { return quotedText(text); }
 
@@ -51,9 +48,9 @@ std::string lookupKey(const NamedValue& value)
     return key;
 }
 
-std::array<std::span<const NamedValue>, 5> nameTables()
+std::array<std::span<const NamedValue>, 6> nameTables()
 {
-    return {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames()};
+    return {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames(), readingNames()};
 }
 
 template <typename Match>
@@ -158,19 +155,22 @@ std::string formatValue(const Found& found)
     case ValueKind::screen: return screenName(read<ScreenHandler>(found.at));
     case ValueKind::pressureRecord: return formatRecord(read<PressureSettings*>(found.at));
     case ValueKind::f32: return floatText(read<float>(found.at));
+    case ValueKind::text: return found.row->text(found.row->address);
     default: return std::to_string(readNumber(found.row->kind, found.at));
     }
 }
 
 bool isWholeNumber(ValueKind kind)
 {
-    return kind != ValueKind::screen && kind != ValueKind::pressureRecord && kind != ValueKind::f32;
+    return kind != ValueKind::screen && kind != ValueKind::pressureRecord && kind != ValueKind::f32 &&
+           kind != ValueKind::text;
 }
 
 int notNumber(const char* name, ValueKind kind)
 {
     const char* holds = kind == ValueKind::screen ? "a screen, not a number"
                         : kind == ValueKind::f32  ? "a fraction, not a whole number"
+                        : kind == ValueKind::text ? "a text, not a number"
                                                   : "a record's address, not a number";
     return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds " + holds);
 }
@@ -241,6 +241,12 @@ int writeFound(const char* name, const Found& found, int64_t value)
 }
 
 } // namespace
+
+int leaveMessage(int status, std::string message)
+{
+    lastError = std::move(message);
+    return status;
+}
 
 extern "C" {
 

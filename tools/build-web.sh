@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the browser edition into build-web/ (incremental after the first
-# run): the firmware as WebAssembly with Debian's emscripten, and the whole
-# static site in build-web/site/ (index.html first).
+# Installs what the browser edition lacks and builds it into build-web/
+# (incremental after the first run): the firmware as WebAssembly with
+# Debian's emscripten, and the whole static site in build-web/site/
+# (index.html first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+tools/setup-machine.sh web
 # emscripten's JavaScript optimizer needs Debian's node-acorn. Debian's own
 # Node.js looks in /usr/share/nodejs; other builds of `node` do not.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

@@ -5,7 +5,7 @@
 # package's path; install it with: sudo apt-get install ./<that path>
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup-machine.sh --packaging
+tools/setup-machine.sh packaging
 desktop-file-validate --no-hints assets/desktop/qs9-simulator.desktop
 appstreamcli validate --no-net assets/desktop/*.metainfo.xml
 [ -f build-package/build.ninja ] ||

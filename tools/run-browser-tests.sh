@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QS9_BUILD=${QS9_BUILD:-build}
-tools/setup-machine.sh
+tools/setup-machine.sh tests
 tools/build-web.sh
 [ -f "$QS9_BUILD/build.ninja" ] || cmake -S . -B "$QS9_BUILD" -G Ninja
 cmake --build "$QS9_BUILD" --target qs9-script

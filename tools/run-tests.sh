@@ -8,8 +8,8 @@
 # fuzzers in a minute, two side by side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup-machine.sh
-tools/build.sh qs9-simulator qs9-script
+tools/setup-machine.sh tests
+tools/build.sh --tests qs9-simulator qs9-script
 tools/build.sh --sanitize
 export UBSAN_OPTIONS=print_stacktrace=1
 

@@ -1,28 +1,47 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the machine lacks to build, run and test the
-# simulator; with --packaging also those that build the Debian package. Quick
-# when everything is already there. Runs apt-get as root, through sudo for
-# another user; without sudo it names the missing packages and the command
-# that installs them, and fails.
+# Installs the Debian 12 packages the machine lacks for what is asked, one
+# set per purpose; quick when everything is already there:
+#   window     build and start the simulator window (and qs9-script)
+#   web        build and serve the browser edition
+#   tests      the whole test command: the window and the browser edition,
+#              the sanitizer tree, the fuzzers, the benchmarks, Xvfb and the
+#              browser tests; the default
+#   packaging  build the Debian package
+# Runs apt-get as root, through sudo for another user; without sudo it names
+# the missing packages and the command that installs them, and fails.
+# Usage: tools/setup-machine.sh [window|web|tests|packaging]...
 set -euo pipefail
 
-packages=(
+window=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+  qt6-base-dev libgl-dev libgl1-mesa-dri
   libjpeg62-turbo-dev libpng-dev libgif-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-extra
-  clang libclang-rt-14-dev
-  emscripten chromium chromium-driver python3-selenium python3-pil
+  fonts-dejavu-extra
 )
-case "${1:-}" in
-  "") ;;
-  --packaging) packages+=(dpkg-dev file appstream desktop-file-utils) ;;
-  *) echo "usage: $0 [--packaging]" >&2; exit 2 ;;
-esac
+web=(cmake ninja-build emscripten)
+tests=(
+  "${window[@]}" "${web[@]}"
+  libqt6opengl6-dev libglu1-mesa-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+  clang libclang-rt-14-dev
+  chromium chromium-driver python3-selenium python3-pil
+)
+packaging=("${window[@]}" dpkg-dev file appstream desktop-file-utils)
+
+packages=()
+for purpose in "${@:-tests}"; do
+  case "$purpose" in
+    window) packages+=("${window[@]}") ;;
+    web) packages+=("${web[@]}") ;;
+    tests) packages+=("${tests[@]}") ;;
+    packaging) packages+=("${packaging[@]}") ;;
+    *) echo "usage: $0 [window|web|tests|packaging]..." >&2; exit 2 ;;
+  esac
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

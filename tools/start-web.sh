@@ -4,7 +4,6 @@
 # http://127.0.0.1:8080/ (PORT=... for another port). Ctrl+C stops it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup-machine.sh
 tools/build-web.sh
 port=${PORT:-8080}
 echo "The QS-9 simulator in a browser: http://127.0.0.1:$port/ (Ctrl+C stops the server)"

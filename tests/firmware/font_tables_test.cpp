@@ -2,6 +2,7 @@
 // screens' layouts are built on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
@@ -21,19 +22,22 @@ struct FontMetrics {
     int digitMin, digitMax;
     int spaceWidth;
     int zeroTop, zeroBottom;
+    size_t inventoryBytes;
+    int headerByte6;
+    int lastDrawnCode; // screens draw 0x20 up to here: printable ASCII, or space to the digits
 };
 
 #define FONT(n) n, font##n##Table, sizeof font##n##Table
 const FontMetrics inventory[] = {
-    {FONT(8), 0x00, 0xFF, 16, 3, 14, 7, 8, 4, 3, 12},
-    {FONT(9), 0x20, 0x7F, 19, 4, 16, 9, 9, 4, 3, 14},
-    {FONT(10), 0x00, 0xFF, 21, 4, 21, 11, 11, 5, 4, 17},
-    {FONT(12), 0x20, 0x7F, 24, 5, 21, 12, 12, 6, 4, 18},
-    {FONT(16), 0x20, 0x7F, 33, 7, 27, 16, 16, 8, 6, 25},
-    {FONT(20), 0x20, 0x39, 41, 8, 31, 19, 19, 10, 7, 31},
-    {FONT(24), 0x20, 0x39, 51, 10, 39, 24, 24, 12, 9, 39},
-    {FONT(30), 0x20, 0x39, 62, 13, 47, 29, 29, 15, 11, 48},
-    {FONT(34), 0x20, 0x39, 70, 14, 51, 33, 33, 17, 13, 56},
+    {FONT(8), 0x00, 0xFF, 16, 3, 14, 7, 8, 4, 3, 12, 6712, 0, 0x7E},
+    {FONT(9), 0x20, 0x7F, 19, 4, 16, 9, 9, 4, 3, 14, 3527, 62, 0x7E},
+    {FONT(10), 0x00, 0xFF, 21, 4, 21, 11, 11, 5, 4, 17, 10776, 0, 0x7E},
+    {FONT(12), 0x20, 0x7F, 24, 5, 21, 12, 12, 6, 4, 18, 4496, 67, 0x7E},
+    {FONT(16), 0x20, 0x7F, 33, 7, 27, 16, 16, 8, 6, 25, 7817, 64, 0x7E},
+    {FONT(20), 0x20, 0x39, 41, 8, 31, 19, 19, 10, 7, 31, 2941, 115, 0x39},
+    {FONT(24), 0x20, 0x39, 51, 10, 39, 24, 24, 12, 9, 39, 3835, 127, 0x39},
+    {FONT(30), 0x20, 0x39, 62, 13, 47, 29, 29, 15, 11, 48, 5816, 96, 0x39},
+    {FONT(34), 0x20, 0x39, 70, 14, 51, 33, 33, 17, 13, 56, 7882, 96, 0x39},
 };
 #undef FONT
 
@@ -97,6 +101,7 @@ TEST_P(FontTables, TableIsWellFormed)
     EXPECT_EQ(u16(f.table), 0);
     EXPECT_EQ(u16(f.table + 2), f.firstCode);
     EXPECT_EQ(u16(f.table + 4), f.lastCode);
+    EXPECT_EQ(f.table[6], f.headerByte6);
     EXPECT_EQ(f.table[7], f.cellHeight);
     uint32_t expected = 8 + 4 * (f.lastCode - f.firstCode + 1);
     ASSERT_GE(f.tableSize, expected);
@@ -111,18 +116,41 @@ TEST_P(FontTables, TableIsWellFormed)
     EXPECT_EQ(expected, f.tableSize);
 }
 
-TEST_P(FontTables, WidthsStayInTheFontsRangeAndDigitsKeepTheirWidth)
+// The widths span the font's whole range, and both ends are reached by
+// glyphs the screens draw, so that texts take the room they take on the
+// instrument. Digits have their widths, all ten alike but in font 8.
+TEST_P(FontTables, WidthsSpanTheFontsRangeAtGlyphsTheScreensDraw)
 {
     const FontMetrics& f = GetParam();
+    int narrowest = 255, widest = 0, narrowestDrawn = 255, widestDrawn = 0;
     for (int code = f.firstCode; code <= f.lastCode; ++code) {
-        EXPECT_GE(glyph(f, code).width, f.minWidth) << "code " << code;
-        EXPECT_LE(glyph(f, code).width, f.maxWidth) << "code " << code;
+        const int width = glyph(f, code).width;
+        narrowest = std::min(narrowest, width);
+        widest = std::max(widest, width);
+        if (code >= 0x20 && code <= f.lastDrawnCode) {
+            narrowestDrawn = std::min(narrowestDrawn, width);
+            widestDrawn = std::max(widestDrawn, width);
+        }
     }
+    EXPECT_EQ(narrowest, f.minWidth);
+    EXPECT_EQ(widest, f.maxWidth);
+    EXPECT_EQ(narrowestDrawn, f.minWidth);
+    EXPECT_EQ(widestDrawn, f.maxWidth);
+    int narrowestDigit = 255, widestDigit = 0;
     for (int code = '0'; code <= '9'; ++code) {
-        EXPECT_GE(glyph(f, code).width, f.digitMin) << "digit " << char(code);
-        EXPECT_LE(glyph(f, code).width, f.digitMax) << "digit " << char(code);
+        narrowestDigit = std::min(narrowestDigit, int{glyph(f, code).width});
+        widestDigit = std::max(widestDigit, int{glyph(f, code).width});
     }
+    EXPECT_EQ(narrowestDigit, f.digitMin);
+    EXPECT_EQ(widestDigit, f.digitMax);
     EXPECT_EQ(glyph(f, ' ').width, f.spaceWidth);
+}
+
+// Each table within 3 % of the size the instrument's own table has.
+TEST_P(FontTables, TableHoldsAboutAsManyBytesAsTheInventorys)
+{
+    const FontMetrics& f = GetParam();
+    EXPECT_NEAR(static_cast<double>(f.tableSize), static_cast<double>(f.inventoryBytes), 0.03 * f.inventoryBytes);
 }
 
 TEST_P(FontTables, ZeroSitsOnItsRowsAndDigitsAndCapsShareOneBaseline)

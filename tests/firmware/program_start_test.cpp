@@ -14,37 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "display/framebuffer.h"
-#include "display/text.h"
-#include "display/trig.h"
-#include "screens/setup_screens.h"
-#include "sim/named_values.h"
-#include "sim/power_cycle.h"
+#include "tests/support/firmware_regions.h"
 #include "tests/support/pilot.h"
 
 namespace {
-
-// Bytes of one global, or of one element of a global.
-struct Region {
-    std::string global;
-    uint8_t* bytes;
-    size_t size;
-};
-
-template <typename T>
-Region regionOf(const char* global, T& value)
-{
-    return {global, reinterpret_cast<uint8_t*>(&value), sizeof value};
-}
-
-// Writable globals without a name.
-std::vector<Region> unnamedGlobals()
-{
-    return {regionOf("frameBuffer", frameBuffer),           regionOf("textObserver", textObserver),
-            regionOf("sinTablePositive", sinTablePositive), regionOf("sinTableNegative", sinTableNegative),
-            regionOf("cosTablePositive", cosTablePositive), regionOf("cosTableNegative", cosTableNegative),
-            regionOf("pressureEdit", pressureEdit),         regionOf("vraxBoxChecked", vraxBoxChecked)};
-}
 
 // Writable globals that are no state of the instrument.
 const std::map<std::string, std::string> excused = {
@@ -52,49 +25,23 @@ const std::map<std::string, std::string> excused = {
     {"(anonymous namespace)::hostObserver", "the host's text observer: program start unhooks textObserver"},
     {"(anonymous namespace)::hostContext", "the host's context for that observer"},
     {"(anonymous namespace)::lastError", "the host's message of its last failed named-value call"},
+    {"(anonymous namespace)::passedOn", "the observer a pass hands its texts on to, set only while a screen draws"},
+    {"(anonymous namespace)::keyLines", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::helpText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::displayText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::steadyText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::activeText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::acknowledgedText", "the texts handed to the host, made anew at each call"},
+    {"(anonymous namespace)::startedText", "the texts handed to the host, made anew at each call"},
     {"displayNames()::names", "a constant table of names, filled on first use"},
     {"coreNames()::names", "a constant table of names, filled on first use"},
     {"screenNames()::names", "a constant table of names, filled on first use"},
     {"simulatorNames()::names", "a constant table of names, filled on first use"},
     {"settingsNames()::names", "a constant table of names, filled on first use"},
+    {"readingNames()::names", "a constant table of names, filled on first use"},
     {"(anonymous namespace)::glyphFonts", "the fonts as the renderer reads them, filled from the font tables"},
     {"(anonymous namespace)::inkRows", "each glyph's ink rows, found from the font tables on first use"},
 };
-
-size_t sizeOf(ValueKind kind)
-{
-    switch (kind) {
-    case ValueKind::u8: case ValueKind::i8: return 1;
-    case ValueKind::u16: case ValueKind::i16: return 2;
-    case ValueKind::u32: case ValueKind::i32: return 4;
-    case ValueKind::screen: return sizeof(void (*)());
-    }
-    return 0;
-}
-
-// "settings.tank1Cal" and "calCurve.points[].adc" belong to settings and calCurve.
-std::string globalOf(const char* name)
-{
-    const std::string full = name;
-    return full.substr(0, full.find_first_of(".["));
-}
-
-// Every element of every writable named value, then the globals without a name.
-std::vector<Region> reachableRegions()
-{
-    std::vector<Region> regions;
-    for (auto table : {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames()})
-        for (const NamedValue& value : table) {
-            if (value.readOnly)
-                continue;
-            auto* first = static_cast<uint8_t*>(const_cast<void*>(value.address));
-            for (uint16_t i = 0; i < value.count; ++i)
-                regions.push_back({globalOf(value.name), first + i * value.stride, sizeOf(value.kind)});
-        }
-    for (const Region& region : unnamedGlobals())
-        regions.push_back(region);
-    return regions;
-}
 
 // A symbol of `nm -f sysv -C` is a writable global when it is an object in a
 // .bss or .data section other than the relocated read-only .data.rel.ro, and
@@ -154,7 +101,7 @@ protected:
 TEST_F(ProgramStart, EveryWritableGlobalIsReachableOrExcused)
 {
     std::set<std::string> reachable;
-    for (const Region& region : reachableRegions())
+    for (const Region& region : writableRegions())
         reachable.insert(region.global);
     for (const std::string& global : globals)
         EXPECT_TRUE(reachable.count(global) || excused.count(global))
@@ -164,7 +111,7 @@ TEST_F(ProgramStart, EveryWritableGlobalIsReachableOrExcused)
 
 TEST_F(ProgramStart, ReturnsEveryGlobalToItsStartingValue)
 {
-    std::vector<Region> regions = reachableRegions();
+    std::vector<Region> regions = writableRegions();
     std::erase_if(regions, [&](const Region& region) { return !globals.count(region.global); });
 
     programStart();

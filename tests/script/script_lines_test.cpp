@@ -72,6 +72,7 @@ TEST(ScriptLines, BadLinesNameTheirLineAndWhatIsWrong)
         {"key 6", "unknown key \"6\": left, right, press, plus, minus or 1..5"},
         {"key knob", "unknown key \"knob\": left, right, press, plus, minus or 1..5"},
         {"jump\x01\"\\", "unknown command \"jump\\x01\\\"\\\\\""},
+        {"p\xC3\xA4ss", "unknown command \"p\xC3\xA4ss\""},
         {"print " + std::string(100, 'n'), "unknown name \"" + std::string(80, 'n') + "...\""},
         {"expect text \"A#B", "missing closing quote in \"\\\"A#B\""},
         {"expect text \"A\"B", "a blank must follow the closing quote of \"A\""},

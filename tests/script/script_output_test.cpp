@@ -116,7 +116,7 @@ TEST(ScriptPrint, EveryNamedValuePrintsAndNoNameIsListedTwice)
 {
     std::set<std::string> seen;
     std::string script;
-    for (auto table : {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames()})
+    for (auto table : {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames(), readingNames()})
         for (const NamedValue& value : table) {
             EXPECT_TRUE(seen.insert(value.name).second) << value.name;
             std::string name = value.name;

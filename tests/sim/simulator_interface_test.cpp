@@ -9,6 +9,7 @@
 #include "sim/simulator.h"
 
 extern "C" const char* cHostOpensMainMenu(void);
+extern "C" void cHostWordsOnTheWay(const char** knobHelp, const char** acknowledged);
 
 namespace {
 
@@ -126,7 +127,7 @@ TEST_F(SimulatorInterface, CurrentScreenIsOneOfTheNamedScreens)
     EXPECT_NE(std::find(names.begin(), names.end(), qs9CurrentScreenName()), names.end());
 }
 
-TEST_F(SimulatorInterface, TextObserverSeesEachDrawnTextWithItsContext)
+TEST_F(SimulatorInterface, TextObserverSeesEachDrawnTextAndTheDisplayTextNeedsNone)
 {
     std::vector<std::string> texts;
     qs9ObserveTexts([](void* context, uint16_t, int16_t, uint8_t, uint8_t, const char* text) {
@@ -138,6 +139,15 @@ TEST_F(SimulatorInterface, TextObserverSeesEachDrawnTextWithItsContext)
     qs9ObserveTexts(nullptr, nullptr);
     qs9Pass();
     EXPECT_EQ(texts.size(), seen);
+
+    // sim/ reads the display as text without an observer of the host's.
+    const std::string text = qs9DisplayText();
+    EXPECT_NE(text.find("FL 45 L"), std::string::npos) << text;
+    char value[8];
+    EXPECT_EQ(qs9FormatValue("displayText", value, sizeof value), QS9_ERROR_NO_ROOM);
+    int64_t number = 0;
+    EXPECT_EQ(qs9ReadValue("keyHelp", &number), QS9_ERROR_NOT_NUMBER);
+    EXPECT_STREQ(qs9LastError(), "\"keyHelp\" holds a text, not a number");
 }
 
 TEST_F(SimulatorInterface, PowerOffEndsTheLoopAndACHostDrivesTheInstrument)
@@ -150,3 +160,12 @@ TEST_F(SimulatorInterface, PowerOffEndsTheLoopAndACHostDrivesTheInstrument)
 }
 
 } // namespace
+
+TEST(SimulatorInterfaceInC, AHostInCReadsTheHelpAndTheAlarmWords)
+{
+    const char* knobHelp = nullptr;
+    const char* acknowledged = nullptr;
+    cHostWordsOnTheWay(&knobHelp, &acknowledged);
+    EXPECT_STREQ(knobHelp, "Knob: acknowledge the alarm, then main menu");
+    EXPECT_STREQ(acknowledged, "Alarm acknowledged: fuel pressure");
+}

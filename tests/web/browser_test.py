@@ -318,17 +318,17 @@ class BrowserEdition(unittest.TestCase):
 
     def test_8d_a_chosen_or_dropped_file_plays_until_a_bad_line_named(self):
         script = pathlib.Path(self.downloads.name, "bad.qs9")
-        script.write_text("on\npass 2\njump\nkey press\n")
+        script.write_text("on\npass 2\np\u00e4ss\nkey press\n", encoding="utf-8")
         choose = lambda: self.driver.find_element("id", "script-file").send_keys(str(script))
         drop = lambda: self.js("""const files = new DataTransfer();
             files.items.add(new File([arguments[0]], 'bad.qs9'));
             document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: files, bubbles: true, cancelable: true }));""",
-                               script.read_text())
+                               script.read_text(encoding="utf-8"))
         for how, play in [("chosen", choose), ("dropped", drop)]:
             self.open_fresh(self.site.url)
             play()
             message = self.wait_status("stopped")
-            self.assertIn('Playing bad.qs9 stopped at line 3: "jump"', message, how)
+            self.assertIn('Playing bad.qs9 stopped at line 3: "p\u00e4ss": unknown command "p\u00e4ss"', message, how)
             self.assertTrue(self.js("return qs9.frameBuffer().some((i) => i !== 0)"), f"{how}: lines 1-2 played")
 
     def test_8e_a_recording_begun_while_on_opens_with_the_inputs_and_on(self):

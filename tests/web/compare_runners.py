@@ -38,6 +38,8 @@ FAULT_SCRIPTS = {
     "carriage-returns-tabs-comments": "on\r\n\tpass 3 # three\r\n  texts\r\nprint alarmFlags",
     "nul-byte": "on\npass\nprint pending\0Key\n",
     "not-utf8": "on\nprint caf\xe9\n",
+    # UTF-8 written as its bytes ("päss"): quoted back as the user typed it.
+    "utf8-unknown-command": "on\np\xc3\xa4ss\n",
     "empty": "",
     "compare-with-written": "on\npass\ncompare ref.png\nshot ref.png\ncompare ref.png\n"
                             "slider pressure 2000\npass\ncompare ref.png\n",

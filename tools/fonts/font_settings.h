@@ -45,3 +45,31 @@ inline constexpr WidthOverride widthOverrides[] = {
     {8, 'A', 9},
     {8, 'B', 10},
 };
+
+// Glyphs drawn wider than the face draws them, codes first..last: a glyph
+// with ink at the horizontal scale that fills the width, a blank one as a
+// wider blank.
+struct WideGlyphs {
+    uint8_t fontSize;
+    uint8_t firstCode, lastCode;
+    uint8_t width;
+};
+
+// The widest glyph of every font is the face's widest, drawn at the font's
+// largest width: "W" in the text fonts, "%" in the numeric ones (no screen
+// draws "%" in those). The tables come to the sizes the fonts have always
+// had through glyphs no screen draws: blank control codes in fonts 8 and
+// 10, DEL in fonts 9 and 16, and the wide letters and signs of font 16
+// other than "W".
+inline constexpr WideGlyphs wideGlyphs[] = {
+    {8, 'W', 'W', 14},   {8, 0x00, 0x1F, 14},  {8, 0x7F, 0x8A, 14},
+    {9, 'W', 'W', 16},   {9, 0x7F, 0x7F, 16},
+    {10, 'W', 'W', 21},  {10, 0x00, 0x1B, 21},
+    {12, 'W', 'W', 21},
+    {16, 'W', 'W', 27},  {16, 'M', 'M', 25},   {16, 'm', 'm', 25},  {16, 'w', 'w', 25},
+    {16, '%', '%', 25},  {16, '@', '@', 25},   {16, 0x7F, 0x7F, 27},
+    {20, '%', '%', 31},
+    {24, '%', '%', 39},
+    {30, '%', '%', 47},
+    {34, '%', '%', 51},
+};

@@ -100,12 +100,40 @@ bool isBlank(int code) { return code < 0x21 || (code >= 0x7F && code <= 0xA0); }
 
 bool isDigit(int code) { return code >= '0' && code <= '9'; }
 
-int overrideWidth(const FontSettings& s, int code)
+int wideWidth(const FontSettings& s, int code)
+{
+    for (const WideGlyphs& w : wideGlyphs)
+        if (w.fontSize == s.fontSize && code >= w.firstCode && code <= w.lastCode)
+            return w.width;
+    return 0;
+}
+
+// The width set in the settings, by hand or for a wide glyph; 0 for none.
+int setWidth(const FontSettings& s, int code)
 {
     for (const WidthOverride& o : widthOverrides)
         if (o.fontSize == s.fontSize && o.code == code)
             return o.width;
-    return 0;
+    return wideWidth(s, code);
+}
+
+// A wide glyph's ink: the character rasterised at the least horizontal size
+// (in 1/16 pixel steps) whose advance, less the renderer's blank column,
+// fills the width. The font's own size is set again afterwards.
+Ink rasteriseWide(FT_Face face, const FontSettings& s, int code, int width)
+{
+    const FT_F26Dot6 height = FT_F26Dot6{s.pixelSize} * 64;
+    const FT_F26Dot6 base = height * s.condensePercent / 100;
+    Ink ink;
+    for (FT_F26Dot6 across = base; across <= 3 * base; across += 4) {
+        if (FT_Set_Char_Size(face, across, height, 72, 72) != 0)
+            fail("cannot set a wide size for code " + std::to_string(code));
+        ink = rasterise(face, code);
+        if (ink.advance - 1 + s.tracking >= width)
+            break;
+    }
+    setPixelSize(face, s.pixelSize, s.condensePercent);
+    return ink;
 }
 
 // A descender that reaches below the cell is shortened by dropping rows
@@ -133,7 +161,7 @@ Glyph placeGlyph(const FontSettings& s, int code, Ink ink, int baselineRow)
     Glyph g;
     g.code = code;
     const int natural = std::max(ink.advance - 1 + s.tracking, std::max(0, ink.left) + ink.width());
-    int width = overrideWidth(s, code);
+    int width = setWidth(s, code);
     if (width == 0)
         width = isDigit(code) ? std::clamp(natural, int{s.digitMin}, int{s.digitMax})
                               : std::clamp(natural, int{s.minWidth}, int{s.maxWidth});
@@ -162,7 +190,7 @@ Glyph blankGlyph(const FontSettings& s, int code)
 {
     Glyph g;
     g.code = code;
-    g.width = s.spaceWidth;
+    g.width = wideWidth(s, code) != 0 ? wideWidth(s, code) : s.spaceWidth;
     g.rows.assign(s.cellHeight, std::vector<bool>(g.width, false));
     return g;
 }
@@ -177,9 +205,14 @@ std::vector<Glyph> buildFont(FT_Library library, const FontSettings& s)
     const Ink zero = rasterise(face, '0');
     const int baselineRow = s.zeroTop + zero.top;
     std::vector<Glyph> glyphs;
-    for (int code = s.firstCode; code <= s.lastCode; ++code)
-        glyphs.push_back(isBlank(code) ? blankGlyph(s, code)
-                                       : placeGlyph(s, code, rasterise(face, code), baselineRow));
+    for (int code = s.firstCode; code <= s.lastCode; ++code) {
+        const int wide = wideWidth(s, code);
+        if (isBlank(code))
+            glyphs.push_back(blankGlyph(s, code));
+        else
+            glyphs.push_back(placeGlyph(s, code, wide != 0 ? rasteriseWide(face, s, code, wide) : rasterise(face, code),
+                                        baselineRow));
+    }
     FT_Done_Face(face);
     return glyphs;
 }

@@ -55,15 +55,24 @@ DisplayPoint displayPoint(std::string_view x, std::string_view y)
     return point;
 }
 
+constexpr size_t maxValueSize = 1 << 20;
+
 // The lookup reads a name up to its first NUL byte, so a name holding one
 // is no name.
 std::string formattedValue(std::string_view name)
 {
     if (name.find('\0') != std::string_view::npos)
         throw ScriptError{"unknown name " + quotedText(name)};
-    char value[64];
-    if (qs9FormatValue(std::string(name).c_str(), value, sizeof value) != QS9_OK)
+    // A number fits the first size; a text such as keyHelp may need more.
+    std::string value(64, '\0');
+    int status;
+    while ((status = qs9FormatValue(std::string(name).c_str(), value.data(), uint32_t(value.size()))) ==
+               QS9_ERROR_NO_ROOM &&
+           value.size() < maxValueSize)
+        value.resize(value.size() * 8);
+    if (status != QS9_OK)
         throw ScriptError{qs9LastError()};
+    value.resize(value.find('\0'));
     return value;
 }
 
