@@ -1,10 +1,9 @@
 // What FlightGear itself sent through the qs9-fuel protocol, captured by
-// tools/flightgear/capture-flightgear.sh; the test flight.flightgear runs it
-// when FlightGear is installed and names the capture in
-// QS9_FLIGHTGEAR_CAPTURE. Without it, skipped.
+// tools/flightgear/capture-flightgear.sh: the test flight.flightgear runs the
+// capture, then this program with the capture's file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
 
 #include "script/flight/flightgear_packets.h"
@@ -12,11 +11,10 @@
 
 namespace {
 
+const char* capture = nullptr;
+
 TEST(FlightGearCapture, EveryLineReadsAndTheC172sSendersAreTaken)
 {
-    const char* capture = std::getenv("QS9_FLIGHTGEAR_CAPTURE");
-    if (!capture)
-        GTEST_SKIP() << "no capture of FlightGear (QS9_FLIGHTGEAR_CAPTURE)";
     std::ifstream lines(capture);
     ASSERT_TRUE(lines) << capture;
     LiveFeed feed(FlightSimulator::flightGear, "127.0.0.1 port 5500");
@@ -38,3 +36,14 @@ TEST(FlightGearCapture, EveryLineReadsAndTheC172sSendersAreTaken)
 }
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CAPTURE\n", argv[0]);
+        return 2;
+    }
+    capture = argv[1];
+    return RUN_ALL_TESTS();
+}
