@@ -5,7 +5,7 @@
 # Builds in build/ the programs a user runs and runs the tests that start
 # them there too, and the browser edition's tests, which compare its runner
 # with that qs9-script (tools/run-browser-tests.sh). Then runs the three
-# fuzzers (firmware, script, memory) for a minute, side by side.
+# fuzzers for a minute, two side by side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup-machine.sh tests
