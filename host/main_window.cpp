@@ -13,21 +13,22 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <cstring>
+#include <algorithm>
 #include <functional>
 #include <iterator>
 
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
 #include "host/photograph.h"
+#include "host/window_panel.h"
 #include "host/window_scripts.h"
 #include "sim/simulator.h"
-#include "tools/script/input_lines.h"
 
 namespace {
 
@@ -107,14 +108,38 @@ QLabel* addLabel(QWidget* parent, const QString& text, const Qs9Rect& r)
 }
 
 // A new tab page holding one group box; returns the box.
-QGroupBox* newBoxedPage(const char* pageName, const QString& title, const char* boxName,
+QGroupBox* newBoxedPage(const QString& pageName, const QString& title, const QString& boxName,
                         const Qs9Rect& r)
 {
     auto* page = new QWidget;
-    page->setObjectName(QString::fromLatin1(pageName));
+    page->setObjectName(pageName);
     auto* box = new QGroupBox(title, page);
-    place(box, boxName, r);
+    box->setObjectName(boxName);
+    box->setGeometry(r.left, r.top, r.width, r.height);
     return box;
+}
+
+// The input table's pages, in the order it first names them.
+QStringList inputPages()
+{
+    QStringList pages;
+    for (int i = 0; i < qs9InputCount(); ++i)
+        if (const QString page = QString::fromLatin1(qs9InputAt(i)->page); !pages.contains(page))
+            pages << page;
+    return pages;
+}
+
+// A page's group box, at the form's place, reaching 16 pixels below its
+// lowest slider (as the form's " Fuel Data " box does).
+Qs9Rect inputBoxArea(const QString& page)
+{
+    int16_t bottom = 0;
+    for (int i = 0; i < qs9InputCount(); ++i) {
+        const Qs9Input& input = *qs9InputAt(i);
+        if (input.kind == QS9_INPUT_SLIDER && page == QLatin1String(input.page))
+            bottom = std::max<int16_t>(bottom, input.area.top + input.area.height);
+    }
+    return {8, 8, 241, int16_t(bottom + 16)};
 }
 
 } // namespace
@@ -126,8 +151,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
-    scriptDesk = new WindowScripts(*this);
-    setCentralWidget(buildClientArea());
+    scriptDesk = new WindowScripts(inputs, *this);
+    setCentralWidget(buildFormAndPanel());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -150,9 +175,24 @@ TfrmMain::~TfrmMain()
     presenter->tearDown();
 }
 
-QWidget* TfrmMain::buildClientArea()
+// The instrument's form, and below it the window's own panel, as wide.
+QWidget* TfrmMain::buildFormAndPanel()
 {
-    auto* client = new QWidget(this);
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("FormAndPanel"));
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(buildClientArea(area));
+    panel = new WindowPanel(this);
+    panel->setFixedWidth(clientSize.width());
+    column->addWidget(panel);
+    return area;
+}
+
+QWidget* TfrmMain::buildClientArea(QWidget* parent)
+{
+    auto* client = new QWidget(parent);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(clientSize);
 
@@ -214,7 +254,7 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
     for (int i = 0; i < qs9KeyCount(); ++i) {
         const Qs9Key& k = *qs9KeyAt(i);
         const uint8_t key = k.key;
-        auto post = [this, key] { postKey(key); };
+        auto post = [this, key] { inputs.postKey(key); };
         QWidget* control;
         QString tip = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut));
         if (k.caption) {
@@ -227,7 +267,7 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
             if (k.wheelTurnsKnob) {
                 area->takeWheel([this](int notch) {
                     if (const Qs9Key* turn = qs9KeyForWheelNotch(notch))
-                        postKey(turn->key);
+                        inputs.postKey(turn->key);
                 });
                 tip += QStringLiteral("; the mouse wheel over it turns the knob");
             }
@@ -276,12 +316,10 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 {
     auto* pages = new QTabWidget(client);
     place(pages, "PageControl1", {246, 0, 257, 310});
-    pages->addTab(buildInputPage("TabSheet4", "Fuel Data", "GroupBox1", {8, 8, 241, 145}),
-                  QStringLiteral("Fuel Data"));
-    // Beyond the instrument's window: the inputs the firmware reads that it
-    // has no control for.
-    pages->addTab(buildInputPage("TabSheetMoreInputs", "More Inputs", "GroupBoxMoreInputs", {8, 8, 241, 193}),
-                  QStringLiteral("More Inputs"));
+    // "Fuel Data" first, the form's own; then the inputs the firmware reads
+    // that the instrument's window has no control for.
+    for (const QString& page : inputPages())
+        pages->addTab(buildInputPage(page), page);
     const int gps = pages->addTab(buildGpsPage(), QStringLiteral("GPS"));
     // Hidden and disabled: the tab bar's wheel and arrow keys and Ctrl+Tab
     // pass over disabled pages, though not over merely hidden ones.
@@ -293,7 +331,7 @@ QTabWidget* TfrmMain::buildPageControl(QWidget* client)
 
 // One sensor row: caption, value label showing the position up to the
 // slider, and the slider whose change handler shows the position and then
-// stores it.
+// stores it through the window's inputs.
 void TfrmMain::addSensorRow(QWidget* box, const Qs9Input& s)
 {
     constexpr int16_t labelHeight = 13;
@@ -315,7 +353,7 @@ void TfrmMain::addSensorRow(QWidget* box, const Qs9Input& s)
     bar->setFocusPolicy(Qt::StrongFocus);
     connect(bar, &QScrollBar::valueChanged, box, [this, value, name = s.name](int position) {
         value->setText(QString::number(position));
-        inputMoved(name, uint32_t(position));
+        inputs.moveInput(name, uint32_t(position));
     });
 }
 
@@ -326,19 +364,25 @@ void TfrmMain::addCheckBox(QWidget* page, const Qs9Input& c)
     auto* box = new QCheckBox(QString::fromLatin1(c.caption), page);
     place(box, c.control, c.area);
     box->setChecked(c.start != 0);
-    connect(box, &QCheckBox::toggled, page, [this, name = c.name](bool checked) { inputMoved(name, checked ? 1 : 0); });
+    connect(box, &QCheckBox::toggled, page, [this, name = c.name](bool checked) {
+        inputs.moveInput(name, checked ? 1 : 0);
+    });
 }
 
 // A page of the input table's controls, its sliders in a group box titled
-// as the page is.
-QWidget* TfrmMain::buildInputPage(const char* pageName, const char* caption, const char* boxName,
-                                  const Qs9Rect& boxArea)
+// as the page is. The form's page and box keep the form's names; another
+// page is named after its caption ("TabSheetMoreInputs").
+QWidget* TfrmMain::buildInputPage(const QString& caption)
 {
-    QGroupBox* box = newBoxedPage(pageName, QStringLiteral(" %1 ").arg(QString::fromLatin1(caption)),
-                                  boxName, boxArea);
+    const bool formsPage = caption == QLatin1String("Fuel Data");
+    const QString name = QString(caption).remove(QLatin1Char(' '));
+    QGroupBox* box = newBoxedPage(formsPage ? QStringLiteral("TabSheet4") : QStringLiteral("TabSheet") + name,
+                                  QStringLiteral(" %1 ").arg(caption),
+                                  formsPage ? QStringLiteral("GroupBox1") : QStringLiteral("GroupBox") + name,
+                                  inputBoxArea(caption));
     for (int i = 0; i < qs9InputCount(); ++i) {
         const Qs9Input& input = *qs9InputAt(i);
-        if (std::strcmp(input.page, caption) != 0)
+        if (caption != QLatin1String(input.page))
             continue;
         if (input.kind == QS9_INPUT_SLIDER)
             addSensorRow(box, input);
@@ -351,8 +395,8 @@ QWidget* TfrmMain::buildInputPage(const char* pageName, const char* caption, con
 // The GPS page is kept but its tab is hidden; nothing writes to its memo.
 QWidget* TfrmMain::buildGpsPage()
 {
-    QGroupBox* box = newBoxedPage("TabSheet2", QStringLiteral(" GPS Communications Window "), "GroupBox2",
-                                  {0, 25, 249, 257});
+    QGroupBox* box = newBoxedPage(QStringLiteral("TabSheet2"), QStringLiteral(" GPS Communications Window "),
+                                  QStringLiteral("GroupBox2"), {0, 25, 249, 257});
     auto* memo = new QPlainTextEdit(box);
     memo->setObjectName(QStringLiteral("Memo2"));
     (new QVBoxLayout(box))->addWidget(memo);
@@ -363,7 +407,7 @@ void TfrmMain::buildMenu()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    scriptDesk->addTo(file, StatusBar1);
+    scriptDesk->addTo(file, panel);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
@@ -373,18 +417,11 @@ void TfrmMain::buildMenu()
 
 void TfrmMain::Button1Click()
 {
-    switchOn();
+    inputs.powerOn();
     runMainLoop();
 }
 
-void TfrmMain::Button2Click() { powerOff(); }
-
-void TfrmMain::switchOn()
-{
-    qs9PowerOn();
-    switchedOn = true;
-    scriptDesk->happened(powerLine(true));
-}
+void TfrmMain::Button2Click() { inputs.powerOff(); }
 
 // While the loop runs, "On" only restarts the power-on sequence.
 void TfrmMain::runMainLoop()
@@ -395,73 +432,32 @@ void TfrmMain::runMainLoop()
     // Clicks, slider moves and timer ticks are handled only between passes,
     // so the firmware never sees an input change in the middle of one.
     while (qs9MainLoopRuns()) {
-        qs9Pass();
+        inputs.pass();
         presenter->present();
-        scriptDesk->passRan();
         QCoreApplication::processEvents();
-        ++passCount;
     }
     loopRunning = false;
 }
 
-void TfrmMain::powerOn()
+// A played script's "on" enters the main loop once the player returns.
+void TfrmMain::powerChanged(bool on)
 {
-    switchOn();
-    if (!loopRunning)
+    if (on && !loopRunning)
         QTimer::singleShot(0, this, &TfrmMain::runMainLoop);
 }
 
-void TfrmMain::powerOff()
-{
-    qs9PowerOff();
-    switchedOn = false;
-    scriptDesk->happened(powerLine(false));
-}
-
-bool TfrmMain::poweredOn() const { return switchedOn && qs9MainLoopRuns(); }
-
-int TfrmMain::postKey(uint8_t key)
-{
-    const int status = qs9PostKey(key);
-    if (status == QS9_OK)
-        scriptDesk->happened(keyLine(key));
-    return status;
-}
-
-void TfrmMain::inputMoved(const char* input, uint32_t position)
-{
-    qs9SetInput(input, position);
-    scriptDesk->moved(input, position);
-}
-
-// A control already there sends no change, yet a "set" may have written
-// the firmware's value behind it: the position is stored all the same.
-void TfrmMain::moveInput(const Qs9Input& input, uint32_t position)
+// The control shows the position without storing it again.
+void TfrmMain::showInput(const Qs9Input& input, uint32_t position)
 {
     const QString name = QString::fromLatin1(input.control);
-    if (inputPosition(input) == position)
-        inputMoved(input.name, position);
-    else if (auto* bar = findChild<QScrollBar*>(name))
+    if (auto* bar = findChild<QScrollBar*>(name)) {
+        const QSignalBlocker quiet(bar);
         bar->setValue(int(position));
-    else if (auto* box = findChild<QCheckBox*>(name))
+        findChild<QLabel*>(QString::fromLatin1(input.valueLabel))->setText(QString::number(position));
+    } else if (auto* box = findChild<QCheckBox*>(name)) {
+        const QSignalBlocker quiet(box);
         box->setChecked(position != 0);
-}
-
-uint32_t TfrmMain::inputPosition(const Qs9Input& input) const
-{
-    const QString name = QString::fromLatin1(input.control);
-    if (const auto* bar = findChild<QScrollBar*>(name))
-        return uint32_t(bar->value());
-    const auto* box = findChild<QCheckBox*>(name);
-    return box && box->isChecked() ? 1 : 0;
-}
-
-int TfrmMain::setValue(const char* name, int64_t value)
-{
-    const int status = qs9SetValue(name, value);
-    if (status == QS9_OK)
-        scriptDesk->happened(setLine(name, value));
-    return status;
+    }
 }
 
 void TfrmMain::Exit1Click()
@@ -470,12 +466,7 @@ void TfrmMain::Exit1Click()
     QCoreApplication::quit();
 }
 
-void TfrmMain::Timer1Timer()
-{
-    qs9Tick();
-    ++tickCount;
-    scriptDesk->ticked();
-}
+void TfrmMain::Timer1Timer() { inputs.tick(); }
 
 // Closing ends a running loop at its next test; the window closes as usual.
 void TfrmMain::closeEvent(QCloseEvent* event)

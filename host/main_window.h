@@ -1,21 +1,24 @@
 // The simulator's main window: the photograph of the instrument's front with
 // its display panel and click areas, the power and knob buttons, and the
 // sliders that stand in for the senders. Every input, the user's and a
-// played script's, goes through its InputSink calls, which also record it.
+// played script's, goes through the window's HostInputs, which forwards it
+// to the firmware and records it; the window's controls show what a played
+// script did.
 #pragma once
 #include <QMainWindow>
 
+#include "script/host_inputs.h"
 #include "sim/simulator.h"
-#include "tools/script/input_sink.h"
 
 class QPushButton;
 class QStatusBar;
 class QTimer;
 class QTabWidget;
 class DisplayPresenter;
+class WindowPanel;
 class WindowScripts;
 
-class TfrmMain : public QMainWindow, public InputSink {
+class TfrmMain : public QMainWindow, private HostControls {
     Q_OBJECT
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
@@ -24,22 +27,12 @@ public:
     DisplayPresenter* displayPresenter() const { return presenter; }
     bool mainLoopRunning() const { return loopRunning; }
     // Main-loop passes run since the window was created.
-    uint64_t passesRun() const { return passCount; }
+    uint64_t passesRun() const { return inputs.passesRun(); }
     // Timer ticks since the window was created (the firmware's program start).
-    uint64_t ticksRun() const { return tickCount; }
+    uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
-
-    // The window's inputs, as its controls make them and a played script
-    // asks for them. powerOn enters the main loop once the caller returns.
-    void powerOn() override;
-    void powerOff() override;
-    bool poweredOn() const override;
-    int postKey(uint8_t key) override;
-    // Moves the control, whose change then stores the position and records it.
-    void moveInput(const Qs9Input& input, uint32_t position) override;
-    int setValue(const char* name, int64_t value) override;
-    // Where the input's control stands.
-    uint32_t inputPosition(const Qs9Input& input) const;
+    // Below the form: the messages and what goes on.
+    WindowPanel* windowPanel() const { return panel; }
 
 public slots:
     // "On": the power-on sequence, then the main loop until the stop flag is
@@ -58,21 +51,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void switchOn();
+    // What the window's controls lend to its inputs.
+    void showInput(const Qs9Input& input, uint32_t position) override;
+    void powerChanged(bool on) override;
+
     void runMainLoop();
-    void inputMoved(const char* input, uint32_t position);
     void addSensorRow(QWidget* box, const Qs9Input& s);
     void addCheckBox(QWidget* page, const Qs9Input& c);
-    QWidget* buildClientArea();
+    QWidget* buildFormAndPanel();
+    QWidget* buildClientArea(QWidget* parent);
     void buildPhotograph(QWidget* client);
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
-    QWidget* buildInputPage(const char* pageName, const char* caption, const char* boxName,
-                            const Qs9Rect& boxArea);
+    QWidget* buildInputPage(const QString& caption);
     QWidget* buildGpsPage();
     void buildMenu();
     void buildDisplayCopyShortcuts();
 
+    HostInputs inputs{*this};
     DisplayPresenter* presenter = nullptr;
     QWidget* Panel1 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -81,8 +77,6 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     WindowScripts* scriptDesk = nullptr;
+    WindowPanel* panel = nullptr;
     bool loopRunning = false;
-    bool switchedOn = false;
-    uint64_t passCount = 0;
-    uint64_t tickCount = 0;
 };

@@ -3,35 +3,29 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
-#include <QStatusBar>
 
-#include "host/main_window.h"
-#include "tools/script/input_recording.h"
-#include "tools/script/recording_opening.h"
-#include "tools/script/script_player.h"
+#include "host/window_panel.h"
+#include "script/host_inputs.h"
 
 namespace {
 
 const QString scriptFiles = QStringLiteral("QS-9 scripts (*.qs9);;All files (*)");
-constexpr int statusMessageMs = 10000;
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
 
-WindowScripts::WindowScripts(TfrmMain& window) : QObject(&window), window_(window) {}
-
-// Whatever is held back reaches the file when the window goes.
-WindowScripts::~WindowScripts()
+WindowScripts::WindowScripts(HostInputs& inputs, QWidget& window)
+    : QObject(&window), inputs_(inputs), window_(window)
 {
-    if (recording_)
-        recording_->flush();
 }
 
-void WindowScripts::addTo(QMenu* file, QStatusBar* status)
+bool WindowScripts::recording() const { return inputs_.recording(); }
+
+bool WindowScripts::playing() const { return inputs_.playing(); }
+
+void WindowScripts::addTo(QMenu* file, WindowPanel* panel)
 {
     record_ = file->addAction(QStringLiteral("Record Script..."), this, &WindowScripts::chooseRecordingFile);
     record_->setObjectName(QStringLiteral("RecordScript1"));
@@ -40,10 +34,7 @@ void WindowScripts::addTo(QMenu* file, QStatusBar* status)
     stop_->setEnabled(false);
     file->addAction(QStringLiteral("Play Script..."), this, &WindowScripts::choosePlayedFile)
         ->setObjectName(QStringLiteral("PlayScript1"));
-    status_ = status;
-    state_ = new QLabel(status);
-    state_->setObjectName(QStringLiteral("ScriptState"));
-    status->addWidget(state_);
+    panel_ = panel;
     showState();
 }
 
@@ -65,7 +56,7 @@ void WindowScripts::choosePlayedFile()
 
 bool WindowScripts::recordTo(const QString& path)
 {
-    if (recording_)
+    if (inputs_.recording())
         stopRecording();
     file_.setFileName(path);
     // Unbuffered: each line is with the system as soon as it is written.
@@ -73,11 +64,10 @@ bool WindowScripts::recordTo(const QString& path)
         tell(QStringLiteral("Cannot record to %1: %2").arg(shown(path), file_.errorString()));
         return false;
     }
-    recording_ = std::make_unique<InputRecording>([this](const std::string& line) { return writeLine(line); });
-    writeOpening();
-    checkRecording();
+    inputs_.startRecording([this](const std::string& line) { return writeLine(line); },
+                           [this] { recordingFailed(); });
     showState();
-    return recording_ != nullptr;
+    return inputs_.recording();
 }
 
 bool WindowScripts::writeLine(const std::string& line)
@@ -86,70 +76,22 @@ bool WindowScripts::writeLine(const std::string& line)
     return file_.write(bytes) == bytes.size();
 }
 
-void WindowScripts::writeOpening()
-{
-    writeRecordingOpening(*recording_, {window_.ticksRun(), window_.poweredOn(),
-                                        [this](const Qs9Input& input) { return window_.inputPosition(input); }});
-}
-
 void WindowScripts::stopRecording()
 {
-    if (!recording_)
+    if (!inputs_.stopRecording())
         return;
-    recording_->flush();
-    if (recording_->failed())
-        return checkRecording();
-    endRecording(QString());
-    status_->showMessage(QStringLiteral("Script recorded in %1").arg(shown(file_.fileName())), statusMessageMs);
-}
-
-// A line that could not be written ends the recording, and the user hears why.
-void WindowScripts::checkRecording()
-{
-    if (recording_ && recording_->failed())
-        endRecording(QStringLiteral("Recording stopped: cannot write %1: %2")
-                         .arg(shown(file_.fileName()), file_.errorString()));
-}
-
-void WindowScripts::endRecording(const QString& message)
-{
-    recording_.reset();
     file_.close();
     showState();
-    if (!message.isEmpty())
-        tell(message);
+    panel_->say(QStringLiteral("Script recorded in %1").arg(shown(file_.fileName())));
 }
 
-void WindowScripts::passRan()
+// A line could not be written: the recording has ended, and the user hears why.
+void WindowScripts::recordingFailed()
 {
-    if (recording_)
-        recording_->passRan();
-    if (player_)
-        player_->passed();
-    afterPlayerStep();
-}
-
-void WindowScripts::ticked()
-{
-    if (recording_)
-        recording_->ticked();
-    if (player_)
-        player_->ticked();
-    afterPlayerStep();
-}
-
-void WindowScripts::moved(const char* input, uint32_t position)
-{
-    if (recording_)
-        recording_->moved(input, position);
-    checkRecording();
-}
-
-void WindowScripts::happened(const std::string& line)
-{
-    if (recording_)
-        recording_->happened(line);
-    checkRecording();
+    const QString why = file_.errorString();
+    file_.close();
+    showState();
+    tell(QStringLiteral("Recording stopped: cannot write %1: %2").arg(shown(file_.fileName()), why));
 }
 
 // ---- playing ----
@@ -165,47 +107,34 @@ bool WindowScripts::play(const QString& path)
     }
     const QByteArray bytes = script.readAll();
     playedName_ = QFileInfo(path).fileName();
-    player_ = std::make_unique<ScriptPlayer>(std::string_view(bytes.constData(), size_t(bytes.size())), window_);
+    inputs_.play(std::string_view(bytes.constData(), size_t(bytes.size())),
+                 [this](const std::string& fault) { played(fault); });
     showState();
-    player_->start();
-    afterPlayerStep();
     return true;
 }
 
-void WindowScripts::afterPlayerStep()
+void WindowScripts::played(const std::string& fault)
 {
-    checkRecording();
-    if (!player_ || !player_->ended())
-        return;
-    const std::string fault = player_->fault();
-    player_.reset();
     showState();
     if (!fault.empty())
         tell(QStringLiteral("Playing %1 stopped at %2").arg(playedName_, QString::fromStdString(fault)));
     else
-        status_->showMessage(QStringLiteral("Script %1 played").arg(playedName_), statusMessageMs);
+        panel_->say(QStringLiteral("Script %1 played").arg(playedName_));
 }
 
 // ---- what the user sees ----
 
 void WindowScripts::showState()
 {
-    record_->setEnabled(!recording_);
-    stop_->setEnabled(recording_ != nullptr);
+    record_->setEnabled(!inputs_.recording());
+    stop_->setEnabled(inputs_.recording());
     QStringList doing;
-    if (recording_)
+    if (inputs_.recording())
         doing << QStringLiteral("Recording to %1").arg(QFileInfo(file_.fileName()).fileName());
-    if (player_)
+    if (inputs_.playing())
         doing << QStringLiteral("Playing %1").arg(playedName_);
-    state_->setText(doing.join(QStringLiteral("; ")));
-    state_->setVisible(!doing.isEmpty());
+    panel_->showState(doing.join(QStringLiteral("; ")));
 }
 
-// A message box that does not hold up the main loop.
-void WindowScripts::tell(const QString& text)
-{
-    auto* box = new QMessageBox(QMessageBox::Warning, window_.windowTitle(), text, QMessageBox::Ok, &window_);
-    box->setObjectName(QStringLiteral("ScriptMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
+// An error stays in the panel until the user's next action.
+void WindowScripts::tell(const QString& text) { panel_->sayError(text); }

@@ -280,6 +280,9 @@ int qs9WriteValue(const char* name, int64_t value);
  * vrax.level2, vrax.pressure, canDeviceC, canDeviceA). Any other name is
  * QS9_ERROR_NOT_SETTABLE. */
 int qs9SetValue(const char* name, int64_t value);
+/* The inputs qs9SetValue takes besides the settings fields, from index 0
+ * ("canDeviceC", ...); NULL past the last. */
+const char* qs9HostInputName(int index);
 /* The message of the last failed named-value or sender call, or of a value
  * clamped by qs9SenderPosition, for the user. */
 const char* qs9LastError(void);

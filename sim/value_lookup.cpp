@@ -175,14 +175,22 @@ int notNumber(const char* name, ValueKind kind)
     return fail(QS9_ERROR_NOT_NUMBER, quoted(name) + " holds " + holds);
 }
 
+// The index-th input that a host sets by name, or nullptr.
+const NamedValue* hostInput(int index)
+{
+    for (auto table : nameTables())
+        for (const NamedValue& value : table)
+            if (value.hostInput && index-- == 0)
+                return &value;
+    return nullptr;
+}
+
 // "gpsSpeed, gpsSpeedValid, ...": the inputs that a host sets by name.
 std::string settableInputs()
 {
     std::string names;
-    for (auto table : nameTables())
-        for (const NamedValue& value : table)
-            if (value.hostInput)
-                names += std::string(names.empty() ? "" : ", ") + value.name;
+    for (int i = 0; const NamedValue* value = hostInput(i); ++i)
+        names += std::string(i == 0 ? "" : ", ") + value->name;
     return names;
 }
 
@@ -293,6 +301,12 @@ int qs9SetValue(const char* name, int64_t value)
         return fail(QS9_ERROR_NOT_SETTABLE,
                     quoted(name) + " cannot be set: only settings fields and " + settableInputs() + " can");
     return writeFound(name, found, value);
+}
+
+const char* qs9HostInputName(int index)
+{
+    const NamedValue* value = index >= 0 ? hostInput(index) : nullptr;
+    return value ? value->name : nullptr;
 }
 
 const char* qs9LastError(void) { return lastError.c_str(); }

@@ -3,7 +3,7 @@
 # tools/build.sh) and runs one, two side by side, or all four in the time
 # of two, for SECONDS (default 60) from their seeds:
 #   firmware  instrument events (tests/fuzz/firmware_events.h) from the seed
-#             walks in tests/fuzz/corpus; the default
+#             walks in tests/fuzz/walks, made into events first; the default
 #   script    arbitrary bytes as a runner script, from tests/fuzz/script-corpus
 #   flight    arbitrary bytes as a track, a FlightGear packet and an X-Plane
 #             reply, from tests/fuzz/flight-corpus
@@ -30,6 +30,7 @@ seconds=${1:-60}
 shift || true
 fuzzers=()
 for target in ${lanes[*]}; do fuzzers+=("qs9-$target-fuzzer"); done
+[[ " ${lanes[*]} " == *" firmware "* ]] && fuzzers+=(qs9-fuzz-seeds)
 [[ " ${lanes[*]} " == *" memory "* ]] && fuzzers+=(qs9-memory-seeds)
 tools/build.sh --sanitize "${fuzzers[@]}"
 
@@ -41,9 +42,13 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1
 # fuzz TARGET SECONDS [libFuzzer options]
 fuzz() {
-  local target=$1 time=$2 seeds=tests/fuzz/corpus extra=(-max_len=2048)
+  local target=$1 time=$2 seeds= extra=(-max_len=2048)
   shift 2
   case $target in
+    firmware)
+      seeds=build-asan/firmware-seeds
+      rm -rf "$seeds"
+      build-asan/tests/fuzz/qs9-fuzz-seeds tests/fuzz/walks "$seeds" ;;
     script) seeds=tests/fuzz/script-corpus; extra=(-max_len=4096 -dict=tests/fuzz/script.dict) ;;
     flight) seeds=tests/fuzz/flight-corpus; extra=(-max_len=4096 -dict=tests/fuzz/flight.dict) ;;
     memory)

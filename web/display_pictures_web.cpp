@@ -5,7 +5,7 @@
 // run was given, decoded by the browser beforehand. The pictures lie in one
 // folder, so a name with a folder in it is refused. Animated GIFs are not
 // made here: no encoder is at hand in the page, and qs9-script makes them.
-#include "tools/script/display_pictures.h"
+#include "script/display_pictures.h"
 
 #include <emscripten/emscripten.h>
 

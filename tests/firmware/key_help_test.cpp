@@ -19,10 +19,10 @@
 #include "screens/security_screens.h"
 #include "screens/setup_screens.h"
 #include "screens/tank_setup.h"
-#include "sim/simulator.h"
 #include "sim/screen_names.h"
+#include "sim/simulator.h"
 #include "tests/fuzz/firmware_events.h"
-#include "tests/fuzz/seed_walks.h"
+#include "tests/fuzz/walk_events.h"
 #include "tests/support/display_reader.h"
 #include "tests/support/firmware_regions.h"
 #include "tests/support/pilot.h"
@@ -464,7 +464,7 @@ private:
 TEST(KeyHelp, OnEveryWalkAKeyWithALineDoesSomethingAndOneWithoutChangesNothing)
 {
     KeysTriedOnWalks tried;
-    for (const SeedWalk& walk : readSeedWalks(QS9_FUZZ_CORPUS_DIR)) {
+    for (const SeedWalk& walk : readSeedWalks(QS9_FUZZ_WALKS_DIR)) {
         tried.walk = walk.name;
         driveEvents(linkedSimulator, walk.events.data(), walk.events.size(), KeysTriedOnWalks::afterPass, &tried);
     }

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 
 #include "sim/simulator.h"
 #include "sim/settings_ranges.h"
@@ -21,20 +20,6 @@ struct ByteReader {
 
     bool done() const { return at >= size; }
     uint8_t next() { return at < size ? data[at++] : 0; }
-};
-
-// The inputs that input events move, in the order of their argument: the
-// sliders, then the inputs set by name with the largest value of their type.
-struct EventInput {
-    const char* name;
-    uint32_t maximum; // 0: a slider, whose maximum its table gives
-};
-const EventInput eventInputs[] = {
-    {"flow1", 0},           {"level1", 0},           {"flow2", 0},
-    {"level2", 0},          {"pressure", 0},         {"gpsSpeed", 65535},
-    {"gpsSpeedValid", 255}, {"lightSensorInput", 65535}, {"pressureLoopInput", 65535},
-    {"vrax.level1", 65535}, {"vrax.level2", 65535},  {"vrax.pressure", 65535},
-    {"canDeviceC", 255},    {"canDeviceA", 255},
 };
 
 struct Run {
@@ -68,13 +53,14 @@ struct Run {
 
     void moveInput(uint8_t arg)
     {
-        const EventInput& moved = eventInputs[arg % std::size(eventInputs)];
+        const int index = arg % eventInputCount();
         const uint16_t low = input.next();
         const uint32_t raw = low | static_cast<uint16_t>(input.next() << 8);
-        if (moved.maximum == 0)
-            sim.setInput(moved.name, raw % (sim.findInput(moved.name)->maximum + 1u));
-        else
-            sim.setValue(moved.name, raw % (moved.maximum + 1));
+        if (const Qs9Input* row = qs9InputAt(index))
+            sim.setInput(row->name, raw % (row->maximum + 1u));
+        else if (const char* name = qs9HostInputName(index - qs9InputCount());
+                 sim.setValue(name, raw) == QS9_ERROR_RANGE)
+            sim.setValue(name, raw % 256);
     }
 
     void event()
@@ -133,6 +119,20 @@ int64_t pendingKey()
 }
 
 } // namespace
+
+int eventInputCount()
+{
+    int hostInputs = 0;
+    while (qs9HostInputName(hostInputs))
+        ++hostInputs;
+    return qs9InputCount() + hostInputs;
+}
+
+const char* eventInputName(int index, bool& row)
+{
+    row = index >= 0 && index < qs9InputCount();
+    return row ? qs9InputAt(index)->name : qs9HostInputName(index - qs9InputCount());
+}
 
 const char* brokenInvariant()
 {

@@ -10,13 +10,11 @@
 //   kind 1  key repeat   n = next byte % 64 + 1; n times: post key arg % 5 + 1, one pass
 //   kind 2  passes       arg + 1 passes
 //   kind 3  ticks        arg + 1 timer ticks of 100 ms
-//   kind 4  input        input arg % 14 to the next two bytes, little-endian,
-//                        modulo its maximum + 1: 0..4 the sliders flow1, level1,
-//                        flow2, level2, pressure; 5..13 the inputs that "set" and
-//                        the window's "More Inputs" page reach, within their type:
-//                        gpsSpeed, gpsSpeedValid, lightSensorInput,
-//                        pressureLoopInput, vrax.level1, vrax.level2,
-//                        vrax.pressure, canDeviceC, canDeviceA
+//   kind 4  input        event input arg % eventInputCount() to the next two
+//                        bytes, little-endian: a row of the input table
+//                        modulo its maximum + 1, as its control moves it; an
+//                        input that "set" reaches within its type (modulo
+//                        256 where the type is a byte)
 //   kind 5  VRAX box     checked when arg is odd
 //   kind 6  power        arg odd: "On" (power-on sequence); even: "Off"
 //   kind 7  key only     post key arg % 5 + 1 without a pass (the slot may be full)
@@ -25,6 +23,10 @@
 // as the window does after "On": factory settings, sliders at 0, VRAX box
 // checked. Passes run only while the instrument is on; keys, ticks and
 // sliders act while it is off too, as in the window.
+//
+// What an input event's argument means follows the tables of sim/, so the
+// committed seeds are runner scripts (tests/fuzz/walks, walk_events.h),
+// made into events when the fuzzer starts.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +44,14 @@ enum FuzzEventKind : uint8_t {
     eventPower = 6,
     eventKeyOnly = 7,
 };
+
+// The inputs that input events move, in the order of their argument: the
+// rows of the input table, then the inputs a host sets by name
+// (qs9HostInputName). The names come from the linked simulator's tables,
+// which a copy loaded at run time shares.
+int eventInputCount();
+// Event input 0..count-1 by name; row says whether it is a row of the input table.
+const char* eventInputName(int index, bool& row);
 
 // The first broken invariant, as a message, or nullptr when all hold:
 // the key slot is empty, the current screen is one of the instrument's, and

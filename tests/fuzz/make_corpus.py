@@ -1,53 +1,53 @@
 #!/usr/bin/env python3
-"""Writes the fuzzer's seed corpus: walks from the home screen into every
-screen, in the event format of firmware_events.h. A file "screen--what" ends
-on that screen; the corpus replay test checks it. Run from anywhere:
+"""Writes the fuzzer's seed walks: runner scripts of inputs that walk from
+the home screen into every screen. A walk "screen--what.qs9" ends on that
+screen; the corpus replay test checks it, the fuzzer starts from the walks
+made into its events (walk_events.h), and the browser tests run them in
+both runners. Run from anywhere:
     tests/fuzz/make_corpus.py
 """
 import pathlib
-import struct
 
-LEFT, RIGHT, PRESS, PLUS, MINUS = 1, 2, 3, 4, 5
-INPUTS = {name: arg for arg, name in enumerate([
-    "flow1", "level1", "flow2", "level2", "pressure",
-    "gpsSpeed", "gpsSpeedValid", "lightSensorInput", "pressureLoopInput",
-    "vrax.level1", "vrax.level2", "vrax.pressure", "canDeviceC", "canDeviceA"])}
+LEFT, RIGHT, PRESS, PLUS, MINUS = "left", "right", "press", "plus", "minus"
 
 
 def key(k, times=1):
     """A click and a pass, `times` times (none for 0)."""
-    if times == 0:
-        return b""
-    if times == 1:
-        return bytes([0x00 | (k - 1)])
-    if times > 64:
-        return key(k, 64) + key(k, times - 64)
-    return bytes([0x20 | (k - 1), times - 1])
+    return f"key {k}\npass 1\n" * times
 
 
 def passes(n):
-    return bytes([0x40 | (n - 1)])
+    return f"pass {n}\n"
 
 
 def ticks(n):
-    return bytes([0x60 | (n - 1)])
+    return f"tick {n}\n"
 
 
 def slider(name, value):
-    """A slider, or an input that the window's "More Inputs" page drives."""
-    return bytes([0x80 | INPUTS[name]]) + struct.pack("<H", value)
+    """A slider of the window's pages, by the runner's name."""
+    return f"slider {name} {value}\n"
+
+
+def box(name, checked):
+    return f"box {name} {'on' if checked else 'off'}\n"
+
+
+def set_input(name, value):
+    """An input that no control drives, set by name."""
+    return f"set {name} {value}\n"
 
 
 def vrax(checked):
-    return bytes([0xA0 | int(checked)])
+    return f"vrax {'on' if checked else 'off'}\n"
 
 
 def power(on):
-    return bytes([0xC0 | int(on)])
+    return "on\n" if on else "off\n"
 
 
 def key_only(k):
-    return bytes([0xE0 | (k - 1)])
+    return f"key {k}\n"
 
 
 # Pressure in its normal band, so that no alarm takes the first knob press.
@@ -80,7 +80,7 @@ CHANGE_CODE = LOCK_ON + key(PLUS) + key(PRESS)
 
 
 def code(digits):
-    out = b""
+    out = ""
     for d in digits:
         out += key(PLUS, d) + key(PRESS)
     return out
@@ -136,21 +136,21 @@ WALKS = {
     "fuelLevel2Screen--both-calculated": TANK1 + edit(key(PLUS)) + key(LEFT) + key(PLUS) + key(PRESS) + edit(key(PLUS, 2)) + key(LEFT, 3) + key(RIGHT, 3) + key(LEFT),
     "homeScreen--totals-page": START + ticks(31) + passes(20) + key(PLUS) + key(LEFT) + key(MINUS),
     "homeScreen--key-slot-full": START + key_only(PLUS) + key_only(PRESS) + passes(2),
-    "homeScreen--ground-speed": START + slider("gpsSpeedValid", 1) + slider("gpsSpeed", 135) + ticks(31) + passes(3),
-    "homeScreen--vrax-inputs": fuel_row(9) + key(PLUS) + edit(key(PLUS)) + key(LEFT) + key(LEFT) + slider("vrax.level1", 600) + slider("vrax.pressure", 2500) + slider("pressureLoopInput", 1200) + passes(4),
-    "infoScreen--can-devices": slider("canDeviceC", 1) + slider("canDeviceA", 1) + misc(2),
-    "backlightScreen--light-sensor": misc(0) + edit(key(PLUS)) + slider("lightSensorInput", 3000) + passes(3),
+    "homeScreen--ground-speed": START + box("gpsvalid", True) + slider("gps", 135) + ticks(31) + passes(3),
+    "homeScreen--vrax-inputs": fuel_row(9) + key(PLUS) + edit(key(PLUS)) + key(LEFT) + key(LEFT) + slider("vraxlevel1", 600) + slider("vraxpressure", 2500) + slider("loop", 1200) + passes(4),
+    "infoScreen--can-devices": set_input("canDeviceC", 1) + set_input("canDeviceA", 1) + misc(2),
+    "backlightScreen--light-sensor": misc(0) + edit(key(PLUS)) + slider("light", 3000) + passes(3),
 }
 
 
 def main():
-    corpus = pathlib.Path(__file__).resolve().parent / "corpus"
-    corpus.mkdir(exist_ok=True)
-    for old in corpus.iterdir():
+    walks = pathlib.Path(__file__).resolve().parent / "walks"
+    walks.mkdir(exist_ok=True)
+    for old in walks.glob("*.qs9"):
         old.unlink()
     for name, walk in WALKS.items():
-        (corpus / name).write_bytes(walk)
-    print(f"{len(WALKS)} walks in {corpus}")
+        (walks / f"{name}.qs9").write_text(f"# seed walk {name}: made by make_corpus.py\non\n{walk}")
+    print(f"{len(WALKS)} walks in {walks}")
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "tools/script/script_runner.h"
+#include "script/script_runner.h"
 
 namespace fs = std::filesystem;
 

@@ -20,6 +20,7 @@
 #include "core/sensor_inputs.h"
 #include "display/furniture.h"
 #include "host/display_presenter.h"
+#include "host/window_panel.h"
 #include "sim/power_cycle.h"
 #include "tests/host/window_under_test.h"
 
@@ -111,8 +112,12 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Tarvo QS-9 Simulator"));
         QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window->centralWidget()->size(), QSize(503, 329));
-        QCOMPARE(window->centralWidget()->y(), window->menuBar()->height());
+        // The form's area under the menu; the window's own panel below it, as wide.
+        QCOMPARE(control("client")->size(), QSize(503, 329));
+        QCOMPARE(inWindow(control("client"), {0, 0}), QPoint(0, window->menuBar()->height()));
+        QCOMPARE(inWindow(control("WindowPanel"), {0, 0}), QPoint(0, window->menuBar()->height() + 329));
+        QCOMPARE(control("WindowPanel")->width(), 503);
+        QCOMPARE(window->width(), 503);
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QCOMPARE(window->font().families().value(0), QStringLiteral("MS Sans Serif"));
         QCOMPARE(window->font().pixelSize(), 11);
@@ -130,6 +135,17 @@ private slots:
 
         QCOMPARE(window->menuBar()->actions().value(0)->text(), QStringLiteral("&File"));
         QCOMPARE(control<QAction>("Exit1")->text(), QStringLiteral("&Exit"));
+    }
+
+    // A message longer than the panel is wide wraps: the window keeps its
+    // width and the form its place.
+    void aLongMessageWrapsInThePanel()
+    {
+        window->windowPanel()->sayError(QStringLiteral("Cannot record to %1: no permission")
+                                            .arg(QStringLiteral("/a/folder/deep/down").repeated(8)));
+        QTRY_VERIFY(control("WindowPanel")->height() > 30);
+        QCOMPARE(window->width(), 503);
+        QCOMPARE(inWindow(control("client"), {0, 0}), QPoint(0, window->menuBar()->height()));
     }
 
     // The page control has the focus at start; Tab then walks its tab, its

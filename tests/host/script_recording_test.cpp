@@ -1,10 +1,10 @@
 // Scripts in the window: a session of real clicks and a slider drag,
 // recorded and replayed by qs9-script to the same frame and settings; a
-// script played to its screen; a bad line and an unwritable file said.
+// script played to its screen; a bad line and an unwritable file said in
+// the window's panel, where an error stays until the next action.
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -17,10 +17,10 @@
 #include "core/keys_and_time.h"
 #include "host/window_scripts.h"
 #include "screens/screen.h"
+#include "script/display_pictures.h"
 #include "sim/named_values.h"
 #include "sim/screen_names.h"
 #include "tests/host/window_under_test.h"
-#include "tools/script/display_pictures.h"
 
 namespace {
 
@@ -89,11 +89,9 @@ class ScriptRecordingTest : public QObject, WindowUnderTest {
         return lines;
     }
 
-    QString scriptMessage() const
-    {
-        auto* box = window->findChild<QMessageBox*>(QStringLiteral("ScriptMessage"));
-        return box ? box->text() : QString();
-    }
+    // The panel's message line.
+    QString message() const { return control<QLabel>("MessageLine")->text(); }
+    bool messageExpires() const { return control<QTimer>("MessageExpiry")->isActive(); }
 
 private slots:
     void init()
@@ -109,6 +107,7 @@ private slots:
         QTest::qWait(350); // ticks before the recording: the replay keeps in step
         QVERIFY(window->scripts()->recordTo(file("session.qs9")));
         QVERIFY(control<QLabel>("ScriptState")->text().startsWith(QStringLiteral("Recording to session.qs9")));
+        QVERIFY(control("WindowPanel")->isAncestorOf(control("ScriptState")));
         auto* level1 = control<QScrollBar>("ScrollBar30");
         const QPoint handle = inWindow(level1, {level1->height() + 2, level1->height() / 2});
         QWidget* knob = control("Image8");
@@ -126,6 +125,8 @@ private slots:
         });
         control<QAction>("StopRecording1")->trigger();
         QVERIFY(!window->scripts()->recording());
+        QCOMPARE(message(), QStringLiteral("Script recorded in %1").arg(QDir::toNativeSeparators(file("session.qs9"))));
+        QVERIFY(!control("ScriptState")->isVisible());
         QVERIFY(level1->value() > 0);
         QVERIFY(!control<QCheckBox>("CheckBox4")->isChecked());
         QCOMPARE(QString::fromLatin1(screenName(currentScreen)), QStringLiteral("mainMenuScreen"));
@@ -147,7 +148,8 @@ private slots:
                                 "key press\npass 3\nslider level1 400\nvrax off\ntick 2\noff\n");
         QVERIFY(window->scripts()->play(file("menu.qs9")));
         QTRY_VERIFY_WITH_TIMEOUT(!window->scripts()->playing(), 10000);
-        QCOMPARE(scriptMessage(), QString());
+        QCOMPARE(message(), QStringLiteral("Script menu.qs9 played"));
+        QVERIFY(messageExpires());
         QCOMPARE(QString::fromLatin1(screenName(currentScreen)), QStringLiteral("mainMenuScreen"));
         QCOMPARE(control<QScrollBar>("ScrollBar30")->value(), 400);
         QCOMPARE(control<QLabel>("Label60")->text(), QStringLiteral("400"));
@@ -160,14 +162,21 @@ private slots:
         writeScript("bad.qs9", "tick 2\nkey press\njump 3\nkey left\n");
         QVERIFY(window->scripts()->play(file("bad.qs9")));
         QTRY_VERIFY_WITH_TIMEOUT(!window->scripts()->playing(), 10000);
-        QCOMPARE(scriptMessage(),
+        QCOMPARE(message(),
                  QStringLiteral("Playing bad.qs9 stopped at line 3: \"jump 3\": unknown command \"jump\""));
         QCOMPARE(pendingKey, 3); // the line after it did not run
-        delete window->findChild<QMessageBox*>(QStringLiteral("ScriptMessage"));
+        QVERIFY(!messageExpires()); // an error stays until the next action
 
         QVERIFY(!window->scripts()->recordTo(folder.path()));
-        QVERIFY(scriptMessage().startsWith(QStringLiteral("Cannot record to ")));
+        QVERIFY(message().startsWith(QStringLiteral("Cannot record to "))); // the newest replaces the last
         QVERIFY(!control<QAction>("StopRecording1")->isEnabled());
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(message(), QString());
+
+        QVERIFY(!window->scripts()->play(folder.path()));
+        clickAt(control("Image2"));
+        QCOMPARE(message(), QString());
+        QCOMPARE(pendingKey, 3);
     }
 };
 

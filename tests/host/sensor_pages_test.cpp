@@ -58,6 +58,32 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(640, 480));
     }
 
+    // Each row of the input table has its control on the page the row
+    // names, at the row's place, with the pages as tabs in the table's
+    // order; "More Inputs" keeps its box.
+    void everyInputHasItsControlOnItsPage()
+    {
+        QStringList tabs;
+        for (int i = 0; i < qs9InputCount(); ++i) {
+            const Qs9Input& input = *qs9InputAt(i);
+            QWidget* made = control(input.control);
+            QWidget* page = made->parentWidget();
+            if (input.kind == QS9_INPUT_SLIDER) {
+                QCOMPARE(made->parentWidget()->metaObject()->className(), "QGroupBox");
+                QCOMPARE(control(input.valueLabel)->x(), input.valueLabelLeft);
+                page = page->parentWidget();
+            }
+            QCOMPARE(made->geometry(), QRect(input.area.left, input.area.top, input.area.width, input.area.height));
+            const QString tab = pages()->tabText(pages()->indexOf(page));
+            QCOMPARE(tab, QString::fromLatin1(input.page));
+            if (!tabs.contains(tab))
+                tabs << tab;
+        }
+        QCOMPARE(tabs, (QStringList{QStringLiteral("Fuel Data"), QStringLiteral("More Inputs")}));
+        QCOMPARE(pages()->indexOf(control("TabSheetMoreInputs")), 1);
+        QCOMPARE(control("GroupBoxMoreInputs")->geometry(), QRect(8, 8, 241, 193));
+    }
+
     // With each slider at its widest value, the two screen columns before its
     // value label are clear of text: its caption ends short of them.
     void everyCaptionEndsClearOfItsValue()

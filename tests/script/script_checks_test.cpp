@@ -10,11 +10,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "script/check_mode.h"
+#include "script/display_pictures.h"
+#include "script/movie_frames.h"
 #include "sim/simulator.h"
 #include "tests/script/script_test_support.h"
-#include "tools/script/check_mode.h"
-#include "tools/script/display_pictures.h"
-#include "tools/script/movie_frames.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
+#include "script/input_lines.h"
 #include "sim/simulator.h"
 #include "tests/script/script_test_support.h"
-#include "tools/script/input_lines.h"
 
 namespace {
 

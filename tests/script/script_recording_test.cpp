@@ -4,10 +4,10 @@
 
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
+#include "script/input_recording.h"
+#include "script/recording_opening.h"
+#include "script/script_player.h"
 #include "sim/simulator.h"
-#include "tools/script/input_recording.h"
-#include "tools/script/recording_opening.h"
-#include "tools/script/script_player.h"
 
 namespace {
 

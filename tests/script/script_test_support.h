@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "tools/script/script_runner.h"
+#include "script/script_runner.h"
 
 struct ScriptResult {
     int status;

@@ -115,6 +115,16 @@ TEST_F(SimulatorInterface, SetReachesSettingsAndTheInputsNoControlDrives)
     EXPECT_STREQ(qs9LastError(), "\"fuelConfig\" cannot be set: only settings fields and canDeviceC, "
                                  "canDeviceA, vrax.level1, vrax.level2, vrax.pressure, pressureLoopInput, "
                                  "lightSensorInput, gpsSpeedValid, gpsSpeed can");
+
+    // The same inputs by index, as the list names them; each one set takes.
+    std::string listed;
+    for (int i = 0; const char* name = qs9HostInputName(i); ++i) {
+        listed += std::string(i ? ", " : "") + name;
+        EXPECT_EQ(qs9SetValue(name, 1), QS9_OK) << name;
+    }
+    EXPECT_EQ(listed, "canDeviceC, canDeviceA, vrax.level1, vrax.level2, vrax.pressure, pressureLoopInput, "
+                      "lightSensorInput, gpsSpeedValid, gpsSpeed");
+    EXPECT_EQ(qs9HostInputName(-1), nullptr);
 }
 
 TEST_F(SimulatorInterface, CurrentScreenIsOneOfTheNamedScreens)

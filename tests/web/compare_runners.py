@@ -47,7 +47,9 @@ FAULT_SCRIPTS = {
 
 
 def project_scripts():
-    return sorted(p for d in ("tests", "tools") for p in (ROOT / d).rglob("*.qs9"))
+    """Every script of the project but the seed walks, which run with pictures."""
+    walks = ROOT / "tests/fuzz/walks"
+    return sorted(p for d in ("tests", "tools") for p in (ROOT / d).rglob("*.qs9") if p.parent != walks)
 
 
 def write_fault_scripts(folder):
@@ -133,7 +135,7 @@ def main(build, web_build):
     with tempfile.TemporaryDirectory() as work:
         work = pathlib.Path(work)
         scripts = (project_scripts()
-                   + seed_walks.write_scripts(ROOT / "tests/fuzz/corpus", work / "seed-walks")
+                   + seed_walks.write_scripts(ROOT / "tests/fuzz/walks", work / "seed-walks")
                    + write_fault_scripts(work / "faults"))
         for index, script in enumerate(scripts):
             write_given(script, work / "web" / str(index) / "given")

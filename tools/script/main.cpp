@@ -1,15 +1,15 @@
 // qs9-script: runs a script of runner commands from a file or standard
-// input, or checks many scripts at once (tools/script/README.md).
+// input, or checks many scripts at once (script/README.md).
 #include <unistd.h>
 
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "script/check_mode.h"
+#include "script/script_files.h"
+#include "script/script_runner.h"
 #include "sim/user_text.h"
-#include "tools/script/check_mode.h"
-#include "tools/script/script_files.h"
-#include "tools/script/script_runner.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ constexpr const char* usageText =
     "every script named and every *.qs9 under a folder named as checks, and\n"
     "reports those that failed. With --update, \"compare\" (re)writes its picture.\n"
     "Exit status: 0 every expectation held, 1 one failed, 2 a bad script or usage.\n"
-    "The commands: tools/script/README.md.\n";
+    "The commands: script/README.md.\n";
 
 struct Invocation {
     bool check = false;

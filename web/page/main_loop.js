@@ -24,12 +24,17 @@ export class MainLoop {
   // "On" (again while running: the power-on sequence restarts the one loop)
   // or "Off" (the loop ends before its next pass).
   power(on) {
-    if (on) {
+    if (on)
       this.firmware.powerOn();
+    else
+      this.firmware.powerOff();
+  }
+
+  // "On" reached the firmware, from a click or a played script: the loop runs.
+  powerChanged(on) {
+    if (on) {
       this.poweredOnce = true;
       this.resume();
-    } else {
-      this.firmware.powerOff();
     }
   }
 

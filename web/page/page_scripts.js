@@ -4,7 +4,8 @@
 // as a .qs9 file and shows their share link; "Play Script..." (or a file
 // dropped on the page, or a share link opened) runs a script's input lines
 // at the pace of the passes, skipping its output lines. The firmware's side
-// is web/page_inputs.cpp; its player moves the page's own controls here.
+// is web/page_inputs.cpp, which has the page's controls show what a played
+// script did through module.pageInputs here.
 import { isShareLink, linkedScript, shareLink } from './share_links.js';
 
 const element = (id) => document.getElementById(id);
@@ -14,12 +15,8 @@ export class PageScripts {
     Object.assign(this, { firmware, loop, display });
     this.playing = null; // { name, settle } while a script plays
     firmware.module.pageInputs = {
-      power: (on) => loop.power(on),
-      postKey: (key) => firmware.postKey(key),
-      moveInput: (name, position) => {
-        showInput[name](position);
-        loop.setInput(name, position);
-      },
+      showInput: (name, position) => showInput[name](position),
+      powerChanged: (on) => loop.powerChanged(on),
       played: (fault) => this.played(fault),
     };
     this.wireControls();

@@ -38,13 +38,12 @@ export function installQs9Interface(target, ready) {
       return loop.postKey(named(tables.keys, key, 'key').key);
     },
     slider(name, value) {
-      const { tables, loop, showInput } = instrument();
+      const { tables, loop } = instrument();
       const sliders = tables.inputs.filter((i) => i.kind === 'slider');
       const input = named(sliders, name, 'slider');
       if (!Number.isInteger(value) || value < 0 || value > input.maximum)
         throw new RangeError(`qs9: slider value ${value} out of range 0..${input.maximum} for ${name}`);
-      showInput[name](value);
-      loop.setInput(name, value);
+      loop.setInput(name, value); // the slider shows it
     },
     power: (on) => instrument().loop.power(Boolean(on)),
     passes: () => instrument().loop.passes,

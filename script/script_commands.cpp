@@ -1,0 +1,10 @@
+#include "script/script_commands.h"
+
+const ScriptCommand* findCommand(std::string_view name)
+{
+    for (auto commands : {inputCommands(), readingCommands(), checkingCommands()})
+        for (const ScriptCommand& command : commands)
+            if (name == command.name)
+                return &command;
+    return nullptr;
+}

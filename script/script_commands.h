@@ -1,0 +1,49 @@
+// The runner's commands. Each says whether it is an input (what the window's
+// controls, power buttons and timer do: a player runs these) or an output
+// (what reads the firmware back: a player skips these), and what a player
+// waits for in its place when the command is the passing of time.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "script/script_session.h"
+
+using Arguments = std::span<const std::string>;
+
+enum class CommandKind : uint8_t { input, output };
+
+// What a host plays in place of a line that lets time pass: a wait for so
+// many of the host's own main-loop passes or timer ticks.
+enum class WaitKind : uint8_t { nothing, passes, ticks };
+struct PlayerWait {
+    WaitKind kind = WaitKind::nothing;
+    uint32_t count = 0;
+};
+
+struct ScriptCommand {
+    const char* name;
+    const char* usage;
+    size_t minArguments;
+    size_t maxArguments;
+    CommandKind kind;
+    void (*run)(ScriptSession& session, Arguments arguments);
+    bool quotedWords = false; // its arguments may be "quoted texts"
+    // For a player: what to wait for instead of running the line (a bad line
+    // throws ScriptError); nullptr: the player runs it.
+    PlayerWait (*wait)(ScriptSession& session, Arguments arguments) = nullptr;
+
+    bool isInput() const { return kind == CommandKind::input; }
+};
+
+// on, off, pass, key, tick, slider, vrax, set
+std::span<const ScriptCommand> inputCommands();
+// print, texts, pixel, shot
+std::span<const ScriptCommand> readingCommands();
+// expect, compare, movie
+std::span<const ScriptCommand> checkingCommands();
+
+// The command of that name, or nullptr.
+const ScriptCommand* findCommand(std::string_view name);

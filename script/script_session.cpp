@@ -1,0 +1,101 @@
+#include "script/script_session.h"
+
+#include "script/display_pictures.h"
+#include "script/movie_frames.h"
+#include "sim/simulator.h"
+#include "sim/user_text.h"
+
+namespace fs = std::filesystem;
+
+void FirmwareInputs::powerOn()
+{
+    qs9PowerOn();
+    on_ = true;
+}
+
+void FirmwareInputs::powerOff()
+{
+    qs9PowerOff();
+    on_ = false;
+}
+
+ScriptSession::ScriptSession(std::ostream& output, std::ostream& errors, ScriptOptions scriptOptions)
+    : out(output), err(errors), options(std::move(scriptOptions)),
+      inputs(options.inputs ? *options.inputs : firmware_)
+{
+}
+
+ScriptSession::~ScriptSession() = default;
+
+void ScriptSession::expectationFailed(const std::string& message)
+{
+    const std::string line = "line " + std::to_string(lineNumber) + ": " + message;
+    if (failedExpectations_++ == 0)
+        firstFailure_ = line;
+    out.flush();
+    err << line << '\n';
+}
+
+fs::path ScriptSession::fileToRead(std::string_view name) const
+{
+    if (name.find('\0') != std::string_view::npos)
+        throw ScriptError{"bad file name " + quotedText(name)};
+    return options.folder.empty() ? fs::path(name) : options.folder / fs::path(name);
+}
+
+// With the files confined, a name must name a file inside the folder:
+// relative, never climbing above it, not the folder itself.
+fs::path ScriptSession::fileToWrite(std::string_view name) const
+{
+    const fs::path file = fileToRead(name);
+    if (options.confineFiles) {
+        const fs::path inside = fs::path(name).lexically_normal();
+        const fs::path last = inside.filename();
+        if (inside.is_absolute() || inside.empty() || *inside.begin() == ".." || last.empty() || last == "." ||
+            last == "..")
+            throw ScriptError{"file " + quotedText(name) + " is outside the script's folder"};
+    }
+    if (options.beforeWrite)
+        options.beforeWrite(file);
+    return file;
+}
+
+void ScriptSession::countStep()
+{
+    if (options.stepLimit != 0 && ++steps_ > options.stepLimit)
+        throw ScriptError{"the limit of " + std::to_string(options.stepLimit) +
+                          " passes and ticks is used up"};
+}
+
+void ScriptSession::passDrawn()
+{
+    if (movie_)
+        movie_->addPass(qs9FrameBuffer());
+}
+
+void ScriptSession::ticked()
+{
+    if (movie_)
+        movie_->addTick();
+}
+
+void ScriptSession::startMovie(std::string_view file)
+{
+    if (movie_)
+        throw ScriptError{"a movie is being recorded already: \"movie end\" first"};
+    moviePath_ = fileToWrite(file);
+    movie_ = std::make_unique<MovieRecording>();
+}
+
+void ScriptSession::endMovie()
+{
+    if (!movie_)
+        throw ScriptError{"no movie is being recorded: \"movie FILE\" first"};
+    const std::unique_ptr<MovieRecording> movie = std::move(movie_);
+    const std::string path = moviePath_.string();
+    if (movie->empty())
+        throw ScriptError{"no pass ran for the movie " + quotedText(path)};
+    const std::string fault = writeDisplayGif(path, movie->timedFrames(), qs9Palette());
+    if (!fault.empty())
+        throw ScriptError{"cannot write " + quotedText(path) + ": " + fault};
+}

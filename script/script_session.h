@@ -1,0 +1,81 @@
+// The state a script carries from line to line, and the options it runs with.
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "script/input_sink.h"
+
+class MovieRecording;
+
+// A bad line: what is wrong with it. The runner adds the line number.
+struct ScriptError {
+    std::string message;
+};
+
+// One drawText call as the display recorded it.
+struct DrawnText {
+    uint16_t startX;
+    int16_t y;
+    uint8_t fontSize;
+    uint8_t colour;
+    std::string text;
+};
+
+struct ScriptOptions {
+    std::filesystem::path folder;  // where relative file names start; empty: the current directory
+    bool confineFiles = false;     // refuse files outside folder
+    bool update = false;           // "compare" (re)writes its reference picture
+    uint64_t stepLimit = 0;        // passes and ticks a script may run; 0: no limit
+    // Sees the full name of every file before it is written.
+    std::function<void(const std::filesystem::path&)> beforeWrite;
+    InputSink* inputs = nullptr;   // where the inputs go; nullptr: the firmware
+};
+
+class ScriptSession {
+public:
+    ScriptSession(std::ostream& output, std::ostream& errors, ScriptOptions options);
+    ~ScriptSession();
+
+    std::ostream& out;
+    std::ostream& err;
+    const ScriptOptions options;
+    unsigned lineNumber = 0;
+    InputSink& inputs;             // options.inputs, or the firmware
+    std::vector<DrawnText> texts;  // drawn by the last pass
+
+    // A failed expectation: "line N: message" on the error stream; the
+    // script goes on.
+    void expectationFailed(const std::string& message);
+    unsigned failedExpectations() const { return failedExpectations_; }
+    const std::string& firstFailure() const { return firstFailure_; }
+
+    // A file the script names, from the folder; a file to write also passes
+    // the confinement and beforeWrite.
+    std::filesystem::path fileToRead(std::string_view name) const;
+    std::filesystem::path fileToWrite(std::string_view name) const;
+
+    // One pass or tick against the step limit; a bad line once it is used up.
+    void countStep();
+    // After each pass: the frame for a movie being recorded.
+    void passDrawn();
+    void ticked();
+
+    void startMovie(std::string_view file);
+    bool recordingMovie() const { return movie_ != nullptr; }
+    // Writes the movie being recorded and stops recording.
+    void endMovie();
+
+private:
+    FirmwareInputs firmware_;
+    unsigned failedExpectations_ = 0;
+    std::string firstFailure_;
+    uint64_t steps_ = 0;
+    std::unique_ptr<MovieRecording> movie_;
+    std::filesystem::path moviePath_;
+};
