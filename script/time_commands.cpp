@@ -16,6 +16,14 @@ namespace {
 
 constexpr size_t largestTrack = 64 * 1000 * 1000;
 
+// The browser edition keeps no files but the pictures its page hands over.
+void needFiles([[maybe_unused]] const char* whatTheRunnerDoes)
+{
+#ifdef __EMSCRIPTEN__
+    throw ScriptError{std::string("the browser edition keeps no files but pictures; qs9-script ") + whatTheRunnerDoes};
+#endif
+}
+
 uint64_t durationAsked(ScriptSession& session, Arguments arguments)
 {
     const uint64_t ticks = parseDuration(arguments[0]);
@@ -79,6 +87,7 @@ FlightDrive::Say noteTo(ScriptSession& session)
 
 Track readTrack(ScriptSession& session, const std::string& name)
 {
+    needFiles("plays tracks");
     const std::string path = session.dataFileToRead(name).string();
     std::string bytes;
     if (const std::string why = readDataFile(path, largestTrack, bytes); !why.empty())
@@ -133,6 +142,7 @@ void log(ScriptSession& session, Arguments arguments)
         return session.endLog();
     if (session.time().logging())
         throw ScriptError{"a flight log is being kept already: \"log end\" first"};
+    needFiles("writes flight logs");
     try {
         FlightLog flightLog(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
         session.time().startLog(std::move(flightLog), session.fileToWrite(arguments[0]));
