@@ -149,6 +149,57 @@ TEST(Tracks, TrackOffLeavesTheSendersWhereTheTrackPutThem)
     EXPECT_EQ(result.out, "flowRate1 = 450\n");
 }
 
+TEST(Tracks, EachValueGoesToTheSenderTheSetUpReads)
+{
+    const Folder folder;
+    folder.write("sources.csv", "time_s,tank1,pressure\n0,20,5.0\n");
+    // The remote unit's level sender; a 4-20 mA pressure transducer on the
+    // loop, 0 to 10 psi (whole psi).
+    const ScriptResult result = runText("on\nset settings.dataSource 1\nset settings.tank1Filter 0\n"
+                                        "set settings.pressure.unit 1\nset settings.pressure.senderType 2\n"
+                                        "set settings.pressure.curveKind 2\nset settings.pressure.pressureAt4mA 0\n"
+                                        "set settings.pressure.pressureAt20mA 10\nset settings.dataSource 0\n"
+                                        "track sources.csv\nrun 4s\nprint level1Input pressureInput pressureValue\n"
+                                        "set settings.dataSource 1\nrun 4s\nprint level1Input tank1Level\n",
+                                        folder.options());
+    EXPECT_EQ(result.status, scriptSucceeded) << result.err;
+    std::istringstream lines(result.out);
+    std::string level, pressure, value, levelAfter, tank;
+    std::getline(lines, level);
+    std::getline(lines, pressure);
+    std::getline(lines, value);
+    std::getline(lines, levelAfter);
+    std::getline(lines, tank);
+    EXPECT_NE(level, "level1Input = 0"); // the instrument's own sender first
+    EXPECT_EQ(pressure, "pressureInput = 0");
+    EXPECT_EQ(value, "pressureValue = 5");
+    EXPECT_EQ(levelAfter, level); // then the remote unit's, and its own stays
+    EXPECT_EQ(tank, "tank1Level = 20");
+}
+
+TEST(Tracks, APlayedScriptsTrackMovesTheHostsControlsBeforeEachPeriod)
+{
+    const Folder folder;
+    const std::string track = folder.write("ramp.csv", "time_s,flow1\n0,10\n8,30\n");
+    qs9ProgramStart();
+    struct Shown : HostControls {
+        std::vector<std::string> moves;
+        void showInput(const Qs9Input& input, uint32_t position) override
+        {
+            moves.push_back(std::string(input.name) + " " + std::to_string(position));
+        }
+        void powerChanged(bool) override {}
+    } controls;
+    HostInputs host(controls);
+    std::string ended = "not yet";
+    host.play("on\ntrack " + track + "\nrun 2s\nrun 8s\n", [&](const std::string& fault) { ended = fault; });
+    host.pass();
+    host.pass();
+    EXPECT_EQ(ended, "") << ended;
+    // 20 L/h at 4 s, 30 L/h at 8 s: the fewest pulses that read them.
+    EXPECT_EQ(controls.moves, (std::vector<std::string>{"flow1 156", "flow1 234"}));
+}
+
 TEST(Tracks, AFileThatIsNoTrackIsABadLineThatSaysWhy)
 {
     const Folder folder;
@@ -177,6 +228,21 @@ TEST(FlightLogs, OneRowPerPeriodInThePilotsUnitsAndTheFirmwaresCounts)
                                          "4,30.0,13,3.6,0,21,26,0,\n"
                                          "8,30.0,13,3.6,0,21,26,0,\n"
                                          "12,0.0,13,3.6,0,,,0,\n");
+}
+
+TEST(FlightLogs, PressureAndSpeedInTheUnitsOfTheSetUp)
+{
+    const Folder folder;
+    const std::string names = "log units.csv pressure gps_speed range\n";
+    const std::string inputs = "on\nslider pressure 2000\nslider flow1 234\nslider gps 120\nbox gpsvalid on\n";
+    EXPECT_EQ(runText(inputs + "set settings.pressure.unit 1\n" + names + "run 4s\n", folder.options()).status,
+              scriptSucceeded);
+    EXPECT_EQ(folder.read("units.csv"), "time_s,pressure,gps_speed,range\n4,4,120,180\n");
+    EXPECT_EQ(runText(inputs + "set settings.pressure.unit 0\n" + names + "box gpsvalid off\nrun 4s\n",
+                      folder.options())
+                  .status,
+              scriptSucceeded);
+    EXPECT_EQ(folder.read("units.csv"), "time_s,pressure,gps_speed,range\n4,0.2,,75\n");
 }
 
 TEST(FlightLogs, TheLogIsWrittenAtTheEndOfTheScriptAndItsNamesAreChecked)
@@ -238,6 +304,32 @@ TEST(LiveFlights, FlightGearsValuesDriveTheSendersAtEachPeriod)
                              "; sends flow1, tank1 and gps_speed\n"),
               std::string::npos)
         << err.str();
+    EXPECT_NEAR(clock.time, 1004, 1e-9);
+}
+
+TEST(LiveFlights, ASecondSenderAndAPacketThatDoesNotParseAreSaidAndChangeNothing)
+{
+    TestClock clock;
+    ScriptOptions options;
+    options.wallClock = &clock;
+    std::ostringstream out, err;
+    ScriptRunner runner(out, err, options);
+    const uint16_t port = freePort();
+    std::istringstream start("on\nlive flightgear " + std::to_string(port) + "\n");
+    runner.run(start);
+    UdpReceiver first(0), second(0);
+    first.send("127.0.0.1", port, "qs9-fuel,6.1,0,5,0,0,70\n");
+    second.send("127.0.0.1", port, "qs9-fuel,20,0,1,0,0,10\n");
+    first.send("127.0.0.1", port, "qs9-fuel,six\n");
+    std::istringstream flight("run 4s\nprint flowRate1\nlive off\nrun 4s\n");
+    EXPECT_EQ(runner.run(flight), scriptSucceeded) << err.str();
+    EXPECT_EQ(out.str(), "flowRate1 = 231\n");
+    const std::string said = err.str();
+    EXPECT_NE(said.find("; ignoring 127.0.0.1:" + std::to_string(second.port()) + ", a second sender"),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("; a packet was refused: "), std::string::npos) << said;
+    // After "live off" the second run waits for nothing.
     EXPECT_NEAR(clock.time, 1004, 1e-9);
 }
 
