@@ -3,6 +3,9 @@
 // clock of the test's own, and a host playing "run".
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -331,6 +334,55 @@ TEST(LiveFlights, ASecondSenderAndAPacketThatDoesNotParseAreSaidAndChangeNothing
     EXPECT_NE(said.find("; a packet was refused: "), std::string::npos) << said;
     // After "live off" the second run waits for nothing.
     EXPECT_NEAR(clock.time, 1004, 1e-9);
+}
+
+// An RREF reply: "RREF", a byte, then (index, float) pairs, little-endian.
+std::string xPlaneReply(const std::vector<std::pair<int32_t, float>>& values)
+{
+    std::string reply("RREF,");
+    for (const auto& [index, value] : values) {
+        uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        for (const uint32_t word : {uint32_t(index), bits})
+            for (int shift = 0; shift < 32; shift += 8)
+                reply += char((word >> shift) & 0xff);
+    }
+    return reply;
+}
+
+TEST(LiveFlights, XPlaneIsAskedForItsDatarefsAndItsRepliesDriveTheSenders)
+{
+    std::unique_ptr<UdpReceiver> xPlane;
+    try {
+        xPlane = std::make_unique<UdpReceiver>(49000);
+    } catch (const UdpError& error) {
+        GTEST_SKIP() << "X-Plane's port is taken: " << error.message;
+    }
+    TestClock clock;
+    ScriptOptions options;
+    options.wallClock = &clock;
+    std::ostringstream out, err;
+    ScriptRunner runner(out, err, options);
+    const uint16_t port = freePort();
+    std::istringstream start("on\nset settings.tank1Filter 0\nlive xplane " + std::to_string(port) + "\n");
+    runner.run(start);
+    ASSERT_FALSE(runner.stopped()) << err.str();
+    std::vector<UdpReceiver::Datagram> requests;
+    for (int wait = 0; wait < 100 && requests.size() < 6; ++wait) {
+        const auto got = xPlane->receive();
+        requests.insert(requests.end(), got.begin(), got.end());
+        if (requests.size() < 6)
+            usleep(10000);
+    }
+    ASSERT_EQ(requests.size(), 6u);
+    EXPECT_EQ(requests[0].bytes.size(), 413u);
+    EXPECT_EQ(requests[0].sender, "127.0.0.1:" + std::to_string(port));
+
+    // 16.6 kg/h: 6.09 US gal/h of 6 lb; 5.37 gal in tank 1; 36 m/s.
+    xPlane->send("127.0.0.1", port, xPlaneReply({{0, 0.004605f}, {2, 14.61f}, {5, 36.0f}}));
+    std::istringstream flight("run 4s\nprint flowRate1 tank1Level gpsSpeed\n");
+    EXPECT_EQ(runner.run(flight), scriptSucceeded) << err.str();
+    EXPECT_EQ(out.str(), "flowRate1 = 231\ntank1Level = 20\ngpsSpeed = 81\n");
 }
 
 TEST(LiveFlights, RefusedWhereNoneIsTakenAndForABadSimulatorOrPort)
