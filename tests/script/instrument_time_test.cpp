@@ -70,6 +70,16 @@ TEST(RunDuration, TheClockGoesOnAcrossCommands)
               "used1Pulses = 2100000\nused1Pulses = 2107000\n");
 }
 
+TEST(RunDuration, ACalculatedTankFollowsTheDuration)
+{
+    ScriptInPieces script;
+    EXPECT_EQ(script.run("on\nset settings.tank1Mode 1\nslider flow1 234\n").status, scriptSucceeded);
+    qs9WriteValue("tank1Pulses", 45 * 7000); // a full tank, as the manual entry sets it
+    const ScriptResult result = script.run("run 4s\nprint tank1Level\nrun 1h\nprint tank1Level fuelUsed1\n");
+    // 45 L less 901 periods of 233 pulses: 15.0 L.
+    EXPECT_EQ(result.out, "tank1Level = 45\ntank1Level = 15\nfuelUsed1 = 29\n");
+}
+
 TEST(RunDuration, TheLastPeriodsTextsAreThoseTextsReads)
 {
     const ScriptResult result = runText("on\nslider pressure 2000\nrun 8s\nexpect text \"30.0\"\n"
