@@ -31,10 +31,7 @@ void addParagraph(std::string& text, const std::string& paragraph, const char* w
     text += (text.empty() ? "" : "\n") + checkedText(paragraph, what);
 }
 
-std::string lineText(const ScriptLine& line)
-{
-    return line.command ? line.command->name : "";
-}
+std::string commandName(const ScriptLine& line) { return line.command ? line.command->name : ""; }
 
 bool isScreenName(const std::string& name)
 {
@@ -62,7 +59,9 @@ void checkValueForm(const std::string& name, const std::string& value)
                               quotedText(value)};
         return;
     }
-    const bool screen = status == QS9_ERROR_NOT_NUMBER && std::string_view(qs9LastError()).ends_with("a screen, not a number");
+    // sim/ says what a value that is no number holds.
+    const bool screen =
+        status == QS9_ERROR_NOT_NUMBER && std::string_view(qs9LastError()).ends_with("a screen, not a number");
     if (screen && value != "none" && !isScreenName(value))
         throw ScriptError{"unknown screen " + quotedText(value) + " for " + name +
                           ": a screen's name as print shows it, such as homeScreen"};
@@ -182,7 +181,7 @@ void LessonReader::read(LessonLine line)
 
 void LessonReader::lessonLine(const LessonLine& line)
 {
-    const std::string name = lineText(line.parsed);
+    const std::string name = commandName(line.parsed);
     const std::string text = line.parsed.arguments.empty() ? "" : line.parsed.arguments[0];
     if (name == "lesson") {
         if (part_ != Part::before)
@@ -225,7 +224,7 @@ void LessonReader::lessonLine(const LessonLine& line)
 // hint, highlight, done: a step's own lines, before its solution.
 void LessonReader::stepLine(const LessonLine& line)
 {
-    const std::string name = lineText(line.parsed);
+    const std::string name = commandName(line.parsed);
     if (part_ != Part::steps)
         throw ScriptError{quotedText(name) + " belongs to a step: after its \"step\" line"};
     if (!step().solution.empty())
