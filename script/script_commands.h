@@ -44,6 +44,8 @@ std::span<const ScriptCommand> inputCommands();
 std::span<const ScriptCommand> readingCommands();
 // expect, compare, movie
 std::span<const ScriptCommand> checkingCommands();
+// memory
+std::span<const ScriptCommand> memoryCommands();
 
 // The command of that name, or nullptr.
 const ScriptCommand* findCommand(std::string_view name);

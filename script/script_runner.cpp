@@ -62,6 +62,7 @@ int ScriptRunner::finish()
             fail("end of the script: " + error.message);
         }
     }
+    session_.closeMemory();
     return status();
 }
 

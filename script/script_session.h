@@ -11,6 +11,8 @@
 
 #include "script/input_sink.h"
 
+class MemoryKeeper;
+class MemoryStore;
 class MovieRecording;
 
 // A bad line: what is wrong with it. The runner adds the line number.
@@ -35,6 +37,9 @@ struct ScriptOptions {
     // Sees the full name of every file before it is written.
     std::function<void(const std::filesystem::path&)> beforeWrite;
     InputSink* inputs = nullptr;   // where the inputs go; nullptr: the firmware
+    // Where "memory FILE" keeps the memory, given the file's full name (it
+    // may refuse it with a ScriptError); empty: in that file.
+    std::function<std::unique_ptr<MemoryStore>(const std::filesystem::path&)> memoryStore;
 };
 
 class ScriptSession {
@@ -71,6 +76,13 @@ public:
     // Writes the movie being recorded and stops recording.
     void endMovie();
 
+    // "memory FILE": the instrument memory on, kept in the file. What it
+    // says goes to the output as "memory: ..." lines; a write that fails is
+    // a failed expectation.
+    void keepMemoryIn(std::string_view file);
+    // The end of the script: the write that is due, as at close.
+    void closeMemory();
+
 private:
     FirmwareInputs firmware_;
     unsigned failedExpectations_ = 0;
@@ -78,4 +90,7 @@ private:
     uint64_t steps_ = 0;
     std::unique_ptr<MovieRecording> movie_;
     std::filesystem::path moviePath_;
+    std::filesystem::path memoryPath_;
+    std::unique_ptr<MemoryStore> memoryStore_;
+    std::unique_ptr<MemoryKeeper> memory_; // destroyed before its store
 };
