@@ -102,7 +102,8 @@ void WindowMemory::keepSettings(bool on)
         return;
     QSettings(optionsFile(), QSettings::IniFormat).setValue(optionKey, on);
     keeper_->keepSettings(on);
-    tell(on ? QStringLiteral("Keep settings is on. ") + optionHelp()
+    tell(on ? QStringLiteral("Keep settings is on: a setting changed in a menu is kept when you leave the "
+                             "menus; Off in the middle of a menu loses it")
             : QStringLiteral("Keep settings is off: every On starts from the factory settings"),
          false);
 }

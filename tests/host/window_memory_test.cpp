@@ -149,7 +149,7 @@ private slots:
     {
         chooseInFileMenu("KeepSettings1");
         QVERIFY(control<QAction>("KeepSettings1")->isChecked());
-        QVERIFY(message().startsWith(QStringLiteral("Keep settings is on.")));
+        QVERIFY(message().startsWith(QStringLiteral("Keep settings is on: a setting changed in a menu is kept")));
         std::vector<Step> steps = tank1SizeRaisedInTheMenus(15);
         steps.push_back([this] { control<QScrollBar>("ScrollBar29")->setValue(7000); });
         steps.push_back([this] { control<QScrollBar>("ScrollBar29")->setValue(0); });

@@ -7,15 +7,14 @@ the memory alone; an exported set-up opened in a fresh page makes the same
 settings; a damaged memory is kept aside, a failed write is said and keeps
 what the memory held, and forgetting writes the factory settings.
     tests/web/memory_browser_test.py   (QS9_BUILD, QS9_WEB_BUILD: the build trees)"""
-import tempfile
 import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-from browser_test import Site, native_picture
-from local_chromium import start_chromium
+import browser_test
+from browser_test import native_picture
 
 MEMORY = "qs9-simulator.instrument-memory"
 QUIET_ON = "on\nslider pressure 2000\nslider level1 600\npass 2\n"
@@ -43,50 +42,18 @@ class PageMemory(unittest.TestCase):
     """One browser, the steps in order: each starts from what the one
     before left in the origin's storage."""
 
-    @classmethod
-    def setUpClass(cls):
-        cls.site = Site()
-        cls.profile = tempfile.TemporaryDirectory()
-        cls.driver = start_chromium(cls.profile.name)
-        cls.driver.set_script_timeout(30)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-        cls.site.stop()
-        cls.profile.cleanup()
+    # The page tests' browser, server and helpers (not their steps).
+    setUpClass = browser_test.BrowserEdition.__dict__["setUpClass"]
+    tearDownClass = browser_test.BrowserEdition.__dict__["tearDownClass"]
+    js = browser_test.BrowserEdition.js
+    js_async = browser_test.BrowserEdition.js_async
+    open_fresh = browser_test.BrowserEdition.open_fresh
+    wait_passes = browser_test.BrowserEdition.wait_passes
+    wait_status = browser_test.BrowserEdition.wait_status
+    click = browser_test.BrowserEdition.click
+    power_on_quietly = browser_test.BrowserEdition.power_on_quietly
 
     # ---- helpers ----
-
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
-    def js_async(self, script, *args):
-        return self.driver.execute_async_script("const done = arguments[arguments.length - 1];" + script, *args)
-
-    def open_fresh(self, url):
-        self.driver.get("about:blank")
-        self.driver.get(url)
-        self.assertEqual(self.js_async("qs9.ready.then(() => done(''), (e) => done(String(e)))"), "")
-
-    def wait_passes(self, count):
-        start = self.js("return qs9.passes()")
-        deadline = time.time() + 10
-        while self.js("return qs9.passes()") < start + count:
-            self.assertLess(time.time(), deadline, "the main loop does not run")
-            time.sleep(0.02)
-
-    def wait_status(self, words):
-        return self.js_async("""const look = () => { const t = document.getElementById('status').textContent;
-            t.includes(arguments[0]) ? done(t) : setTimeout(look, 20); }; look();""", words)
-
-    def click(self, element_id):
-        ActionChains(self.driver).move_to_element(self.driver.find_element("id", element_id)).click().perform()
-
-    def power_on_quietly(self):
-        self.js("qs9.slider('pressure', 2000); qs9.slider('level1', 600)")
-        self.click("Button1")
-        self.wait_passes(2)
 
     def off_and_on(self):
         self.click("Button2")

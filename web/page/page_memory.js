@@ -6,7 +6,7 @@
 // factory ones when opened. When to read and write, and what to say, is
 // the firmware module's (web/page_memory.cpp): this holds the storage and
 // the controls.
-import { shareLink } from './share_links.js';
+import { copyLink, shareLink } from './share_links.js';
 
 const element = (id) => document.getElementById(id);
 const optionKey = 'qs9-simulator.keep-settings';
@@ -99,7 +99,8 @@ export class PageMemory {
       remembered = false;
     }
     this.module._qs9WebMemoryKeepSettings(on ? 1 : 0);
-    const said = on ? 'Keep settings is on: a setting changed in a menu is kept when you leave the menus'
+    const said = on ? 'Keep settings is on: a setting changed in a menu is kept when you leave the menus; ' +
+                      'Off in the middle of a menu loses it'
                     : 'Keep settings is off: every On starts from the factory settings';
     this.display.say(remembered ? said : `${said} (for this visit only: the browser keeps nothing for this page)`);
   }
@@ -109,18 +110,10 @@ export class PageMemory {
     element('setup-link').value = await shareLink(location.href, script);
     element('setup-share').hidden = false;
     const factory = !script.includes('\nset ');
-    this.display.say(factory ? 'The settings are the factory ones; the set-up link below makes them'
-                             : 'Set-up link below: opened, it makes these settings');
+    this.display.say(factory ? 'The settings are the factory ones; the set-up link makes them'
+                             : 'Set-up link ready: opened, it makes these settings');
     return script;
   }
 
-  async copySetupLink() {
-    try {
-      await navigator.clipboard.writeText(element('setup-link').value);
-      this.display.say('Set-up link copied to the clipboard');
-    } catch (fault) {
-      element('setup-link').select();
-      this.display.say(`Set-up link not copied: ${faultText(fault)}; it is selected to copy by hand`);
-    }
-  }
+  copySetupLink() { return copyLink(element('setup-link'), 'Set-up link', this.display); }
 }
