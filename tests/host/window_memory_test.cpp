@@ -2,11 +2,9 @@
 // default, every On from the factory settings with the notice; on, a tank
 // set in the menus survives Off and On and a new window, On alone leaves
 // the file as it was, a minute of steady flow writes it once a second, a
-// full device and a damaged file are said in the panel and lose nothing,
-// a played script leaves the memory alone, and an exported set-up played
-// in a new window makes the same settings.
-#include <signal.h>
-#include <sys/resource.h>
+// damaged file is said in the panel and kept aside, a played script leaves
+// the memory alone, and an exported set-up played in a new window makes
+// the same settings.
 #include <sys/stat.h>
 
 #include <QAction>
@@ -193,31 +191,6 @@ private slots:
         runPowered(minute);
         qInfo("a minute of steady flow wrote the memory %d times", writes);
         QCOMPARE(writes, 60);
-    }
-
-    void aFullDeviceIsSaidAndLeavesThePreviousMemoryWhole()
-    {
-        window->memory()->keepSettings(true);
-        runPowered(tank1SizeRaisedInTheMenus(15));
-        const QByteArray kept = contents(memoryFile());
-        QVERIFY(!kept.isEmpty());
-
-        // Room for 16 bytes more: the file-size limit stands in for a full device.
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit small{16, limit.rlim_max};
-        const auto handler = signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        runPowered(tank1SizeRaisedInTheMenus(5));
-        setrlimit(RLIMIT_FSIZE, &limit);
-        signal(SIGXFSZ, handler);
-
-        QCOMPARE(message(), QStringLiteral("The instrument memory could not be written (File too large); "
-                                           "it keeps what it held"));
-        QCOMPARE(contents(memoryFile()), kept);
-        const QDir folder(config.filePath(QStringLiteral("qs9-simulator")));
-        QCOMPARE(folder.entryList({QStringLiteral("*instrument-memory*")}, QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("instrument-memory")}); // nothing half-written beside it
     }
 
     void aDamagedMemoryGivesTheFactorySettingsAndIsKeptAside()

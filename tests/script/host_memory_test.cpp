@@ -1,8 +1,7 @@
-// The instrument memory as a host keeps it through its inputs: the notice
-// with the option off, On restoring with it on, a played script starting
-// from the factory settings and leaving the memory to the user, a
-// recording that replays the restored settings, forgetting, and the
-// exported set-up.
+// The instrument memory as a host keeps it through its inputs: a played
+// script starting from the factory settings and leaving the memory to the
+// user, a recording that replays the restored settings, forgetting,
+// switching the option on while running, and the exported set-up.
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
@@ -77,39 +76,7 @@ int64_t value(const char* name)
     return read;
 }
 
-const char* const factoryNotice = "Every On starts from the factory settings; switch on the instrument memory to keep them";
-
 } // namespace
-
-TEST(HostMemory, OffEveryOnStartsFromTheFactoryAndTheFirstAfterAChangeSaysSo)
-{
-    HostWithMemory host;
-    host.inputs.powerOn();
-    host.store("settings.tank1Size", 60);
-    host.offAndOn();
-    EXPECT_EQ(value("settings.tank1Size"), 45);
-    EXPECT_EQ(host.lastTold(), factoryNotice);
-    EXPECT_EQ(host.writes, 0);
-    host.told.clear();
-    host.offAndOn();
-    EXPECT_TRUE(host.told.empty()) << "only the first On after a change";
-}
-
-TEST(HostMemory, OnRestoresWhatWasStoredAndAloneWritesNothing)
-{
-    HostWithMemory host;
-    host.keeper.keepSettings(true);
-    host.inputs.powerOn();
-    EXPECT_TRUE(host.told.empty()) << "a missing memory is no news";
-    host.store("settings.tank1Size", 60);
-    EXPECT_EQ(host.writes, 1);
-    host.offAndOn();
-    EXPECT_EQ(value("settings.tank1Size"), 60);
-    EXPECT_EQ(host.lastTold(), "Settings restored from the instrument memory");
-    host.ticks(30);
-    host.offAndOn();
-    EXPECT_EQ(host.writes, 1);
-}
 
 TEST(HostMemory, APlayedScriptStartsFromTheFactoryAndLeavesTheMemoryToTheUser)
 {
