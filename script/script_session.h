@@ -11,9 +11,11 @@
 
 #include "script/input_sink.h"
 
+class InstrumentTime;
 class MemoryKeeper;
 class MemoryStore;
 class MovieRecording;
+class WallClock;
 
 // A bad line: what is wrong with it. The runner adds the line number.
 struct ScriptError {
@@ -37,6 +39,8 @@ struct ScriptOptions {
     // Sees the full name of every file before it is written.
     std::function<void(const std::filesystem::path&)> beforeWrite;
     InputSink* inputs = nullptr;   // where the inputs go; nullptr: the firmware
+    bool liveLinks = true;         // "live" may listen for a flight simulator
+    WallClock* wallClock = nullptr; // the real pace of a live run; nullptr: the system's clock
     // Where "memory FILE" keeps the memory, given the file's full name (it
     // may refuse it with a ScriptError); empty: in that file.
     std::function<std::unique_ptr<MemoryStore>(const std::filesystem::path&)> memoryStore;
@@ -64,6 +68,14 @@ public:
     // the confinement and beforeWrite.
     std::filesystem::path fileToRead(std::string_view name) const;
     std::filesystem::path fileToWrite(std::string_view name) const;
+    // A file to read that is confined like one to write (a track).
+    std::filesystem::path dataFileToRead(std::string_view name) const;
+
+    // Something to say that is no failure (a track value clamped): "line N:
+    // message" on the error stream.
+    void note(const std::string& message);
+    // The instrument clock, and what moves the senders over it.
+    InstrumentTime& time() { return *time_; }
 
     // One pass or tick against the step limit; a bad line once it is used up.
     void countStep();
@@ -75,6 +87,8 @@ public:
     bool recordingMovie() const { return movie_ != nullptr; }
     // Writes the movie being recorded and stops recording.
     void endMovie();
+    // Writes the flight log being kept and stops keeping it.
+    void endLog();
 
     // "memory FILE": the instrument memory on, kept in the file. What it
     // says goes to the output as "memory: ..." lines; a write that fails is
@@ -84,12 +98,15 @@ public:
     void closeMemory();
 
 private:
+    void confine(std::string_view name) const;
+
     FirmwareInputs firmware_;
     unsigned failedExpectations_ = 0;
     std::string firstFailure_;
     uint64_t steps_ = 0;
     std::unique_ptr<MovieRecording> movie_;
     std::filesystem::path moviePath_;
+    std::unique_ptr<InstrumentTime> time_;
     std::filesystem::path memoryPath_;
     std::unique_ptr<MemoryStore> memoryStore_;
     std::unique_ptr<MemoryKeeper> memory_; // destroyed before its store
