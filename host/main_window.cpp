@@ -26,6 +26,7 @@
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
 #include "host/photograph.h"
+#include "host/window_memory.h"
 #include "host/window_panel.h"
 #include "host/window_scripts.h"
 #include "sim/simulator.h"
@@ -152,6 +153,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
     scriptDesk = new WindowScripts(inputs, *this);
+    memoryDesk = std::make_unique<WindowMemory>(inputs, *this);
     setCentralWidget(buildFormAndPanel());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -409,6 +411,8 @@ void TfrmMain::buildMenu()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     scriptDesk->addTo(file, panel);
     file->addSeparator();
+    memoryDesk->addTo(file, panel);
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
@@ -463,6 +467,7 @@ void TfrmMain::showInput(const Qs9Input& input, uint32_t position)
 void TfrmMain::Exit1Click()
 {
     qs9PowerOff();
+    memoryDesk->closing();
     QCoreApplication::quit();
 }
 
@@ -472,5 +477,6 @@ void TfrmMain::Timer1Timer() { inputs.tick(); }
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     qs9PowerOff();
+    memoryDesk->closing();
     event->accept();
 }

@@ -6,6 +6,7 @@
 // script did.
 #pragma once
 #include <QMainWindow>
+#include <memory>
 
 #include "script/host_inputs.h"
 #include "sim/simulator.h"
@@ -15,6 +16,7 @@ class QStatusBar;
 class QTimer;
 class QTabWidget;
 class DisplayPresenter;
+class WindowMemory;
 class WindowPanel;
 class WindowScripts;
 
@@ -31,6 +33,8 @@ public:
     // Timer ticks since the window was created (the firmware's program start).
     uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
+    // The instrument memory and the File menu's entries for it.
+    WindowMemory* memory() const { return memoryDesk.get(); }
     // Below the form: the messages and what goes on.
     WindowPanel* windowPanel() const { return panel; }
 
@@ -69,6 +73,7 @@ private:
     void buildDisplayCopyShortcuts();
 
     HostInputs inputs{*this};
+    std::unique_ptr<WindowMemory> memoryDesk; // gone before the inputs
     DisplayPresenter* presenter = nullptr;
     QWidget* Panel1 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -5,8 +5,10 @@
 
 #include "script/input_lines.h"
 #include "script/input_recording.h"
+#include "script/memory_keeper.h"
 #include "script/recording_opening.h"
 #include "script/script_player.h"
+#include "script/setup_script.h"
 
 namespace {
 
@@ -50,6 +52,8 @@ void HostInputs::tick()
 {
     qs9Tick();
     ++ticks_;
+    if (memory_)
+        memory_->poll();
     if (recording_)
         recording_->ticked();
     if (player_)
@@ -59,15 +63,16 @@ void HostInputs::tick()
 
 void HostInputs::powerOn()
 {
-    qs9PowerOn();
+    memory_ ? memory_->powerOn(playing()) : qs9PowerOn();
     switchedOn_ = true;
     happened(powerLine(true));
+    recordRestoredSettings();
     controls_.powerChanged(true);
 }
 
 void HostInputs::powerOff()
 {
-    qs9PowerOff();
+    memory_ ? memory_->powerOff() : qs9PowerOff();
     switchedOn_ = false;
     happened(powerLine(false));
     controls_.powerChanged(false);
@@ -129,6 +134,8 @@ void HostInputs::startRecording(LineWriter write, std::function<void()> failed)
     writeRecordingOpening(*recording_, {ticks_, poweredOn(), [this](const Qs9Input& input) {
                                             return positions_[rowNamed(input.name)];
                                         }});
+    if (poweredOn())
+        recordRestoredSettings();
     checkRecording();
 }
 
@@ -152,6 +159,18 @@ void HostInputs::happened(const std::string& line)
     checkRecording();
 }
 
+// A replay's "on" starts from the factory settings: after an On that the
+// instrument memory restored, the settings follow it as "set" lines (the
+// totals it restored have none).
+void HostInputs::recordRestoredSettings()
+{
+    if (!recording_ || qs9MemoryRestoreStatus() != QS9_MEMORY_RESTORED)
+        return;
+    happened("# the settings from the instrument memory");
+    for (const std::string& line : setupLines())
+        happened(line);
+}
+
 // A line that could not be written ends the recording, and the host hears.
 void HostInputs::checkRecording()
 {
@@ -166,6 +185,8 @@ void HostInputs::checkRecording()
 
 void HostInputs::play(std::string_view script, PlayEnded ended)
 {
+    if (memory_)
+        memory_->rest();
     player_ = std::make_unique<ScriptPlayer>(script, *this);
     playEnded_ = std::move(ended);
     player_->start();

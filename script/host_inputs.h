@@ -16,6 +16,7 @@
 #include "script/input_sink.h"
 
 class InputRecording;
+class MemoryKeeper;
 class ScriptPlayer;
 
 // What a host lends to its inputs: its own controls.
@@ -77,9 +78,15 @@ public:
     void play(std::string_view script, PlayEnded ended);
     bool playing() const { return player_ != nullptr; }
 
+    // The host's instrument memory: On reads it (a played script's On rests
+    // it), a tick and Off write what is due, a played script rests it. The
+    // keeper outlives these inputs, or is taken away first (nullptr).
+    void keepMemory(MemoryKeeper* keeper) { memory_ = keeper; }
+
 private:
     size_t row(const Qs9Input& input) const;
     void happened(const std::string& line);
+    void recordRestoredSettings();
     void checkRecording();
     void afterPlayerStep();
 
@@ -92,4 +99,5 @@ private:
     std::function<void()> recordingFailed_;
     std::unique_ptr<ScriptPlayer> player_;
     PlayEnded playEnded_;
+    MemoryKeeper* memory_ = nullptr;
 };

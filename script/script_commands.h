@@ -51,6 +51,8 @@ std::span<const ScriptCommand> timeCommands();
 std::span<const ScriptCommand> readingCommands();
 // expect, compare, movie
 std::span<const ScriptCommand> checkingCommands();
+// memory
+std::span<const ScriptCommand> memoryCommands();
 // lesson, introduction, start, step, hint, highlight, done, closing
 std::span<const ScriptCommand> lessonCommands();
 

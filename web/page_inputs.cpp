@@ -9,6 +9,7 @@
 
 #include "script/host_inputs.h"
 #include "sim/simulator.h"
+#include "web/page_memory.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ HostInputs& inputs()
 {
     static PageControls controls;
     static HostInputs page(controls);
+    page.keepMemory(&pageMemory());
     return page;
 }
 

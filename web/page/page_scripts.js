@@ -6,7 +6,7 @@
 // at the pace of the passes, skipping its output lines. The firmware's side
 // is web/page_inputs.cpp, which has the page's controls show what a played
 // script did through module.pageInputs here.
-import { isShareLink, linkedScript, shareLink } from './share_links.js';
+import { copyLink, isShareLink, linkedScript, shareLink } from './share_links.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -69,15 +69,7 @@ export class PageScripts {
     return text;
   }
 
-  async copyShareLink() {
-    try {
-      await navigator.clipboard.writeText(element('share-link').value);
-      this.display.say('Share link copied to the clipboard');
-    } catch (fault) {
-      element('share-link').select();
-      this.display.say(`Share link not copied: ${fault.message}; it is selected to copy by hand`);
-    }
-  }
+  copyShareLink() { return copyLink(element('share-link'), 'Share link', this.display); }
 
   async playFile(file) {
     try {
