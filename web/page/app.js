@@ -1,8 +1,10 @@
 // The page's start: the firmware compiled and instantiated at program start
 // (display black, instrument off), the instrument and its controls built
-// from the firmware's own tables, the main loop and timer, recording and
-// playing scripts (a share link plays at once), window.qs9, and the service
-// worker that keeps the site for use offline.
+// from the firmware's own tables, what helps the learner (the keys' help,
+// the senders' readings, the display in words), the main loop and timer,
+// recording and playing scripts, the options of the page's address (a share
+// link plays at once), window.qs9, and the service worker that keeps the
+// site for use offline.
 import { compileFirmware, newFirmware } from './firmware.js';
 import { DisplayView } from './display_view.js';
 import { MainLoop } from './main_loop.js';
@@ -11,6 +13,10 @@ import { buildSensorPages } from './sensor_pages.js';
 import { keepFitted } from './instrument_layout.js';
 import { installQs9Interface } from './qs9_interface.js';
 import { PageScripts } from './page_scripts.js';
+import { KeyHelp } from './key_help.js';
+import { DisplayInWords } from './display_text.js';
+import { pageOptions } from './page_options.js';
+import { openLesson } from './lesson_opening.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -41,23 +47,87 @@ function photographMissing(image, report) {
   image.addEventListener('error', report);
 }
 
+// What the learner sees change with each pass and each power change.
+function learnersAids(firmware, display) {
+  const words = new DisplayInWords(firmware, {
+    panel: element('display-text'), toggle: element('show-display-text'), alarmWords: element('alarm-words'),
+    announcement: element('display-announcement'), alarmAnnouncement: element('alarm-announcement'),
+  });
+  return {
+    words,
+    afterPass(keyHelp, readings) {
+      display.present();
+      const acknowledged = firmware.alarmsAcknowledgedText();
+      if (acknowledged)
+        display.say(acknowledged);
+      keyHelp.refresh();
+      readings(firmware, true);
+      words.afterPass();
+    },
+  };
+}
+
+// Each input shown on its control, from the page or a played script, counts
+// as the learner's action for the announcements.
+function actingInputs(show, words) {
+  return Object.fromEntries(Object.entries(show).map(([name, shown]) => [name, (position) => {
+    shown(position);
+    words.actionHappened();
+  }]));
+}
+
 async function start() {
+  const options = pageOptions(location.hash);
   const compiled = await compileFirmware();
   const firmware = await newFirmware(compiled);
   const tables = firmware.controlTables();
   const display = new DisplayView(element('display'), firmware, element('status'));
-  const loop = new MainLoop(firmware, () => display.present());
-  buildFrontPanel(element('instrument'), tables.keys, loop);
-  const showInput = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
+  const say = (text) => display.say(text);
+  const aids = learnersAids(firmware, display);
+  let keyHelp = null;
+  let sensors = null;
+  const loop = new MainLoop(firmware, {
+    afterPass: () => aids.afterPass(keyHelp, sensors.showReadings),
+    powerChanged: (on) => {
+      frontPanel.showPower(on);
+      keyHelp.refresh();
+      sensors.showReadings(firmware, on);
+      aids.words.actionHappened();
+    },
+  });
+  const frontPanel = buildFrontPanel(element('instrument'), tables.keys, loop, say);
+  firmware.module.pageFrontPanel = {
+    keyPosted(key, status) {
+      frontPanel.keyPosted(key, status);
+      aids.words.actionHappened();
+    },
+  };
+  keyHelp = new KeyHelp(element('key-help'), frontPanel, firmware);
+  sensors = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
+  const showInput = actingInputs(sensors.show, aids.words);
+  frontPanel.showPower(false);
+  keyHelp.refresh();
   copyShortcuts(display);
-  photographMissing(element('photograph'), () => display.say('The photograph of the instrument could not be loaded.'));
-  keepFitted(element('simulator'));
+  photographMissing(element('photograph'), () => say('The photograph of the instrument could not be loaded.'));
   element('loading').hidden = true;
   element('simulator').hidden = false;
+  keepFitted(element('simulator'), options.view === 'instrument');
   display.present();
   const scripts = new PageScripts({ firmware, loop, showInput, display });
-  scripts.playLink();
+  followOptions(options, { loop, scripts, say });
   return { compiled, firmware, tables, loop, showInput, display, scripts };
+}
+
+// The address's options, once the instrument is shown: power, then a
+// lesson or a script; what is no option is said.
+function followOptions(options, { loop, scripts, say }) {
+  if (options.faults.length)
+    say(`The page's address: ${options.faults.join('; ')}`);
+  if (options.power === 'on')
+    loop.power(true);
+  if (options.lesson !== undefined)
+    openLesson(options.lesson, say);
+  scripts.playLink();
 }
 
 const started = start();
