@@ -11,13 +11,19 @@
 // a slider or box moved, On or Off) or on another screen: the whole screen
 // when much of it changed, else the lines that changed. Values that change by
 // measurement alone are not announced; the description always holds them.
+// Where something blinks or cycles the text settles over a whole blink, so
+// that the whole screen is said as drawn in the phase that shows "FAIL".
 export const settleMs = 500;
+export const blinkSettleMs = 1200;
 
-// The lines of `now` to announce after `before`.
-export function announcement(before, now, screenChanged) {
+const fails = (text) => text.split('FAIL').length;
+
+// The lines of `now` to announce after `before` (steady texts); `whole` is
+// the screen as said in full.
+export function announcement(before, now, whole, screenChanged) {
   const old = new Set(before.split('\n'));
   const changed = now.split('\n').filter((line) => line && !old.has(line));
-  return screenChanged || changed.length === 0 || changed.length > 2 ? now : changed.join('\n');
+  return screenChanged || changed.length === 0 || changed.length > 2 ? whole : changed.join('\n');
 }
 
 export class DisplayInWords {
@@ -27,6 +33,7 @@ export class DisplayInWords {
     this.alarms = '';
     this.steady = '';       // the steady text of the last pass
     this.steadySince = 0;
+    this.whole = '';        // the fullest drawing of it since (most "FAIL"s)
     this.announced = '';    // and the one announced last
     this.announcedScreen = '';
     this.acted = false;     // the learner acted since then
@@ -46,18 +53,23 @@ export class DisplayInWords {
     const started = firmware.alarmsStartedText();
     if (started)
       say(parts.alarmAnnouncement, started);
-    this.show(firmware.displayText(), firmware.alarmText());
+    const text = firmware.displayText();
+    const alarms = firmware.alarmText();
+    this.show(text, alarms);
+    const body = alarms ? text.slice(0, text.length - alarms.length).replace(/\n$/, '') : text;
     const steady = firmware.displayTextSteady();
     const at = this.now();
     if (steady !== this.steady) {
-      this.steady = steady;
-      this.steadySince = at;
+      Object.assign(this, { steady, steadySince: at, whole: body });
+    } else if (fails(body) >= fails(this.whole)) {
+      this.whole = body;
     }
     const screen = firmware.currentScreenName();
     const screenChanged = screen !== this.announcedScreen;
-    if (steady === this.announced || at - this.steadySince < settleMs || !(this.acted || screenChanged))
+    const settle = body === steady ? settleMs : blinkSettleMs;
+    if (steady === this.announced || at - this.steadySince < settle || !(this.acted || screenChanged))
       return;
-    say(parts.announcement, announcement(this.announced, steady, screenChanged));
+    say(parts.announcement, announcement(this.announced, steady, this.whole, screenChanged));
     Object.assign(this, { announced: steady, announcedScreen: screen, acted: false });
   }
 
