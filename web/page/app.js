@@ -13,8 +13,7 @@ import { buildSensorPages } from './sensor_pages.js';
 import { keepFitted } from './instrument_layout.js';
 import { installQs9Interface } from './qs9_interface.js';
 import { PageScripts } from './page_scripts.js';
-import { KeyHelp } from './key_help.js';
-import { DisplayInWords } from './display_text.js';
+import { LearnerAids } from './learner_aids.js';
 import { pageOptions } from './page_options.js';
 import { openLesson } from './lesson_opening.js';
 
@@ -47,35 +46,6 @@ function photographMissing(image, report) {
   image.addEventListener('error', report);
 }
 
-// What the learner sees change with each pass and each power change.
-function learnersAids(firmware, display) {
-  const words = new DisplayInWords(firmware, {
-    panel: element('display-text'), toggle: element('show-display-text'), alarmWords: element('alarm-words'),
-    announcement: element('display-announcement'), alarmAnnouncement: element('alarm-announcement'),
-  });
-  return {
-    words,
-    afterPass(keyHelp, readings) {
-      display.present();
-      const acknowledged = firmware.alarmsAcknowledgedText();
-      if (acknowledged)
-        display.say(acknowledged);
-      keyHelp.refresh();
-      readings(firmware, true);
-      words.afterPass();
-    },
-  };
-}
-
-// Each input shown on its control, from the page or a played script, counts
-// as the learner's action for the announcements.
-function actingInputs(show, words) {
-  return Object.fromEntries(Object.entries(show).map(([name, shown]) => [name, (position) => {
-    shown(position);
-    words.actionHappened();
-  }]));
-}
-
 async function start() {
   const options = pageOptions(location.hash);
   const compiled = await compileFirmware();
@@ -83,30 +53,13 @@ async function start() {
   const tables = firmware.controlTables();
   const display = new DisplayView(element('display'), firmware, element('status'));
   const say = (text) => display.say(text);
-  const aids = learnersAids(firmware, display);
-  let keyHelp = null;
-  let sensors = null;
-  const loop = new MainLoop(firmware, {
-    afterPass: () => aids.afterPass(keyHelp, sensors.showReadings),
-    powerChanged: (on) => {
-      frontPanel.showPower(on);
-      keyHelp.refresh();
-      sensors.showReadings(firmware, on);
-      aids.words.actionHappened();
-    },
-  });
+  let aids = null; // built once the controls it tells about are
+  const loop = new MainLoop(firmware, { afterPass: () => aids.afterPass(), powerChanged: (on) => aids.powerChanged(on) });
   const frontPanel = buildFrontPanel(element('instrument'), tables.keys, loop, say);
-  firmware.module.pageFrontPanel = {
-    keyPosted(key, status) {
-      frontPanel.keyPosted(key, status);
-      aids.words.actionHappened();
-    },
-  };
-  keyHelp = new KeyHelp(element('key-help'), frontPanel, firmware);
-  sensors = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
-  const showInput = actingInputs(sensors.show, aids.words);
-  frontPanel.showPower(false);
-  keyHelp.refresh();
+  const sensors = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
+  aids = new LearnerAids({ firmware, display, frontPanel, sensors });
+  firmware.module.pageFrontPanel = { keyPosted: (key, status) => aids.keyPosted(key, status) };
+  const showInput = aids.actingInputs(sensors.show);
   copyShortcuts(display);
   photographMissing(element('photograph'), () => say('The photograph of the instrument could not be loaded.'));
   element('loading').hidden = true;

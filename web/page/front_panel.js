@@ -1,9 +1,12 @@
 // The front panel over the photograph, from the firmware's key table: a
 // transparent button over each push button and over the knob, the knob's
 // "+" and "-" buttons, each key's keyboard shortcut (whatever has the
-// focus), the mouse wheel over the knob, touch on the knob; and "On" and
-// "Off". Every control is a real button: reachable by Tab, pressed with
-// Enter or Space, named for screen readers.
+// focus), the mouse wheel over the knob, touch on the knob, the arrow keys
+// on the focused knob; and "On" and "Off", the one in force pushed in.
+// Every control is a real button: reachable by Tab, pressed with Enter or
+// Space, named for screen readers, titled with what it does on the screen
+// shown. A key the instrument took shows pressed for a moment, one it lost
+// crossed out.
 import { knobTurns } from './knob_gestures.js';
 
 // The power buttons' places on the form, left, top, width, height.

@@ -1,0 +1,53 @@
+// What tells the learner what goes on, kept up to date after each pass and
+// each power change: the keys' help, the keys shown taken or lost, the power
+// in force, the senders' readings, an acknowledged alarm in the message
+// line, and the display in words with its announcements.
+import { KeyHelp } from './key_help.js';
+import { DisplayInWords } from './display_text.js';
+
+const element = (id) => document.getElementById(id);
+
+export class LearnerAids {
+  constructor({ firmware, display, frontPanel, sensors }) {
+    Object.assign(this, { firmware, display, frontPanel, sensors });
+    this.keyHelp = new KeyHelp(element('key-help'), frontPanel, firmware);
+    this.words = new DisplayInWords(firmware, {
+      panel: element('display-text'), toggle: element('show-display-text'), alarmWords: element('alarm-words'),
+      announcement: element('display-announcement'), alarmAnnouncement: element('alarm-announcement'),
+    });
+    frontPanel.showPower(false);
+    this.keyHelp.refresh();
+  }
+
+  afterPass() {
+    this.display.present();
+    const acknowledged = this.firmware.alarmsAcknowledgedText();
+    if (acknowledged)
+      this.display.say(acknowledged);
+    this.keyHelp.refresh();
+    this.sensors.showReadings(this.firmware, true);
+    this.words.afterPass();
+  }
+
+  powerChanged(on) {
+    this.frontPanel.showPower(on);
+    this.keyHelp.refresh();
+    this.sensors.showReadings(this.firmware, on);
+    this.words.actionHappened();
+  }
+
+  // Each key on its way in, from the page or a played script.
+  keyPosted(key, status) {
+    this.frontPanel.keyPosted(key, status);
+    this.words.actionHappened();
+  }
+
+  // The sensor pages' `show`, by input name, each input shown on its
+  // control counting as the learner's action.
+  actingInputs(show) {
+    return Object.fromEntries(Object.entries(show).map(([name, shown]) => [name, (position) => {
+      shown(position);
+      this.words.actionHappened();
+    }]));
+  }
+}
