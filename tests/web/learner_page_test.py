@@ -145,6 +145,7 @@ class LearnerPage(unittest.TestCase):
         self.wait_text("key-help", "Press On to switch the instrument on")
         self.assertTrue(self.js("return document.getElementById('power-label').checkVisibility()"))
         self.assertTrue(self.js("return qs9.frameBuffer().some((i) => i !== 0)"), "Off keeps the last picture")
+        self.assertFalse(self.js("return document.getElementById('alarm-words').checkVisibility()"), "no alarm while off")
 
     def test_keys_show_taken_or_lost_from_every_source(self):
         self.open_page()

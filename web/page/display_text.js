@@ -45,8 +45,16 @@ export class DisplayInWords {
     });
   }
 
-  // A key was taken, an input moved, the power changed.
+  // A key was taken, an input moved.
   actionHappened() { this.acted = true; }
+
+  // An instrument switched off raises no alarm: its words go (the display
+  // and its text keep the last picture).
+  powerChanged(on) {
+    this.acted = true;
+    if (!on)
+      this.show(this.text, '');
+  }
 
   afterPass() {
     const { firmware, parts } = this;

@@ -33,7 +33,7 @@ export class LearnerAids {
     this.frontPanel.showPower(on);
     this.keyHelp.refresh();
     this.sensors.showReadings(this.firmware, on);
-    this.words.actionHappened();
+    this.words.powerChanged(on);
   }
 
   // Each key on its way in, from the page or a played script.
