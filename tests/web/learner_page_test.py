@@ -5,7 +5,6 @@ senders' readings against the firmware's measurements, the display in words
 against the runner's, its announcements, the page's address options, and
 axe-core's checks and the controls' sizes at phone and desktop width.
     tests/web/learner_page_test.py   (QS9_BUILD, QS9_WEB_BUILD: the build trees)"""
-import base64
 import os
 import pathlib
 import time
@@ -14,11 +13,12 @@ import unittest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-from browser_test import ROOT, Site, native_picture, native_run
+import browser_test
+from browser_test import QUIET_SENSORS, ROOT, Site, native_picture, native_run
 from local_chromium import start_chromium
 
 AXE = pathlib.Path(os.environ.get("QS9_WEB_BUILD", ROOT / "build-web")) / "axe/node_modules/axe-core/axe.min.js"
-QUIET = "slider pressure 2000\nslider level1 600\n"
+
 PHONE = (390, 844, 3)
 DESKTOP = (1366, 768, 1)
 # Every control a finger must hit at phone width, by the element that takes the tap.
@@ -41,12 +41,6 @@ class LearnerPage(unittest.TestCase):
 
     # ---- helpers ----
 
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
-    def js_async(self, script, *args):
-        return self.driver.execute_async_script("const done = arguments[arguments.length - 1];" + script, *args)
-
     def open_page(self, fragment="", size=DESKTOP):
         width, height, ratio = size
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
@@ -58,13 +52,6 @@ class LearnerPage(unittest.TestCase):
     def text(self, element_id):
         return self.js("return document.getElementById(arguments[0]).textContent", element_id)
 
-    def wait_passes(self, count):
-        start = self.js("return qs9.passes()")
-        deadline = time.time() + 10
-        while self.js("return qs9.passes()") < start + count:
-            self.assertLess(time.time(), deadline, "the main loop does not run")
-            time.sleep(0.02)
-
     def wait_text(self, element_id, words):
         deadline = time.time() + 10
         while words not in (shown := self.text(element_id)):
@@ -72,24 +59,16 @@ class LearnerPage(unittest.TestCase):
             time.sleep(0.02)
         return shown
 
-    def click(self, element_id):
-        ActionChains(self.driver).move_to_element(self.driver.find_element("id", element_id)).click().perform()
-
-    def canvas_rgb(self):
-        data = self.js("""const d = document.getElementById('display').getContext('2d').getImageData(0, 0, 160, 120).data;
-            let s = ''; for (let i = 0; i < d.length; ++i) if (i % 4 !== 3) s += String.fromCharCode(d[i]);
-            return btoa(s);""")
-        return base64.b64decode(data)
+    # The browser edition's own helpers: scripts in the page, waiting for
+    # passes, a mouse click, the canvas's pixels, "On" with no alarm.
+    shared = browser_test.BrowserEdition
+    js, js_async, wait_passes, click = shared.js, shared.js_async, shared.wait_passes, shared.click
+    canvas_rgb, power_on_quietly = shared.canvas_rgb, shared.power_on_quietly
 
     def keys_to(self, element_id, *keys):
         """Real key presses on a control that has the focus."""
         self.js("document.getElementById(arguments[0]).focus()", element_id)
         ActionChains(self.driver).send_keys(*keys).perform()
-
-    def power_on_quietly(self):
-        self.js("qs9.slider('pressure', 2000); qs9.slider('level1', 600)")
-        self.click("Button1")
-        self.wait_passes(3)
 
     def runner_says(self, script):
         """stdout of qs9.run: the runner on a firmware of its own."""
@@ -153,6 +132,7 @@ class LearnerPage(unittest.TestCase):
         self.record_looks()
         self.assertEqual(self.js("return [qs9.press('plus'), qs9.press('plus')]"), [True, False])
         self.wait_text("status", 'Key lost: knob turned "+" (the instrument takes one key at a time)')
+        self.wait_passes(2)  # the first "+" handled, the slot free
         ActionChains(self.driver).key_down(Keys.CONTROL).send_keys(Keys.ARROW_DOWN).key_up(Keys.CONTROL).perform()
         self.wait_passes(2)
         self.js("qs9.play('key right\\n')")
@@ -162,7 +142,7 @@ class LearnerPage(unittest.TestCase):
     def test_the_focused_knob_turns_with_the_arrows_and_presses_with_enter_and_space(self):
         self.open_page()
         self.power_on_quietly()
-        script = f"on\n{QUIET}pass 3\n"
+        script = f"on\n{QUIET_SENSORS}pass 3\n"
         for key, line in [(Keys.ENTER, "key press"), (Keys.ARROW_DOWN, "key minus"), (Keys.ARROW_LEFT, "key minus"),
                           (Keys.ARROW_UP, "key plus"), (Keys.ARROW_RIGHT, "key plus"), (Keys.SPACE, "key press")]:
             self.keys_to("Image8", key)
@@ -177,7 +157,7 @@ class LearnerPage(unittest.TestCase):
         self.assertFalse(self.js("return document.getElementById('display-text').checkVisibility()"))
         self.click("show-display-text")
         self.assertTrue(self.js("return document.getElementById('display-text').checkVisibility()"))
-        script = f"on\n{QUIET}pass 3\n"
+        script = f"on\n{QUIET_SENSORS}pass 3\n"
         for what, state in [("the main menu", "MAIN MENU"), ("FUEL SETUP", "(selected)"), ("editing UNIT", "(editing)")]:
             self.click("Image8")
             self.wait_passes(3)
