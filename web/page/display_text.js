@@ -34,6 +34,8 @@ export class DisplayInWords {
     this.steady = '';       // the steady text of the last pass
     this.steadySince = 0;
     this.whole = '';        // the fullest drawing of it since (most "FAIL"s)
+    this.body = '';         // the last text read, without its alarm lines
+    this.screen = '';
     this.announced = '';    // and the one announced last
     this.announcedScreen = '';
     this.acted = false;     // the learner acted since then
@@ -56,29 +58,36 @@ export class DisplayInWords {
       this.show(this.text, '');
   }
 
-  afterPass() {
+  // After each pass; `fresh` when the display's texts may have changed.
+  afterPass(fresh) {
     const { firmware, parts } = this;
     const started = firmware.alarmsStartedText();
     if (started)
       say(parts.alarmAnnouncement, started);
-    const text = firmware.displayText();
     const alarms = firmware.alarmText();
-    this.show(text, alarms);
-    const body = alarms ? text.slice(0, text.length - alarms.length).replace(/\n$/, '') : text;
-    const steady = firmware.displayTextSteady();
     const at = this.now();
-    if (steady !== this.steady) {
-      Object.assign(this, { steady, steadySince: at, whole: body });
-    } else if (fails(body) >= fails(this.whole)) {
-      this.whole = body;
-    }
-    const screen = firmware.currentScreenName();
+    if (fresh || alarms !== this.alarms)
+      this.readTexts(alarms, at);
+    const { steady, body, screen } = this;
     const screenChanged = screen !== this.announcedScreen;
     const settle = body === steady ? settleMs : blinkSettleMs;
     if (steady === this.announced || at - this.steadySince < settle || !(this.acted || screenChanged))
       return;
     say(parts.announcement, announcement(this.announced, steady, this.whole, screenChanged));
     Object.assign(this, { announced: steady, announcedScreen: screen, acted: false });
+  }
+
+  readTexts(alarms, at) {
+    const { firmware } = this;
+    const text = firmware.displayText();
+    this.show(text, alarms);
+    this.body = alarms ? text.slice(0, text.length - alarms.length).replace(/\n$/, '') : text;
+    this.screen = firmware.currentScreenName();
+    const steady = firmware.displayTextSteady();
+    if (steady !== this.steady)
+      Object.assign(this, { steady, steadySince: at, whole: this.body });
+    else if (fails(this.body) >= fails(this.whole))
+      this.whole = this.body;
   }
 
   show(text, alarms) {
