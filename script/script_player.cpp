@@ -1,5 +1,6 @@
 #include "script/script_player.h"
 
+#include "script/instrument_time.h"
 #include "script/script_lines.h"
 #include "sim/user_text.h"
 
@@ -9,6 +10,7 @@ ScriptOptions playingIn(InputSink& host)
 {
     ScriptOptions options;
     options.inputs = &host;
+    options.liveLinks = false;
     return options;
 }
 
@@ -25,13 +27,15 @@ void ScriptPlayer::start() { runUntilWait(); }
 // user's "Off" cut short stops the script.
 void ScriptPlayer::passed()
 {
-    if (waiting_.kind == WaitKind::passes)
+    if (waiting_.kind == WaitKind::periods)
+        session_.time().periodPlayed();
+    if (waiting_.kind == WaitKind::passes || waiting_.kind == WaitKind::periods)
         counted();
 }
 
 void ScriptPlayer::ticked()
 {
-    if (waiting_.kind == WaitKind::passes && !host_.poweredOn())
+    if ((waiting_.kind == WaitKind::passes || waiting_.kind == WaitKind::periods) && !host_.poweredOn())
         stop("the instrument went off while the script waited for passes");
     else if (waiting_.kind == WaitKind::ticks)
         counted();
