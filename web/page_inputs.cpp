@@ -18,6 +18,10 @@ EM_JS(void, pageShowInput, (const char* name, uint32_t position), {
 });
 EM_JS(void, pagePowerChanged, (int on), { Module.pageInputs.powerChanged(on !== 0); });
 EM_JS(void, pagePlayed, (const char* fault), { Module.pageInputs.played(UTF8ToString(fault)); });
+EM_JS(void, pageKeyPosted, (uint8_t key, int status), {
+    if (Module.pageFrontPanel)
+        Module.pageFrontPanel.keyPosted(key, status);
+});
 
 class PageControls : public HostControls {
 public:
@@ -25,10 +29,23 @@ public:
     void powerChanged(bool on) override { pagePowerChanged(on ? 1 : 0); }
 };
 
+// Every key on its way in, from the page's controls or a played script, so
+// that the photograph shows it taken or lost.
+class PageInputs : public HostInputs {
+public:
+    using HostInputs::HostInputs;
+    int postKey(uint8_t key) override
+    {
+        const int status = HostInputs::postKey(key);
+        pageKeyPosted(key, status);
+        return status;
+    }
+};
+
 HostInputs& inputs()
 {
     static PageControls controls;
-    static HostInputs page(controls);
+    static PageInputs page(controls);
     page.keepMemory(&pageMemory());
     return page;
 }

@@ -6,7 +6,8 @@
 // at the pace of the passes, skipping its output lines. The firmware's side
 // is web/page_inputs.cpp, which has the page's controls show what a played
 // script did through module.pageInputs here.
-import { copyLink, isShareLink, linkedScript, shareLink } from './share_links.js';
+import { copyLink, linkedScript, shareLink } from './share_links.js';
+import { startsAgain } from './page_options.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -39,9 +40,9 @@ export class PageScripts {
         this.playFile(file);
     });
     element('copy-share-link').addEventListener('click', () => this.copyShareLink());
-    // A share link opened in this page plays from program start, as on a
-    // first visit: the page starts afresh.
-    addEventListener('hashchange', () => isShareLink(location.hash) && location.reload());
+    // A share link (or another option) opened in this page plays from
+    // program start, as on a first visit: the page starts afresh.
+    addEventListener('hashchange', () => startsAgain(location.hash) && location.reload());
   }
 
   record() {
@@ -65,7 +66,7 @@ export class PageScripts {
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
     element('share-link').value = await shareLink(location.href, text);
     element('share').hidden = false;
-    this.display.say(`Script recorded and downloaded as ${name}; its share link is below`);
+    this.display.say(`Script recorded and downloaded as ${name}; Copy Link copies its share link`);
     return text;
   }
 
