@@ -25,6 +25,8 @@ public:
 
     bool recording() const;
     bool playing() const;
+    // The menu's entries and the panel's state line as things stand.
+    void showState();
 
 public slots:
     // Starts recording into the file (a failure is said in the panel).
@@ -39,7 +41,6 @@ private:
     bool writeLine(const std::string& line);
     void recordingFailed();
     void played(const PlayEnd& end);
-    void showState();
     void tell(const QString& text);
 
     HostInputs& inputs_;

@@ -311,4 +311,5 @@ void HostInputs::afterPlayerStep()
     shownProgress_ = {};
     if (const PlayEnded ended = std::exchange(playEnded_, nullptr))
         ended(end);
+    controls_.playbackChanged();
 }
