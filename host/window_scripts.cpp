@@ -139,8 +139,8 @@ void WindowScripts::showState()
     if (inputs_.recording())
         doing << QStringLiteral("Recording to %1").arg(QFileInfo(file_.fileName()).fileName());
     if (inputs_.playing())
-        doing << (inputs_.playProgress().paused ? QStringLiteral("Paused %1") : QStringLiteral("Playing %1"))
-                     .arg(playedName_);
+        doing << QStringLiteral("Playing %1%2")
+                     .arg(playedName_, inputs_.playProgress().paused ? QStringLiteral(", paused") : QString());
     panel_->showState(doing.join(QStringLiteral("; ")));
 }
 

@@ -155,7 +155,7 @@ void PlaybackTest::pausedSteppedResumedAndStoppedWithTheLearnersClicksRefused()
              stoodStill = window->passesRun() == passesAtPause && window->ticksRun() == ticksAtPause;
              afterPause = playbackLine();
              pausedShown = button("PausePlaying")->text() == QStringLiteral("&Resume") &&
-                           control<QLabel>("ScriptState")->text() == QStringLiteral("Paused playback.qs9");
+                           control<QLabel>("ScriptState")->text() == QStringLiteral("Playing playback.qs9, paused");
              recordOffered = control<QAction>("RecordScript1")->isEnabled();
              // The learner's own click, slider arrow and box.
              clickAt(control("Image8"));
