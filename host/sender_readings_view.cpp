@@ -39,7 +39,6 @@ SenderReadingsView::SenderReadingsView(QTabWidget* pages, QWidget* parent) : QWi
         reading->setObjectName(QStringLiteral("Reading%1").arg(QString::fromLatin1(input.control)));
         reading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         reading->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        caption->setBuddy(reading);
         const int row = grid->rowCount();
         grid->addWidget(caption, row, 0);
         grid->addWidget(reading, row, 1);

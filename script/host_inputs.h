@@ -138,6 +138,7 @@ private:
     bool refusing(); // the user's input, while a script plays
     void happened(const std::string& line);
     void checkRecording();
+    void drivePlayer(void (ScriptPlayer::*control)());
     void afterPlayerStep();
 
     HostControls& controls_;
