@@ -19,6 +19,10 @@ int openToRead(const std::string& path, std::string& why);
 // reading failed (a closed descriptor, a directory, ...).
 std::string feedScript(int descriptor, ScriptRunner& runner);
 
+// The bytes of a regular file of at most `most` bytes (a track): "" or why
+// not. A device or a pipe is refused, so that reading never waits.
+std::string readDataFile(const std::string& path, size_t most, std::string& bytes);
+
 // Writes the bytes as the file at path. A regular file (or a new one) is
 // written beside it and renamed into its place once complete, with the old
 // file's permissions, so a failure leaves the old file as it was; through a

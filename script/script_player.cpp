@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "script/instrument_time.h"
 #include "script/script_lines.h"
 #include "sim/user_text.h"
 
@@ -15,6 +16,7 @@ ScriptOptions playingIn(InputSink& host)
 {
     ScriptOptions options;
     options.inputs = &host;
+    options.liveLinks = false;
     return options;
 }
 
@@ -36,11 +38,11 @@ void ScriptPlayer::start() { runUntilWait(); }
 // is gone.
 void ScriptPlayer::hostPassed()
 {
-    if (paused_ || ended_ || waiting_.kind != WaitKind::passes)
+    if (paused_ || ended_ || !waitsForPasses())
         return;
     passCredit_ += speedHalves_;
     advance();
-    if (waiting_.kind != WaitKind::passes)
+    if (!waitsForPasses())
         passCredit_ = 0;
 }
 
@@ -52,7 +54,7 @@ void ScriptPlayer::hostTicked()
 {
     if (paused_ || ended_)
         return;
-    if (waiting_.kind == WaitKind::passes && !host_.poweredOn())
+    if (waitsForPasses() && !host_.poweredOn())
         return stopAt("the instrument went off while the script waited for passes");
     tickCredit_ += speedHalves_;
     advance();
@@ -61,12 +63,16 @@ void ScriptPlayer::hostTicked()
 }
 
 // Runs the passes and ticks that the credits pay for, in the script's order.
+// The full pass that ends a measurement period of "run" moves the
+// instrument's clock on to the next.
 void ScriptPlayer::advance()
 {
     while (!ended_ && !paused_) {
-        if (waiting_.kind == WaitKind::passes && passCredit_ >= whole) {
+        if (waitsForPasses() && passCredit_ >= whole) {
             passCredit_ -= whole;
             clock_.runPass();
+            if (waiting_.kind == WaitKind::periods)
+                session_.time().periodPlayed();
         } else if (waiting_.kind == WaitKind::ticks && tickCredit_ >= whole) {
             tickCredit_ -= whole;
             clock_.runTick();

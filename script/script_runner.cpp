@@ -4,6 +4,7 @@
 #include <iterator>
 #include <ostream>
 
+#include "script/instrument_time.h"
 #include "sim/simulator.h"
 
 ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err, ScriptOptions options)
@@ -55,12 +56,13 @@ int ScriptRunner::finish()
 {
     if (const auto last = lines_.finish())
         runLine(*last);
-    if (!stopped_ && session_.recordingMovie()) {
-        try {
+    try {
+        if (!stopped_ && session_.recordingMovie())
             session_.endMovie();
-        } catch (const ScriptError& error) {
-            fail("end of the script: " + error.message);
-        }
+        if (!stopped_ && session_.time().logging())
+            session_.endLog();
+    } catch (const ScriptError& error) {
+        fail("end of the script: " + error.message);
     }
     return status();
 }
