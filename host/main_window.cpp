@@ -29,6 +29,7 @@
 #include "host/photograph.h"
 #include "host/playback_bar.h"
 #include "host/slider_steps.h"
+#include "host/window_memory.h"
 #include "host/window_panel.h"
 #include "host/window_scripts.h"
 #include "sim/simulator.h"
@@ -155,6 +156,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
     scriptDesk = new WindowScripts(inputs, *this);
+    memoryDesk = std::make_unique<WindowMemory>(inputs, *this);
     setCentralWidget(buildFormAndPanel());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -421,6 +423,8 @@ void TfrmMain::buildMenu()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     scriptDesk->addTo(file, panel);
     file->addSeparator();
+    memoryDesk->addTo(file, panel);
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
@@ -490,6 +494,7 @@ void TfrmMain::showInput(const Qs9Input& input, uint32_t position)
 void TfrmMain::Exit1Click()
 {
     qs9PowerOff();
+    memoryDesk->closing();
     QCoreApplication::quit();
 }
 
@@ -504,5 +509,6 @@ void TfrmMain::Timer1Timer()
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     qs9PowerOff();
+    memoryDesk->closing();
     event->accept();
 }

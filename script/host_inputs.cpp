@@ -5,8 +5,10 @@
 
 #include "script/input_lines.h"
 #include "script/input_recording.h"
+#include "script/memory_keeper.h"
 #include "script/recording_opening.h"
 #include "script/script_player.h"
+#include "script/setup_script.h"
 
 namespace {
 
@@ -90,6 +92,8 @@ void HostInputs::runTick()
 {
     qs9Tick();
     ++ticks_;
+    if (memory_)
+        memory_->poll();
     if (recording_)
         recording_->ticked();
 }
@@ -139,9 +143,14 @@ int HostInputs::setValue(const char* name, int64_t value) { return refusing() ? 
 
 void HostInputs::switchPower(bool on)
 {
-    on ? qs9PowerOn() : qs9PowerOff();
+    if (memory_)
+        on ? memory_->powerOn(playing()) : memory_->powerOff();
+    else
+        on ? qs9PowerOn() : qs9PowerOff();
     switchedOn_ = on;
     happened(powerLine(on));
+    if (on)
+        recordRestoredSettings();
     controls_.powerChanged(on);
 }
 
@@ -201,6 +210,8 @@ bool HostInputs::startRecording(LineWriter write, std::function<void()> failed)
     writeRecordingOpening(*recording_, {ticks_, poweredOn(), [this](const Qs9Input& input) {
                                             return positions_[rowNamed(input.name)];
                                         }});
+    if (poweredOn())
+        recordRestoredSettings();
     checkRecording();
     return recording_ != nullptr;
 }
@@ -225,6 +236,18 @@ void HostInputs::happened(const std::string& line)
     checkRecording();
 }
 
+// A replay's "on" starts from the factory settings: after an On that the
+// instrument memory restored, the settings follow it as "set" lines (the
+// totals it restored have none).
+void HostInputs::recordRestoredSettings()
+{
+    if (!recording_ || qs9MemoryRestoreStatus() != QS9_MEMORY_RESTORED)
+        return;
+    happened("# the settings from the instrument memory");
+    for (const std::string& line : setupLines())
+        happened(line);
+}
+
 // A line that could not be written ends the recording, and the host hears.
 void HostInputs::checkRecording()
 {
@@ -239,6 +262,8 @@ void HostInputs::checkRecording()
 
 void HostInputs::play(std::string_view script, PlayEnded ended)
 {
+    if (memory_)
+        memory_->rest();
     player_ = std::make_unique<ScriptPlayer>(script, *played_, *played_);
     player_->setSpeed(speed_);
     playEnded_ = std::move(ended);

@@ -18,6 +18,7 @@
 #include "script/input_sink.h"
 
 class InputRecording;
+class MemoryKeeper;
 class ScriptPlayer;
 
 // What a host lends to its inputs: its own controls.
@@ -125,6 +126,11 @@ public:
     void setPlaySpeed(size_t index);
     PlayProgress playProgress() const;
 
+    // The host's instrument memory: On reads it (a played script's On rests
+    // it), a tick and Off write what is due, a played script rests it. The
+    // keeper outlives these inputs, or is taken away first (nullptr).
+    void keepMemory(MemoryKeeper* keeper) { memory_ = keeper; }
+
 private:
     class Played;
 
@@ -137,6 +143,7 @@ private:
     void runTick();
     bool refusing(); // the user's input, while a script plays
     void happened(const std::string& line);
+    void recordRestoredSettings();
     void checkRecording();
     void drivePlayer(void (ScriptPlayer::*control)());
     void afterPlayerStep();
@@ -153,4 +160,5 @@ private:
     PlayEnded playEnded_;
     size_t speed_;
     PlayProgress shownProgress_; // as the host last heard it
+    MemoryKeeper* memory_ = nullptr;
 };

@@ -49,6 +49,8 @@ std::span<const ScriptCommand> timeCommands();
 std::span<const ScriptCommand> readingCommands();
 // expect, compare, movie
 std::span<const ScriptCommand> checkingCommands();
+// memory
+std::span<const ScriptCommand> memoryCommands();
 
 // One main-loop pass with its step counted and the movie's frame; the
 // texts it draws are kept for "texts" and "expect text" when asked.

@@ -11,6 +11,7 @@
 #include "script/host_inputs.h"
 #include "script/script_player.h"
 #include "sim/simulator.h"
+#include "web/page_memory.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ HostInputs& inputs()
 {
     static PageControls controls;
     static HostInputs page(controls);
+    page.keepMemory(&pageMemory());
     return page;
 }
 

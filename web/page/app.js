@@ -1,8 +1,8 @@
 // The page's start: the firmware compiled and instantiated at program start
 // (display black, instrument off), the instrument and its controls built
 // from the firmware's own tables, the main loop and timer, recording and
-// playing scripts (a share link plays at once), window.qs9, and the service
-// worker that keeps the site for use offline.
+// playing scripts (a share link plays at once), the instrument memory,
+// window.qs9, and the service worker that keeps the site for use offline.
 import { compileFirmware, newFirmware } from './firmware.js';
 import { DisplayView } from './display_view.js';
 import { MainLoop } from './main_loop.js';
@@ -11,6 +11,7 @@ import { buildSensorPages } from './sensor_pages.js';
 import { keepFitted } from './instrument_layout.js';
 import { installQs9Interface } from './qs9_interface.js';
 import { PageScripts } from './page_scripts.js';
+import { PageMemory } from './page_memory.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -56,8 +57,9 @@ async function start() {
   element('simulator').hidden = false;
   display.present();
   const scripts = new PageScripts({ firmware, loop, showInput, display });
+  const memory = new PageMemory({ firmware, display });
   scripts.playLink();
-  return { compiled, firmware, tables, loop, showInput, display, scripts };
+  return { compiled, firmware, tables, loop, showInput, display, scripts, memory };
 }
 
 const started = start();

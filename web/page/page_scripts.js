@@ -10,7 +10,7 @@
 // show what a played script did through module.pageInputs here. Each key
 // taken or lost, the user's or a played one, is a "qs9-key-posted" event on
 // the document ({ key, taken }) for whatever shows keys pressed.
-import { isShareLink, linkedScript, shareLink } from './share_links.js';
+import { copyLink, isShareLink, linkedScript, shareLink } from './share_links.js';
 import { PlaybackControls } from './playback_controls.js';
 
 const element = (id) => document.getElementById(id);
@@ -104,15 +104,7 @@ export class PageScripts {
     return text;
   }
 
-  async copyShareLink() {
-    try {
-      await navigator.clipboard.writeText(element('share-link').value);
-      this.display.say('Share link copied to the clipboard');
-    } catch (fault) {
-      element('share-link').select();
-      this.display.say(`Share link not copied: ${fault.message}; it is selected to copy by hand`);
-    }
-  }
+  copyShareLink() { return copyLink(element('share-link'), 'Share link', this.display); }
 
   async playFile(file) {
     try {

@@ -43,3 +43,16 @@ export async function linkedScript(hash) {
     throw new Error(`This share link is broken (cut short or changed?): ${fault.message || fault}`);
   }
 }
+
+// The link in the text field on the clipboard, said in the status line as
+// what it is ("Share link"); where the browser refuses, the field's text is
+// selected to copy by hand.
+export async function copyLink(field, what, display) {
+  try {
+    await navigator.clipboard.writeText(field.value);
+    display.say(`${what} copied to the clipboard`);
+  } catch (fault) {
+    field.select();
+    display.say(`${what} not copied: ${fault.message}; it is selected to copy by hand`);
+  }
+}
