@@ -16,6 +16,8 @@ class QStatusBar;
 class QTimer;
 class QTabWidget;
 class DisplayPresenter;
+class LearnerAids;
+class PlaybackBar;
 class WindowMemory;
 class WindowPanel;
 class WindowScripts;
@@ -33,10 +35,14 @@ public:
     // Timer ticks since the window was created (the firmware's program start).
     uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
+    // Every input of the window goes through these, the played ones too.
+    HostInputs& hostInputs() { return inputs; }
     // The instrument memory and the File menu's entries for it.
     WindowMemory* memory() const { return memoryDesk.get(); }
     // Below the form: the messages and what goes on.
     WindowPanel* windowPanel() const { return panel; }
+    // In the panel and over the photograph: what a learner is shown.
+    LearnerAids* learnerAids() const { return aids; }
 
 public slots:
     // "On": the power-on sequence, then the main loop until the stop flag is
@@ -58,12 +64,17 @@ private:
     // What the window's controls lend to its inputs.
     void showInput(const Qs9Input& input, uint32_t position) override;
     void powerChanged(bool on) override;
+    void keyPosted(uint8_t key, int status) override;
+    void alarmAcknowledged(const char* text) override;
+    void inputRefused(const char* why) override;
+    void playbackChanged() override;
 
     void runMainLoop();
     void addSensorRow(QWidget* box, const Qs9Input& s);
     void addCheckBox(QWidget* page, const Qs9Input& c);
     QWidget* buildFormAndPanel();
     QWidget* buildClientArea(QWidget* parent);
+    void setFormTabOrder(QWidget* client);
     void buildPhotograph(QWidget* client);
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
@@ -83,5 +94,7 @@ private:
     QTimer* Timer1 = nullptr;
     WindowScripts* scriptDesk = nullptr;
     WindowPanel* panel = nullptr;
+    LearnerAids* aids = nullptr;
+    PlaybackBar* playback = nullptr;
     bool loopRunning = false;
 };

@@ -56,6 +56,10 @@ void WindowScripts::choosePlayedFile()
 
 bool WindowScripts::recordTo(const QString& path)
 {
+    if (inputs_.playing()) {
+        panel_->say(QStringLiteral("Record is available once the script has ended or been stopped"));
+        return false;
+    }
     if (inputs_.recording())
         stopRecording();
     file_.setFileName(path);
@@ -108,16 +112,19 @@ bool WindowScripts::play(const QString& path)
     const QByteArray bytes = script.readAll();
     playedName_ = QFileInfo(path).fileName();
     inputs_.play(std::string_view(bytes.constData(), size_t(bytes.size())),
-                 [this](const std::string& fault) { played(fault); });
+                 [this](const PlayEnd& end) { played(end); });
     showState();
     return true;
 }
 
-void WindowScripts::played(const std::string& fault)
+void WindowScripts::played(const PlayEnd& end)
 {
     showState();
-    if (!fault.empty())
-        tell(QStringLiteral("Playing %1 stopped at %2").arg(playedName_, QString::fromStdString(fault)));
+    if (!end.fault.empty())
+        tell(QStringLiteral("Playing %1 stopped at %2").arg(playedName_, QString::fromStdString(end.fault)));
+    else if (end.stopped)
+        panel_->say(QStringLiteral("Stopped playing %1 at %2")
+                        .arg(playedName_, QString::fromStdString(progressText(end.line, end.lineCount))));
     else
         panel_->say(QStringLiteral("Script %1 played").arg(playedName_));
 }
@@ -126,13 +133,14 @@ void WindowScripts::played(const std::string& fault)
 
 void WindowScripts::showState()
 {
-    record_->setEnabled(!inputs_.recording());
+    record_->setEnabled(!inputs_.recording() && !inputs_.playing());
     stop_->setEnabled(inputs_.recording());
     QStringList doing;
     if (inputs_.recording())
         doing << QStringLiteral("Recording to %1").arg(QFileInfo(file_.fileName()).fileName());
     if (inputs_.playing())
-        doing << QStringLiteral("Playing %1").arg(playedName_);
+        doing << QStringLiteral("Playing %1%2")
+                     .arg(playedName_, inputs_.playProgress().paused ? QStringLiteral(", paused") : QString());
     panel_->showState(doing.join(QStringLiteral("; ")));
 }
 

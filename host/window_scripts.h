@@ -11,6 +11,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class HostInputs;
+struct PlayEnd;
 class WindowPanel;
 
 class WindowScripts : public QObject {
@@ -24,6 +25,8 @@ public:
 
     bool recording() const;
     bool playing() const;
+    // The menu's entries and the panel's state line as things stand.
+    void showState();
 
 public slots:
     // Starts recording into the file (a failure is said in the panel).
@@ -37,8 +40,7 @@ private:
     void choosePlayedFile();
     bool writeLine(const std::string& line);
     void recordingFailed();
-    void played(const std::string& fault);
-    void showState();
+    void played(const PlayEnd& end);
     void tell(const QString& text);
 
     HostInputs& inputs_;

@@ -87,8 +87,8 @@ TEST(HostMemory, APlayedScriptStartsFromTheFactoryAndLeavesTheMemoryToTheUser)
     const std::string held = host.held;
 
     bool ended = false;
-    host.inputs.play("on\nset settings.units 1\noff\non\n", [&ended](const std::string& fault) {
-        EXPECT_EQ(fault, "");
+    host.inputs.play("on\nset settings.units 1\noff\non\n", [&ended](const PlayEnd& end) {
+        EXPECT_EQ(end.fault, "");
         ended = true;
     });
     ASSERT_TRUE(ended);
