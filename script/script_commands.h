@@ -13,7 +13,9 @@
 
 using Arguments = std::span<const std::string>;
 
-enum class CommandKind : uint8_t { input, output };
+// lesson: a line of a lesson's own (its title, steps, conditions, ...),
+// which a player skips as it skips an output.
+enum class CommandKind : uint8_t { input, output, lesson };
 
 // What a host plays in place of a line that lets time pass: a wait for so
 // many of the host's own main-loop passes or timer ticks.
@@ -51,6 +53,8 @@ std::span<const ScriptCommand> readingCommands();
 std::span<const ScriptCommand> checkingCommands();
 // memory
 std::span<const ScriptCommand> memoryCommands();
+// lesson, introduction, start, step, hint, highlight, done, closing
+std::span<const ScriptCommand> lessonCommands();
 
 // One main-loop pass with its step counted and the movie's frame; the
 // texts it draws are kept for "texts" and "expect text" when asked.

@@ -19,6 +19,10 @@ int openToRead(const std::string& path, std::string& why);
 // reading failed (a closed descriptor, a directory, ...).
 std::string feedScript(int descriptor, ScriptRunner& runner);
 
+// The whole file at path ("-": standard input) into text; false and why
+// not when it cannot be read.
+bool readScriptFile(const std::string& path, std::string& text, std::string& why);
+
 // The bytes of a regular file of at most `most` bytes (a track): "" or why
 // not. A device or a pipe is refused, so that reading never waits.
 std::string readDataFile(const std::string& path, size_t most, std::string& bytes);

@@ -16,10 +16,14 @@ class MemoryKeeper;
 class MemoryStore;
 class MovieRecording;
 class WallClock;
+struct Lesson;
 
-// A bad line: what is wrong with it. The runner adds the line number.
+// A bad line: what is wrong with it. The runner adds the line number: the
+// one running, or `line` when the fault lies in another (a lesson's step
+// whose condition is missing shows only where the step ends).
 struct ScriptError {
     std::string message;
+    unsigned line = 0;
 };
 
 // One drawText call as the display recorded it.
@@ -39,6 +43,9 @@ struct ScriptOptions {
     // Sees the full name of every file before it is written.
     std::function<void(const std::filesystem::path&)> beforeWrite;
     InputSink* inputs = nullptr;   // where the inputs go; nullptr: the firmware
+    bool checkingLessons = false;  // a lesson's step must not be done before its solution
+    // Sees every lesson that ran, with its steps' paths.
+    std::function<void(const Lesson&)> lessonRan;
     bool liveLinks = true;         // "live" may listen for a flight simulator
     WallClock* wallClock = nullptr; // the real pace of a live run; nullptr: the system's clock
     // Where "memory FILE" keeps the memory, given the file's full name (it
@@ -79,8 +86,10 @@ public:
 
     // One pass or tick against the step limit; a bad line once it is used up.
     void countStep();
-    // After each pass: the frame for a movie being recorded.
+    // After each pass: the frame for a movie being recorded, and the
+    // observer's call.
     void passDrawn();
+    std::function<void()> passObserver;
     void ticked();
 
     void startMovie(std::string_view file);

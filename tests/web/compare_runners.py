@@ -54,9 +54,9 @@ FAULT_SCRIPTS = {
 
 
 def project_scripts():
-    """Every script of the project but the seed walks, which run with pictures."""
+    """Every script and lesson of the project but the seed walks, which run with pictures."""
     walks = ROOT / "tests/fuzz/walks"
-    return sorted(p for d in ("tests", "tools") for p in (ROOT / d).rglob("*.qs9") if p.parent != walks)
+    return sorted(p for d in ("tests", "tools", "lessons") for p in (ROOT / d).rglob("*.qs9") if p.parent != walks)
 
 
 def write_fault_scripts(folder):
