@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "script/lesson_coverage.h"
 #include "script/script_files.h"
 #include "script/script_runner.h"
 #include "sim/user_text.h"
@@ -20,7 +21,7 @@ struct Check {
     std::string failure; // empty: passed
 };
 
-Check runCheck(const fs::path& script, bool update)
+Check runCheck(const fs::path& script, bool update, LessonCoverage& coverage)
 {
     std::string why;
     const int descriptor = openToRead(script.string(), why);
@@ -31,6 +32,8 @@ Check runCheck(const fs::path& script, bool update)
     ScriptOptions options;
     options.folder = script.parent_path();
     options.update = update;
+    options.checkingLessons = true;
+    options.lessonRan = [&coverage](const Lesson& lesson) { coverage.add(lesson); };
     ScriptRunner runner(ignored, errors, options);
     if (const std::string fault = feedScript(descriptor, runner); !fault.empty())
         runner.readFailed("the script could not be read to its end: " + fault);
@@ -63,9 +66,10 @@ std::vector<fs::path> scriptsAt(const fs::path& path, std::vector<Check>& checks
 int runChecks(const std::vector<std::string>& paths, bool update, std::ostream& report)
 {
     std::vector<Check> checks;
+    LessonCoverage coverage;
     for (const std::string& path : paths)
         for (const fs::path& script : scriptsAt(path, checks))
-            checks.push_back(runCheck(script, update));
+            checks.push_back(runCheck(script, update, coverage));
     size_t failed = 0;
     for (const Check& check : checks)
         if (!check.failure.empty()) {
@@ -73,5 +77,7 @@ int runChecks(const std::vector<std::string>& paths, bool update, std::ostream& 
             ++failed;
         }
     report << checks.size() - failed << " passed, " << failed << " failed\n";
+    if (coverage.lessons() > 0)
+        report << coverage.report();
     return failed == 0 ? 0 : 1;
 }

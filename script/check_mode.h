@@ -8,5 +8,8 @@
 // order), each from program start in a fresh state, its files taken from its
 // own folder; with `update`, "compare" (re)writes its pictures. `report`
 // gets a line per failed script, "PATH: " and what went wrong first, then
-// "N passed, M failed". Returns 0 when every script passed, else 1.
+// "N passed, M failed". Lessons are checked as lessons: a step must not be
+// done before its solution; when any ran, the report ends with the screens
+// and settings that no lesson's step reaches (LessonCoverage::report).
+// Returns 0 when every script passed, else 1.
 int runChecks(const std::vector<std::string>& paths, bool update, std::ostream& report);

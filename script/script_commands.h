@@ -13,7 +13,9 @@
 
 using Arguments = std::span<const std::string>;
 
-enum class CommandKind : uint8_t { input, output };
+// lesson: a line of a lesson's own (its title, steps, conditions, ...),
+// which a player skips as it skips an output.
+enum class CommandKind : uint8_t { input, output, lesson };
 
 // What a host plays in place of a line that lets time pass: a wait for so
 // many of the host's own main-loop passes or timer ticks.
@@ -44,6 +46,8 @@ std::span<const ScriptCommand> inputCommands();
 std::span<const ScriptCommand> readingCommands();
 // expect, compare, movie
 std::span<const ScriptCommand> checkingCommands();
+// lesson, introduction, start, step, hint, highlight, done, closing
+std::span<const ScriptCommand> lessonCommands();
 
 // The command of that name, or nullptr.
 const ScriptCommand* findCommand(std::string_view name);

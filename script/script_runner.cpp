@@ -1,9 +1,11 @@
 #include "script/script_runner.h"
 
+#include <cstring>
 #include <istream>
 #include <iterator>
 #include <ostream>
 
+#include "script/lesson_run.h"
 #include "sim/simulator.h"
 
 ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err, ScriptOptions options)
@@ -25,12 +27,31 @@ void ScriptRunner::runLine(const std::string& line)
     if (stopped_)
         return;
     ++session_.lineNumber;
+    if (lesson_)
+        return lesson_->push_back(line);
     try {
         const ScriptLine parsed = parseLine(line);
+        if (parsed.command && !commandSeen_ && std::strcmp(parsed.command->name, "lesson") == 0) {
+            lesson_.emplace(session_.lineNumber - 1);
+            return lesson_->push_back(line);
+        }
+        commandSeen_ = commandSeen_ || parsed.command;
         if (parsed.command)
             parsed.command->run(session_, parsed.arguments);
     } catch (const ScriptError& error) {
         fail("line " + std::to_string(session_.lineNumber) + ": " + error.message);
+    }
+}
+
+void ScriptRunner::runLesson()
+{
+    try {
+        Lesson lesson = parseLessonLines(*lesson_);
+        ::runLesson(lesson, session_);
+        if (session_.options.lessonRan)
+            session_.options.lessonRan(lesson);
+    } catch (const ScriptError& error) {
+        fail("line " + std::to_string(error.line ? error.line : session_.lineNumber) + ": " + error.message);
     }
 }
 
@@ -55,6 +76,8 @@ int ScriptRunner::finish()
 {
     if (const auto last = lines_.finish())
         runLine(*last);
+    if (!stopped_ && lesson_)
+        runLesson();
     if (!stopped_ && session_.recordingMovie()) {
         try {
             session_.endMovie();

@@ -2,8 +2,10 @@
 // a script of commands, one a line (script/README.md).
 #pragma once
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "script/script_lines.h"
 #include "script/script_session.h"
@@ -16,7 +18,9 @@ constexpr int scriptFailed = 2;            // a bad line, or the script could no
 // program start, as the window's creation does; the power cycle and passes
 // are the window's own. A failed expectation goes to `err` and the script
 // goes on. The first bad line stops the script: its line number and fault go
-// to `err`, and nothing after it runs, in this piece or any later one.
+// to `err`, and nothing after it runs, in this piece or any later one. A
+// script whose first command is "lesson" is a lesson: its lines are read to
+// its end and checked as a whole, then it runs (script/lesson_run.h).
 class ScriptRunner {
 public:
     ScriptRunner(std::ostream& out, std::ostream& err, ScriptOptions options = {});
@@ -38,12 +42,15 @@ public:
 
 private:
     void runLine(const std::string& line);
+    void runLesson();
     void fail(const std::string& message);
 
     ScriptSession session_;
     LineSplitter lines_;
     bool stopped_ = false;
     std::string badLine_;
+    bool commandSeen_ = false;
+    std::optional<std::vector<std::string>> lesson_; // a lesson's lines, read to its end
 };
 
 // A whole script from program start.

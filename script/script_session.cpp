@@ -71,6 +71,8 @@ void ScriptSession::passDrawn()
 {
     if (movie_)
         movie_->addPass(qs9FrameBuffer());
+    if (passObserver)
+        passObserver();
 }
 
 void ScriptSession::ticked()

@@ -12,10 +12,14 @@
 #include "script/input_sink.h"
 
 class MovieRecording;
+struct Lesson;
 
-// A bad line: what is wrong with it. The runner adds the line number.
+// A bad line: what is wrong with it. The runner adds the line number: the
+// one running, or `line` when the fault lies in another (a lesson's step
+// whose condition is missing shows only where the step ends).
 struct ScriptError {
     std::string message;
+    unsigned line = 0;
 };
 
 // One drawText call as the display recorded it.
@@ -35,6 +39,9 @@ struct ScriptOptions {
     // Sees the full name of every file before it is written.
     std::function<void(const std::filesystem::path&)> beforeWrite;
     InputSink* inputs = nullptr;   // where the inputs go; nullptr: the firmware
+    bool checkingLessons = false;  // a lesson's step must not be done before its solution
+    // Sees every lesson that ran, with its steps' paths.
+    std::function<void(const Lesson&)> lessonRan;
 };
 
 class ScriptSession {
@@ -62,8 +69,10 @@ public:
 
     // One pass or tick against the step limit; a bad line once it is used up.
     void countStep();
-    // After each pass: the frame for a movie being recorded.
+    // After each pass: the frame for a movie being recorded, and the
+    // observer's call.
     void passDrawn();
+    std::function<void()> passObserver;
     void ticked();
 
     void startMovie(std::string_view file);

@@ -30,6 +30,7 @@ const Qs9Key keys[] = {
 struct InputRow {
     Qs9Input control;
     void (*write)(uint16_t position); // what the control's change stores
+    uint16_t (*read)();               // where the control stands, from what it stored
 };
 
 constexpr const char* fuelData = "Fuel Data";
@@ -59,38 +60,38 @@ constexpr Qs9Input moreInput(const char* name, const char* caption, uint16_t max
 // is read by each pass rather than written into the firmware.
 const InputRow inputs[] = {
     {slider("flow1", "Fuel Flow1:", 65535, "ScrollBar29", "Label57", 16, 72),
-     [](uint16_t v) { flow1Input = v; vrax.flow1 = v; }},
+     [](uint16_t v) { flow1Input = v; vrax.flow1 = v; }, [] { return flow1Input; }},
     {slider("level1", "Fuel Level1:", 4096, "ScrollBar30", "Label60", 40, 72),
-     [](uint16_t v) { level1Input = v; }},
+     [](uint16_t v) { level1Input = v; }, [] { return level1Input; }},
     {slider("flow2", "Fuel Flow2:", 65535, "ScrollBar31", "Label62", 64, 72),
-     [](uint16_t v) { flow2Input = v; vrax.flow2 = v; }},
+     [](uint16_t v) { flow2Input = v; vrax.flow2 = v; }, [] { return flow2Input; }},
     {slider("level2", "Fuel Level2:", 4096, "ScrollBar32", "Label61", 88, 72),
-     [](uint16_t v) { level2Input = v; }},
+     [](uint16_t v) { level2Input = v; }, [] { return level2Input; }},
     {slider("pressure", "Fuel Pressure:", 4096, "ScrollBar2", "Label6", 112, 80),
-     [](uint16_t v) { pressureInput = v; }},
+     [](uint16_t v) { pressureInput = v; }, [] { return pressureInput; }},
     {{"vrax", QS9_INPUT_CHECK_BOX, 1, 1, fuelData, "VRAX On/Off", "CheckBox4", nullptr,
       {8, 160, 97, 17}, 0},
-     [](uint16_t v) { vraxBoxChecked = uint8_t(v); }},
+     [](uint16_t v) { vraxBoxChecked = uint8_t(v); }, [] { return uint16_t(vraxBoxChecked); }},
 
     // Inputs the firmware reads that the instrument's window has no control
     // for: the ground speed from the navigation input (in the speed unit of
     // the settings) and whether it is valid, the ambient light sensor, the
     // 4-20 mA loop sender, and the remote unit's level and pressure converters.
     {moreInput("gps", "GPS Speed:", 999, "ScrollBarGpsSpeed", "LabelGpsSpeed", 16),
-     [](uint16_t v) { gpsSpeed = v; }},
+     [](uint16_t v) { gpsSpeed = v; }, [] { return gpsSpeed; }},
     {{"gpsvalid", QS9_INPUT_CHECK_BOX, 1, 0, moreInputs, "GPS valid", "CheckBoxGpsValid", nullptr,
       {16, 48, 97, 17}, 0},
-     [](uint16_t v) { gpsSpeedValid = uint8_t(v); }},
+     [](uint16_t v) { gpsSpeedValid = uint8_t(v); }, [] { return uint16_t(gpsSpeedValid); }},
     {moreInput("light", "Light Sensor:", 4096, "ScrollBarLight", "LabelLight", 64),
-     [](uint16_t v) { lightSensorInput = v; }},
+     [](uint16_t v) { lightSensorInput = v; }, [] { return lightSensorInput; }},
     {moreInput("loop", "4-20 mA Loop:", 4096, "ScrollBarLoop", "LabelLoop", 88),
-     [](uint16_t v) { pressureLoopInput = v; }},
+     [](uint16_t v) { pressureLoopInput = v; }, [] { return pressureLoopInput; }},
     {moreInput("vraxlevel1", "VRAX Level1:", 4096, "ScrollBarVraxLevel1", "LabelVraxLevel1", 112),
-     [](uint16_t v) { vrax.level1 = v; }},
+     [](uint16_t v) { vrax.level1 = v; }, [] { return vrax.level1; }},
     {moreInput("vraxlevel2", "VRAX Level2:", 4096, "ScrollBarVraxLevel2", "LabelVraxLevel2", 136),
-     [](uint16_t v) { vrax.level2 = v; }},
+     [](uint16_t v) { vrax.level2 = v; }, [] { return vrax.level2; }},
     {moreInput("vraxpressure", "VRAX Pressure:", 4096, "ScrollBarVraxPressure", "LabelVraxPressure", 160),
-     [](uint16_t v) { vrax.pressure = v; }},
+     [](uint16_t v) { vrax.pressure = v; }, [] { return vrax.pressure; }},
 };
 
 template <typename Row, std::size_t N>
@@ -154,6 +155,15 @@ int qs9SetInput(const char* name, uint32_t value)
     if (value > row->control.maximum)
         return QS9_ERROR_RANGE;
     row->write(uint16_t(value));
+    return QS9_OK;
+}
+
+int qs9InputPosition(const char* name, uint32_t* position)
+{
+    const InputRow* row = findInputRow(name);
+    if (!row || position == nullptr)
+        return QS9_ERROR_UNKNOWN;
+    *position = row->read();
     return QS9_OK;
 }
 

@@ -7,6 +7,7 @@
 #include "display/furniture.h"
 #include "display/text.h"
 #include "screens/home_screen.h"
+#include "sim/simulator.h"
 
 LastPass lastPass;
 
@@ -71,3 +72,18 @@ void drawScreenRecorded()
     lastPass.alarmsAfter = alarmFlags;
     lastPass.ackedAfter = alarmAcked;
 }
+
+extern "C" {
+
+int qs9PassTextCount(void) { return lastPass.textCount; }
+
+int qs9PassTextAt(int index, Qs9PassText* text)
+{
+    if (index < 0 || index >= lastPass.textCount || text == nullptr)
+        return QS9_ERROR_RANGE;
+    const PassText& kept = lastPass.texts[index];
+    *text = {kept.startX, kept.y, kept.fontSize, kept.colour, kept.text};
+    return QS9_OK;
+}
+
+} // extern "C"

@@ -105,3 +105,4 @@ std::span<const NamedValue> screenNames();
 std::span<const NamedValue> simulatorNames();
 std::span<const NamedValue> settingsNames();
 std::span<const NamedValue> readingNames();
+std::span<const NamedValue> inputNames();

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "sim/simulator.h"
+
 uint8_t widthOf(ValueKind kind)
 {
     switch (kind) {
@@ -60,3 +62,25 @@ std::string fieldName(const SettingsField& field)
 {
     return field.row->stride == 0 ? field.row->name : elementName(field.row->name, field.index);
 }
+
+extern "C" {
+
+int qs9SettingCount(void) { return int(settingsFields().size()); }
+
+const char* qs9SettingName(int index)
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const SettingsField& field : settingsFields())
+            list.push_back(fieldName(field));
+        return list;
+    }();
+    return index >= 0 && index < qs9SettingCount() ? names[size_t(index)].c_str() : nullptr;
+}
+
+const char* qs9SettingField(int index)
+{
+    return index >= 0 && index < qs9SettingCount() ? settingsFields()[size_t(index)].row->name : nullptr;
+}
+
+} // extern "C"

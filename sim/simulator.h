@@ -141,6 +141,10 @@ const Qs9Input* qs9FindInput(const char* name);
  * firmware sees it in the next pass. QS9_OK, QS9_ERROR_UNKNOWN, or
  * QS9_ERROR_RANGE (above the maximum; nothing is written). */
 int qs9SetInput(const char* name, uint32_t value);
+/* Where the named input stands now, as its control last wrote it (a check
+ * box 0 or 1); the runner reads it as "input.NAME". QS9_OK, or
+ * QS9_ERROR_UNKNOWN (nothing written). */
+int qs9InputPosition(const char* name, uint32_t* position);
 
 /* ---- sender readings: what the instrument makes of each sender input ----
  * For the flow, level and pressure inputs ("flow1", "flow2", "level1",
@@ -196,6 +200,21 @@ typedef void (*Qs9TextObserver)(void* context, uint16_t startX, int16_t y,
 /* One observer at a time; NULL stops observing. */
 void qs9ObserveTexts(Qs9TextObserver observer, void* context);
 
+/* The texts the last pass drew, in drawing order, as an observer saw them:
+ * for a host that checks what is on the display without observing each
+ * pass. The first 128 texts of a pass are kept, each up to 39 bytes (the
+ * firmware's texts are shorter). */
+typedef struct Qs9PassText {
+    uint16_t startX;
+    int16_t y;
+    uint8_t fontSize;
+    uint8_t colour;
+    const char* text; /* valid until the next pass */
+} Qs9PassText;
+int qs9PassTextCount(void);
+/* Text 0..count-1 of the last pass: QS9_OK, or QS9_ERROR_RANGE. */
+int qs9PassTextAt(int index, Qs9PassText* text);
+
 /* ---- screens ---- */
 
 int qs9ScreenCount(void);
@@ -203,6 +222,16 @@ int qs9ScreenCount(void);
 const char* qs9ScreenName(int index);
 /* The current screen's name: one of the above, "none" or "unknown". */
 const char* qs9CurrentScreenName(void);
+
+/* ---- the settings table ----
+ * Every element of the settings record, in record order, by the name the
+ * runner's "set" and "print" take ("settings.units", "settings.tank1Cal[2]",
+ * "settings.pressure.userCurve.points[3].adc"), and the field it belongs
+ * to ("settings.tank1Cal", "settings.pressure.userCurve.points[].adc"). */
+int qs9SettingCount(void);
+/* Element 0..count-1, or NULL. */
+const char* qs9SettingName(int index);
+const char* qs9SettingField(int index);
 
 /* ---- for the learner: what the keys do, the display and alarms in words ----
  * Texts in plain ASCII. Each stays valid until the next call of the same

@@ -48,9 +48,10 @@ std::string lookupKey(const NamedValue& value)
     return key;
 }
 
-std::array<std::span<const NamedValue>, 6> nameTables()
+std::array<std::span<const NamedValue>, 7> nameTables()
 {
-    return {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames(), readingNames()};
+    return {displayNames(), coreNames(), screenNames(), simulatorNames(), settingsNames(), readingNames(),
+            inputNames()};
 }
 
 template <typename Match>
