@@ -74,7 +74,8 @@ bool isScreenName(const std::string& name)
 void checkValueForm(const std::string& name, const std::string& value)
 {
     int64_t number = 0;
-    if (qs9ReadValue(name.c_str(), &number) == QS9_OK) {
+    const int status = qs9ReadValue(name.c_str(), &number);
+    if (status == QS9_OK) {
         bool decimal = true;
         try {
             decimal = std::to_string(parseSignedNumber(value, "value")) == value;
@@ -86,7 +87,8 @@ void checkValueForm(const std::string& name, const std::string& value)
                               quotedText(value)};
         return;
     }
-    if (isScreenName(formattedValue(name)) && value != "none" && !isScreenName(value))
+    const bool screen = status == QS9_ERROR_NOT_NUMBER && std::string_view(qs9LastError()).ends_with("a screen, not a number");
+    if (screen && value != "none" && !isScreenName(value))
         throw ScriptError{"unknown screen " + quotedText(value) + " for " + name +
                           ": a screen's name as print shows it, such as homeScreen"};
 }

@@ -3,6 +3,7 @@
 #include "script/lesson_run.h"
 
 #include <algorithm>
+#include <cstring>
 #include <ostream>
 #include <sstream>
 
@@ -38,6 +39,8 @@ public:
                 addOnce(changed, qs9SettingField(int(i)));
         values_ = std::move(now);
     }
+    // What "on" gives is no change a step makes: the factory settings.
+    void rebase() { values_ = current(); }
 
 private:
     static std::vector<std::string> current()
@@ -118,7 +121,10 @@ void runStep(const Lesson& lesson, LessonStep& step, ScriptSession& session)
     SettingsWatch settings;
     for (const LessonLine& line : step.solution) {
         runLine(line, session);
-        settings.look(step.settingsChanged);
+        if (line.parsed.command && std::strcmp(line.parsed.command->name, "on") == 0)
+            settings.rebase();
+        else
+            settings.look(step.settingsChanged);
         shown();
     }
     settle(lesson, step, session, settings);

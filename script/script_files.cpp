@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "script/script_runner.h"
 
@@ -110,7 +111,11 @@ int openToRead(const std::string& path, std::string& why)
     return descriptor;
 }
 
-std::string feedScript(int descriptor, ScriptRunner& runner)
+namespace {
+
+// Hands the descriptor's bytes to `take` as they arrive, until their end or
+// until `take` wants no more. "" or why the reading failed.
+std::string readPieces(int descriptor, const std::function<bool(std::string_view)>& take)
 {
     struct stat status {};
     if (fstat(descriptor, &status) != 0)
@@ -118,7 +123,7 @@ std::string feedScript(int descriptor, ScriptRunner& runner)
     if (S_ISDIR(status.st_mode))
         return fileFault(EISDIR);
     char buffer[4096];
-    while (!runner.stopped()) {
+    for (;;) {
         const ssize_t got = read(descriptor, buffer, sizeof buffer);
         if (got == 0)
             return "";
@@ -126,9 +131,36 @@ std::string feedScript(int descriptor, ScriptRunner& runner)
             continue;
         if (got < 0)
             return fileFault(errno);
-        runner.feed(std::string_view(buffer, size_t(got)));
+        if (!take(std::string_view(buffer, size_t(got))))
+            return "";
     }
-    return "";
+}
+
+} // namespace
+
+std::string feedScript(int descriptor, ScriptRunner& runner)
+{
+    if (runner.stopped())
+        return "";
+    return readPieces(descriptor, [&runner](std::string_view bytes) {
+        runner.feed(bytes);
+        return !runner.stopped();
+    });
+}
+
+bool readScriptFile(const std::string& path, std::string& text, std::string& why)
+{
+    const bool standardInput = path == "-";
+    const int descriptor = standardInput ? STDIN_FILENO : openToRead(path, why);
+    if (descriptor < 0)
+        return false;
+    why = readPieces(descriptor, [&text](std::string_view bytes) {
+        text += bytes;
+        return true;
+    });
+    if (!standardInput)
+        close(descriptor);
+    return why.empty();
 }
 
 std::string writeFileSafely(const std::string& path, std::string_view bytes)

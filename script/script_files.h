@@ -19,6 +19,10 @@ int openToRead(const std::string& path, std::string& why);
 // reading failed (a closed descriptor, a directory, ...).
 std::string feedScript(int descriptor, ScriptRunner& runner);
 
+// The whole file at path ("-": standard input) into text; false and why
+// not when it cannot be read.
+bool readScriptFile(const std::string& path, std::string& text, std::string& why);
+
 // Writes the bytes as the file at path. A regular file (or a new one) is
 // written beside it and renamed into its place once complete, with the old
 // file's permissions, so a failure leaves the old file as it was; through a

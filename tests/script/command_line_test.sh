@@ -31,5 +31,10 @@ expect 2 'from standard input: it is closed' '"$runner" <&-'
 expect 2 'from standard input: a directory' '"$runner" < /'
 expect 2 'cannot write the output' 'echo "print pendingKey" | "$runner" > /dev/full'
 expect 2 'needs a script or a folder' '"$runner" --check'
+expect 2 'takes one recording' '"$runner" --lesson-draft'
+expect 2 'takes neither --check nor --update' '"$runner" --lesson-draft --check a.qs9'
+expect 2 'cannot read the recording "/nonexistent.qs9": not found' '"$runner" --lesson-draft /nonexistent.qs9'
+expect 2 '"-": line 1: the recording never switches the instrument on' 'echo "tick 3" | "$runner" --lesson-draft -'
+expect 0 '^done alarmAcked 64$' 'printf "on\nkey press\npass 3\n" | "$runner" --lesson-draft -'
 echo "$failures failed"
 [ "$failures" -eq 0 ]

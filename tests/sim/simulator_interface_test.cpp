@@ -161,6 +161,67 @@ TEST_F(SimulatorInterface, TextObserverSeesEachDrawnTextAndTheDisplayTextNeedsNo
     EXPECT_STREQ(qs9LastError(), "\"keyHelp\" holds a text, not a number");
 }
 
+TEST_F(SimulatorInterface, TheLastPassesTextsAreKeptAsTheObserverSawThem)
+{
+    std::vector<std::string> observed;
+    qs9ObserveTexts([](void* context, uint16_t x, int16_t y, uint8_t font, uint8_t colour, const char* text) {
+        static_cast<std::vector<std::string>*>(context)->push_back(std::to_string(x) + " " + std::to_string(y) + " " +
+                                                                   std::to_string(font) + " " +
+                                                                   std::to_string(colour) + " " + text);
+    }, &observed);
+    qs9Pass();
+    qs9ObserveTexts(nullptr, nullptr);
+    std::vector<std::string> kept;
+    Qs9PassText text{};
+    for (int i = 0; i < qs9PassTextCount(); ++i) {
+        ASSERT_EQ(qs9PassTextAt(i, &text), QS9_OK);
+        kept.push_back(std::to_string(text.startX) + " " + std::to_string(text.y) + " " +
+                       std::to_string(text.fontSize) + " " + std::to_string(text.colour) + " " + text.text);
+    }
+    EXPECT_EQ(kept, observed);
+    EXPECT_EQ(qs9PassTextAt(qs9PassTextCount(), &text), QS9_ERROR_RANGE);
+    EXPECT_EQ(qs9PassTextAt(-1, &text), QS9_ERROR_RANGE);
+    qs9ProgramStart();
+    EXPECT_EQ(qs9PassTextCount(), 0);
+}
+
+TEST_F(SimulatorInterface, EachSettingIsListedByElementAndField)
+{
+    std::vector<std::string> names, fields;
+    for (int i = 0; i < qs9SettingCount(); ++i) {
+        names.push_back(qs9SettingName(i));
+        fields.push_back(qs9SettingField(i));
+        int64_t value = 0;
+        EXPECT_EQ(qs9ReadValue(names.back().c_str(), &value), QS9_OK) << names.back();
+    }
+    EXPECT_EQ(names.front(), "settings.backlightMode");
+    const auto at = std::find(names.begin(), names.end(), "settings.tank1Cal[5]") - names.begin();
+    ASSERT_LT(size_t(at), names.size());
+    EXPECT_EQ(fields[size_t(at)], "settings.tank1Cal");
+    EXPECT_EQ(names.back(), "settings.pressure.userCurve.points[15].adc");
+    EXPECT_EQ(fields.back(), "settings.pressure.userCurve.points[].adc");
+    EXPECT_EQ(qs9SettingName(qs9SettingCount()), nullptr);
+    EXPECT_EQ(qs9SettingField(-1), nullptr);
+}
+
+TEST_F(SimulatorInterface, EachInputReadsBackWhereItsControlPutIt)
+{
+    for (int i = 0; i < qs9InputCount(); ++i) {
+        const Qs9Input* input = qs9InputAt(i);
+        uint32_t position = 99;
+        ASSERT_EQ(qs9InputPosition(input->name, &position), QS9_OK);
+        EXPECT_EQ(position, input->start) << input->name;
+        ASSERT_EQ(qs9SetInput(input->name, input->maximum), QS9_OK);
+        ASSERT_EQ(qs9InputPosition(input->name, &position), QS9_OK);
+        EXPECT_EQ(position, input->maximum) << input->name;
+        char text[16];
+        ASSERT_EQ(qs9FormatValue(("input." + std::string(input->name)).c_str(), text, sizeof text), QS9_OK);
+        EXPECT_EQ(text, std::to_string(input->maximum));
+    }
+    uint32_t position = 0;
+    EXPECT_EQ(qs9InputPosition("rudder", &position), QS9_ERROR_UNKNOWN);
+}
+
 TEST_F(SimulatorInterface, PowerOffEndsTheLoopAndACHostDrivesTheInstrument)
 {
     EXPECT_EQ(qs9MainLoopRuns(), 1);
