@@ -108,16 +108,19 @@ bool WindowScripts::play(const QString& path)
     const QByteArray bytes = script.readAll();
     playedName_ = QFileInfo(path).fileName();
     inputs_.play(std::string_view(bytes.constData(), size_t(bytes.size())),
-                 [this](const std::string& fault) { played(fault); });
+                 [this](const PlayEnd& end) { played(end); });
     showState();
     return true;
 }
 
-void WindowScripts::played(const std::string& fault)
+void WindowScripts::played(const PlayEnd& end)
 {
     showState();
-    if (!fault.empty())
-        tell(QStringLiteral("Playing %1 stopped at %2").arg(playedName_, QString::fromStdString(fault)));
+    if (!end.fault.empty())
+        tell(QStringLiteral("Playing %1 stopped at %2").arg(playedName_, QString::fromStdString(end.fault)));
+    else if (end.stopped)
+        panel_->say(QStringLiteral("Stopped playing %1 at %2")
+                        .arg(playedName_, QString::fromStdString(progressText(end.line, end.lineCount))));
     else
         panel_->say(QStringLiteral("Script %1 played").arg(playedName_));
 }

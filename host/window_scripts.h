@@ -11,6 +11,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class HostInputs;
+struct PlayEnd;
 class WindowPanel;
 
 class WindowScripts : public QObject {
@@ -37,7 +38,7 @@ private:
     void choosePlayedFile();
     bool writeLine(const std::string& line);
     void recordingFailed();
-    void played(const std::string& fault);
+    void played(const PlayEnd& end);
     void showState();
     void tell(const QString& text);
 

@@ -23,7 +23,31 @@ size_t rowNamed(const char* name)
 
 } // namespace
 
-HostInputs::HostInputs(HostControls& controls) : controls_(controls)
+std::string progressText(size_t line, size_t lineCount)
+{
+    return "line " + std::to_string(line) + " of " + std::to_string(lineCount);
+}
+
+// A played script's inputs reach the firmware as the user's do, without
+// being refused, and its passes and ticks are the host's own.
+class HostInputs::Played : public InputSink, public PlayerClock {
+public:
+    explicit Played(HostInputs& host) : host_(host) {}
+    void powerOn() override { host_.switchPower(true); }
+    void powerOff() override { host_.switchPower(false); }
+    bool poweredOn() const override { return host_.poweredOn(); }
+    int postKey(uint8_t key) override { return host_.sendKey(key); }
+    void moveInput(const Qs9Input& input, uint32_t position) override { host_.storeInput(input.name, position); }
+    int setValue(const char* name, int64_t value) override { return host_.storeValue(name, value); }
+    void runPass() override { host_.runPass(); }
+    void runTick() override { host_.runTick(); }
+
+private:
+    HostInputs& host_;
+};
+
+HostInputs::HostInputs(HostControls& controls)
+    : controls_(controls), played_(std::make_unique<Played>(*this)), speed_(normalPlaySpeed)
 {
     for (int i = 0; i < qs9InputCount(); ++i)
         positions_.push_back(qs9InputAt(i)->start);
@@ -35,57 +59,103 @@ HostInputs::~HostInputs()
         recording_->flush();
 }
 
+// While a script plays, its own passes and ticks run in place of the host's.
 void HostInputs::pass()
 {
-    qs9Pass();
-    ++passes_;
-    if (recording_)
-        recording_->passRan();
-    if (player_)
-        player_->passed();
+    if (!player_)
+        return runPass();
+    player_->hostPassed();
     afterPlayerStep();
 }
 
 void HostInputs::tick()
 {
+    if (!player_)
+        return runTick();
+    player_->hostTicked();
+    afterPlayerStep();
+}
+
+void HostInputs::runPass()
+{
+    qs9Pass();
+    ++passes_;
+    if (recording_)
+        recording_->passRan();
+    if (const char* acknowledged = qs9AlarmsAcknowledgedText(); *acknowledged != '\0')
+        controls_.alarmAcknowledged(acknowledged);
+}
+
+void HostInputs::runTick()
+{
     qs9Tick();
     ++ticks_;
     if (recording_)
         recording_->ticked();
-    if (player_)
-        player_->ticked();
-    afterPlayerStep();
+}
+
+// ---- the user's inputs ----
+
+bool HostInputs::refusing()
+{
+    if (!player_)
+        return false;
+    controls_.inputRefused(refusedWhy);
+    return true;
 }
 
 void HostInputs::powerOn()
 {
-    qs9PowerOn();
-    switchedOn_ = true;
-    happened(powerLine(true));
-    controls_.powerChanged(true);
+    if (!refusing())
+        switchPower(true);
 }
 
 void HostInputs::powerOff()
 {
-    qs9PowerOff();
-    switchedOn_ = false;
-    happened(powerLine(false));
-    controls_.powerChanged(false);
+    if (!refusing())
+        switchPower(false);
 }
 
 bool HostInputs::poweredOn() const { return switchedOn_ && qs9MainLoopRuns(); }
 
-int HostInputs::postKey(uint8_t key)
+int HostInputs::postKey(uint8_t key) { return refusing() ? refused : sendKey(key); }
+
+void HostInputs::moveInput(const Qs9Input& input, uint32_t position) { moveInput(input.name, position); }
+
+// A refused move puts the control back where its input stands.
+int HostInputs::moveInput(const char* name, uint32_t position)
+{
+    const size_t row = rowNamed(name);
+    if (row == noRow || !player_)
+        return storeInput(name, position);
+    controls_.showInput(*qs9InputAt(int(row)), positions_[row]);
+    refusing();
+    return refused;
+}
+
+int HostInputs::setValue(const char* name, int64_t value) { return refusing() ? refused : storeValue(name, value); }
+
+// ---- what reaches the firmware ----
+
+void HostInputs::switchPower(bool on)
+{
+    on ? qs9PowerOn() : qs9PowerOff();
+    switchedOn_ = on;
+    happened(powerLine(on));
+    controls_.powerChanged(on);
+}
+
+int HostInputs::sendKey(uint8_t key)
 {
     const int status = qs9PostKey(key);
     if (status == QS9_OK)
         happened(keyLine(key));
+    if (status == QS9_OK || status == QS9_KEY_DROPPED)
+        controls_.keyPosted(key, status);
     return status;
 }
 
-void HostInputs::moveInput(const Qs9Input& input, uint32_t position) { moveInput(input.name, position); }
-
-int HostInputs::moveInput(const char* name, uint32_t position)
+int HostInputs::storeInput(const char* name, uint32_t position)
 {
     const int status = qs9SetInput(name, position);
     const size_t row = rowNamed(name);
@@ -101,7 +171,7 @@ int HostInputs::moveInput(const char* name, uint32_t position)
     return QS9_OK;
 }
 
-int HostInputs::setValue(const char* name, int64_t value)
+int HostInputs::storeValue(const char* name, int64_t value)
 {
     const int status = qs9SetValue(name, value);
     if (status == QS9_OK)
@@ -120,8 +190,10 @@ int HostInputs::inputPosition(const char* name, uint32_t& position) const
 
 // ---- recording ----
 
-void HostInputs::startRecording(LineWriter write, std::function<void()> failed)
+bool HostInputs::startRecording(LineWriter write, std::function<void()> failed)
 {
+    if (player_)
+        return false;
     if (recording_)
         stopRecording();
     recording_ = std::make_unique<InputRecording>(std::move(write));
@@ -130,6 +202,7 @@ void HostInputs::startRecording(LineWriter write, std::function<void()> failed)
                                             return positions_[rowNamed(input.name)];
                                         }});
     checkRecording();
+    return recording_ != nullptr;
 }
 
 bool HostInputs::stopRecording()
@@ -166,20 +239,76 @@ void HostInputs::checkRecording()
 
 void HostInputs::play(std::string_view script, PlayEnded ended)
 {
-    player_ = std::make_unique<ScriptPlayer>(script, *this);
+    player_ = std::make_unique<ScriptPlayer>(script, *played_, *played_);
+    player_->setSpeed(speed_);
     playEnded_ = std::move(ended);
     player_->start();
     afterPlayerStep();
 }
 
-// Once the played script has ended, lets it go and says how it ended.
+void HostInputs::pausePlaying()
+{
+    if (player_)
+        player_->pause();
+    afterPlayerStep();
+}
+
+void HostInputs::resumePlaying()
+{
+    if (player_)
+        player_->resume();
+    afterPlayerStep();
+}
+
+void HostInputs::stepPlaying()
+{
+    if (player_)
+        player_->step();
+    afterPlayerStep();
+}
+
+void HostInputs::stopPlaying()
+{
+    if (player_)
+        player_->stop();
+    afterPlayerStep();
+}
+
+void HostInputs::setPlaySpeed(size_t index)
+{
+    if (index >= playSpeeds().size())
+        return;
+    speed_ = index;
+    if (player_)
+        player_->setSpeed(index);
+    afterPlayerStep();
+}
+
+PlayProgress HostInputs::playProgress() const
+{
+    if (!player_)
+        return {0, 0, false, speed_};
+    return {player_->line(), player_->lineCount(), player_->paused(), speed_};
+}
+
+// Tells the host where the played script stands, and once it has ended,
+// lets it go and says how it ended.
 void HostInputs::afterPlayerStep()
 {
     checkRecording();
-    if (!player_ || !player_->ended())
+    if (!player_)
         return;
-    const std::string fault = player_->fault();
+    const PlayProgress now = playProgress();
+    if (!player_->ended()) {
+        if (now.line != shownProgress_.line || now.paused != shownProgress_.paused || now.speed != shownProgress_.speed) {
+            shownProgress_ = now;
+            controls_.playbackChanged();
+        }
+        return;
+    }
+    const PlayEnd end{player_->fault(), player_->stopped(), now.line, now.lineCount};
     player_.reset();
+    shownProgress_ = {};
     if (const PlayEnded ended = std::exchange(playEnded_, nullptr))
-        ended(fault);
+        ended(end);
 }

@@ -4,7 +4,9 @@
 // calling pass() for each pass of its main loop and tick() for each 100 ms
 // tick of its timer. A recording writes all of it as the runner lines that
 // replay it; a played script runs its input lines at the pace of those
-// passes and ticks, and the host's controls show what it did.
+// passes and ticks, and the host's controls show what it did. While a script
+// plays, it alone drives the instrument: the user's own inputs are refused
+// with a word why, and no recording starts.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -28,10 +30,44 @@ public:
     // "On" or "Off" reached the firmware; after "On" the host runs its main
     // loop, if it does not run already.
     virtual void powerChanged(bool on) = 0;
+    // A key went into the slot (QS9_OK), the user's or a played script's, or
+    // was lost because the slot was full (QS9_KEY_DROPPED): the host shows
+    // it pressed, or lost.
+    virtual void keyPosted(uint8_t /*key*/, int /*status*/) {}
+    // The last pass's key acknowledged alarms: qs9AlarmsAcknowledgedText().
+    virtual void alarmAcknowledged(const char* /*text*/) {}
+    // The user's input was refused (a script plays): why, in a sentence.
+    virtual void inputRefused(const char* /*why*/) {}
+    // A played script started, moved on to another line, was paused,
+    // resumed or changed speed; its end comes through PlayEnded.
+    virtual void playbackChanged() {}
 };
+
+// How a played script ended.
+struct PlayEnd {
+    std::string fault; // "line N: ..." naming the line that stopped it; "" otherwise
+    bool stopped = false; // the host's Stop ended it, not as a fault
+    size_t line = 0;      // the line it had reached, of lineCount
+    size_t lineCount = 0;
+};
+
+// Where a played script stands, for a host's progress line.
+struct PlayProgress {
+    size_t line = 0; // the line last started, of lineCount; 0 before any
+    size_t lineCount = 0;
+    bool paused = false;
+    size_t speed = 0; // into playSpeeds()
+};
+// "line 12 of 48"
+std::string progressText(size_t line, size_t lineCount);
 
 class HostInputs : public InputSink {
 public:
+    // What a refused input returns, for the user's input while a script
+    // plays: nothing was done.
+    static constexpr int refused = 3;
+    static constexpr const char* refusedWhy = "A script is playing: press Stop to use the instrument yourself";
+
     explicit HostInputs(HostControls& controls);
     ~HostInputs() override; // writes what the recording holds back
 
@@ -42,18 +78,20 @@ public:
     uint64_t passesRun() const { return passes_; }
     uint64_t ticksRun() const { return ticks_; }
 
-    // The inputs, from the host's controls or a played script.
+    // The user's inputs, from the host's controls; each is refused while a
+    // script plays (the host hears why through inputRefused, and a moved
+    // control is shown back where its input stands).
     void powerOn() override;
     void powerOff() override;
     // Switched on, and the firmware's main loop has not stopped itself.
     bool poweredOn() const override;
-    // qs9PostKey's status; a key is recorded when the slot took it.
+    // qs9PostKey's status, or refused; a key is recorded when the slot took it.
     int postKey(uint8_t key) override;
     // Stores the position (a control already there may hide a "set" of
     // the firmware's value behind it) and shows it on the host's control.
     void moveInput(const Qs9Input& input, uint32_t position) override;
     // The same by name: QS9_OK, QS9_ERROR_UNKNOWN (no such input, nothing
-    // done) or QS9_ERROR_RANGE (above its maximum, nothing done).
+    // done), QS9_ERROR_RANGE (above its maximum, nothing done) or refused.
     int moveInput(const char* name, uint32_t position);
     int setValue(const char* name, int64_t value) override;
     // Where the named input stands now: QS9_OK, or QS9_ERROR_UNKNOWN for a
@@ -62,23 +100,42 @@ public:
 
     // Recording: each line goes to write as soon as it is complete; a
     // recording already running stops first. When a line cannot be written
-    // the recording ends and failed is called.
+    // the recording ends and failed is called. False, and nothing starts,
+    // while a script plays.
     using LineWriter = std::function<bool(const std::string& line)>;
-    void startRecording(LineWriter write, std::function<void()> failed);
+    bool startRecording(LineWriter write, std::function<void()> failed);
     // Writes what is held back and ends the recording; false (after failed
     // was called) when a line could not be written, or when none ran.
     bool stopRecording();
     bool recording() const { return recording_ != nullptr; }
 
     // Plays the script from here on, in place of one playing (which ends
-    // without a word). ended gets "" once every line ran, or "line N: ..."
-    // naming the line that stopped it; it may be called before play returns.
-    using PlayEnded = std::function<void(const std::string& fault)>;
+    // without a word), at the speed chosen last. ended hears how it ended,
+    // once; it may be called before play returns.
+    using PlayEnded = std::function<void(const PlayEnd& end)>;
     void play(std::string_view script, PlayEnded ended);
+    // Playing, paused or not.
     bool playing() const { return player_ != nullptr; }
+    // The playback controls (ScriptPlayer says what each does); without a
+    // script playing they do nothing, but the speed stays for the next.
+    void pausePlaying();
+    void resumePlaying();
+    void stepPlaying();
+    void stopPlaying();
+    void setPlaySpeed(size_t index);
+    PlayProgress playProgress() const;
 
 private:
-    size_t row(const Qs9Input& input) const;
+    class Played;
+
+    // What the user and a played script both do.
+    void switchPower(bool on);
+    int sendKey(uint8_t key);
+    int storeInput(const char* name, uint32_t position);
+    int storeValue(const char* name, int64_t value);
+    void runPass();
+    void runTick();
+    bool refusing(); // the user's input, while a script plays
     void happened(const std::string& line);
     void checkRecording();
     void afterPlayerStep();
@@ -90,6 +147,9 @@ private:
     std::vector<uint32_t> positions_; // by the input table's rows
     std::unique_ptr<InputRecording> recording_;
     std::function<void()> recordingFailed_;
+    std::unique_ptr<Played> played_; // the inputs and clock a played script drives
     std::unique_ptr<ScriptPlayer> player_;
     PlayEnded playEnded_;
+    size_t speed_;
+    PlayProgress shownProgress_; // as the host last heard it
 };

@@ -1,9 +1,15 @@
 #include "script/script_player.h"
 
+#include <algorithm>
+
 #include "script/script_lines.h"
 #include "sim/user_text.h"
 
 namespace {
+
+constexpr uint32_t whole = 2; // one pass or tick, in halves
+
+constexpr PlaySpeed speeds[] = {{"\u00bdx", 1}, {"1x", 2}, {"2x", 4}, {"4x", 8}};
 
 ScriptOptions playingIn(InputSink& host)
 {
@@ -12,29 +18,63 @@ ScriptOptions playingIn(InputSink& host)
     return options;
 }
 
+// A line a learner sees happen: an input that is not the passing of time.
+bool isAction(const ScriptLine& line) { return line.command && line.command->isInput() && !line.command->wait; }
+
 } // namespace
 
-ScriptPlayer::ScriptPlayer(std::string_view script, InputSink& host)
-    : host_(host), lines_(scriptLines(script)), session_(out_, err_, playingIn(host))
+std::span<const PlaySpeed> playSpeeds() { return speeds; }
+
+ScriptPlayer::ScriptPlayer(std::string_view script, InputSink& host, PlayerClock& clock)
+    : host_(host), clock_(clock), lines_(scriptLines(script)), session_(out_, err_, playingIn(host))
 {
 }
 
 void ScriptPlayer::start() { runUntilWait(); }
 
-// Passes cannot run while the instrument is off: a wait for them that the
-// user's "Off" cut short stops the script.
-void ScriptPlayer::passed()
+// Passes do not bank: what the host ran while the script waited for ticks
+// is gone.
+void ScriptPlayer::hostPassed()
 {
-    if (waiting_.kind == WaitKind::passes)
-        counted();
+    if (paused_ || ended_ || waiting_.kind != WaitKind::passes)
+        return;
+    passCredit_ += speedHalves_;
+    advance();
+    if (waiting_.kind != WaitKind::passes)
+        passCredit_ = 0;
 }
 
-void ScriptPlayer::ticked()
+// Passes cannot run while the instrument is off: a wait for them that the
+// instrument's going off cut short stops the script. A tick that falls due
+// while the script waits for passes lets its next tick line go at once,
+// so that a recording keeps its pace; more are not saved up.
+void ScriptPlayer::hostTicked()
 {
+    if (paused_ || ended_)
+        return;
     if (waiting_.kind == WaitKind::passes && !host_.poweredOn())
-        stop("the instrument went off while the script waited for passes");
-    else if (waiting_.kind == WaitKind::ticks)
+        return stopAt("the instrument went off while the script waited for passes");
+    tickCredit_ += speedHalves_;
+    advance();
+    if (waiting_.kind != WaitKind::ticks)
+        tickCredit_ = std::min(tickCredit_, whole);
+}
+
+// Runs the passes and ticks that the credits pay for, in the script's order.
+void ScriptPlayer::advance()
+{
+    while (!ended_ && !paused_) {
+        if (waiting_.kind == WaitKind::passes && passCredit_ >= whole) {
+            passCredit_ -= whole;
+            clock_.runPass();
+        } else if (waiting_.kind == WaitKind::ticks && tickCredit_ >= whole) {
+            tickCredit_ -= whole;
+            clock_.runTick();
+        } else {
+            return;
+        }
         counted();
+    }
 }
 
 void ScriptPlayer::counted()
@@ -45,36 +85,99 @@ void ScriptPlayer::counted()
     }
 }
 
+void ScriptPlayer::pause()
+{
+    if (!ended_)
+        paused_ = true;
+    stepping_ = false;
+}
+
+void ScriptPlayer::resume()
+{
+    if (ended_ || !paused_)
+        return;
+    paused_ = false;
+    stepping_ = false;
+    runUntilWait();
+}
+
+void ScriptPlayer::step()
+{
+    if (ended_)
+        return;
+    paused_ = false;
+    stepping_ = true;
+    stepActed_ = false;
+    runUntilWait();
+}
+
+void ScriptPlayer::stop()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    stopped_ = true;
+    paused_ = false;
+}
+
+void ScriptPlayer::setSpeed(size_t index)
+{
+    if (index < std::size(speeds))
+        speedHalves_ = speeds[index].halves;
+}
+
 void ScriptPlayer::runUntilWait()
 {
-    while (!ended_ && waiting_.kind == WaitKind::nothing) {
+    while (!ended_ && !paused_ && waiting_.kind == WaitKind::nothing) {
         if (next_ == lines_.size()) {
             ended_ = true;
             return;
         }
+        ScriptLine parsed;
+        try {
+            parsed = parseLine(lines_[next_]);
+        } catch (const ScriptError& error) {
+            ++next_;
+            return stopAt(error.message);
+        }
+        if (holdsBefore(parsed))
+            return;
         session_.lineNumber = unsigned(++next_);
         try {
-            runLine(lines_[next_ - 1]);
+            runLine(parsed);
         } catch (const ScriptError& error) {
-            stop(error.message);
+            stopAt(error.message);
         }
     }
 }
 
-// The command says whether the line is played, skipped or waited for.
-void ScriptPlayer::runLine(const std::string& line)
+// A step ends before the action after its own.
+bool ScriptPlayer::holdsBefore(const ScriptLine& line)
 {
-    const ScriptLine parsed = parseLine(line);
-    if (!parsed.command || !parsed.command->isInput())
+    if (!stepping_ || !isAction(line))
+        return false;
+    if (!stepActed_) {
+        stepActed_ = true;
+        return false;
+    }
+    stepping_ = false;
+    paused_ = true;
+    return true;
+}
+
+// The command says whether the line is played, skipped or waited for.
+void ScriptPlayer::runLine(const ScriptLine& line)
+{
+    if (!line.command || !line.command->isInput())
         return;
-    if (!parsed.command->wait)
-        return parsed.command->run(session_, parsed.arguments);
-    waiting_ = parsed.command->wait(session_, parsed.arguments);
+    if (!line.command->wait)
+        return line.command->run(session_, line.arguments);
+    waiting_ = line.command->wait(session_, line.arguments);
     if (waiting_.count == 0)
         waiting_ = {};
 }
 
-void ScriptPlayer::stop(const std::string& why)
+void ScriptPlayer::stopAt(const std::string& why)
 {
     ended_ = true;
     fault_ = "line " + std::to_string(next_) + ": " + quotedText(lines_[next_ - 1]) + ": " + why;

@@ -9,6 +9,7 @@
 #include "core/keys_and_time.h"
 #include "core/sensor_inputs.h"
 #include "script/host_inputs.h"
+#include "script/script_player.h"
 #include "tests/script/script_test_support.h"
 
 namespace {
@@ -16,11 +17,21 @@ namespace {
 // A host without a window: what its controls were told to show.
 struct StandInControls : HostControls {
     std::vector<std::string> shown; // "level1 400", "on"
+    std::vector<std::string> keys;  // "3 taken", "1 lost"
+    std::vector<std::string> said;  // refusals and acknowledged alarms
+    int playbackChanges = 0;
     void showInput(const Qs9Input& input, uint32_t position) override
     {
         shown.push_back(std::string(input.name) + " " + std::to_string(position));
     }
     void powerChanged(bool on) override { shown.push_back(on ? "on" : "off"); }
+    void keyPosted(uint8_t key, int status) override
+    {
+        keys.push_back(std::to_string(key) + (status == QS9_OK ? " taken" : " lost"));
+    }
+    void alarmAcknowledged(const char* text) override { said.push_back(text); }
+    void inputRefused(const char* why) override { said.push_back(why); }
+    void playbackChanged() override { ++playbackChanges; }
 };
 
 struct HostUnderTest {
@@ -30,9 +41,28 @@ struct HostUnderTest {
 
     HostUnderTest() { qs9ProgramStart(); }
 
-    void record()
+    bool record()
     {
-        inputs.startRecording([this](const std::string& line) { lines.push_back(line); return true; }, [] {});
+        return inputs.startRecording([this](const std::string& line) { lines.push_back(line); return true; },
+                                     [] {});
+    }
+
+    // Plays the script; ends gets each ending.
+    void play(const char* script)
+    {
+        inputs.play(script, [this](const PlayEnd& end) { ends.push_back(end); });
+    }
+    std::vector<PlayEnd> ends;
+
+    void passes(int count)
+    {
+        for (int n = 0; n < count; ++n)
+            inputs.pass();
+    }
+    void ticks(int count)
+    {
+        for (int n = 0; n < count; ++n)
+            inputs.tick();
     }
 
     std::string recorded() const
@@ -89,61 +119,207 @@ TEST(HostInputs, RecordsTheUsersInputsAndTimeAsLinesThatReplayToTheSameFrame)
     EXPECT_EQ(frame(), seen);
 }
 
-TEST(HostInputs, APlayedScriptKeepsToTheHostsClockAndShowsOnItsControls)
+TEST(HostInputs, APlayedScriptRunsItsOwnPassesAndTicksAtTheHostsPaceAndShowsOnItsControls)
 {
     HostUnderTest host;
     host.record();
-    std::vector<std::string> endings;
-    host.inputs.play("on\npass 2\nkey press\nprint nothing.here\ntick 3\nslider level1 400\nvrax off\n",
-                     [&](const std::string& fault) { endings.push_back(fault); });
+    host.play("on\npass 2\nkey press\nprint nothing.here\ntick 3\nslider level1 400\nvrax off\n");
     EXPECT_TRUE(host.inputs.playing());
     EXPECT_EQ(host.controls.shown, std::vector<std::string>{"on"}); // the host runs its loop now
-    host.inputs.tick(); // ticks do not count for a wait for passes
+    host.inputs.tick(); // not the script's: held back, it lets the next tick line go at once
+    EXPECT_EQ(host.inputs.ticksRun(), 0u);
     host.inputs.pass();
     EXPECT_EQ(pendingKey, keyNone);
     host.inputs.pass();
     EXPECT_EQ(pendingKey, keyPress);
-    host.inputs.pass(); // nor passes for a wait for ticks
-    host.inputs.tick();
+    EXPECT_EQ(host.inputs.ticksRun(), 1u);
+    host.inputs.pass(); // passes do not run while the script waits for ticks
+    EXPECT_EQ(host.inputs.passesRun(), 2u);
     host.inputs.tick();
     EXPECT_EQ(level1Input, 0);
-    EXPECT_TRUE(endings.empty());
+    EXPECT_TRUE(host.ends.empty());
     host.inputs.tick();
     EXPECT_EQ(level1Input, 400);
     EXPECT_EQ(host.controls.shown, (std::vector<std::string>{"on", "level1 400", "vrax 0"}));
-    EXPECT_EQ(endings, std::vector<std::string>{""});
+    ASSERT_EQ(host.ends.size(), 1u);
+    EXPECT_EQ(host.ends[0].fault, "");
+    EXPECT_FALSE(host.ends[0].stopped);
+    EXPECT_EQ(host.ends[0].line, 7u);
     EXPECT_FALSE(host.inputs.playing());
 
-    // What it played, the recording has, with the host's own time between.
+    // The recording of what played is the script's inputs, time and all.
     host.inputs.stopRecording();
     EXPECT_EQ(host.lines, (std::vector<std::string>{"# QS-9 simulator recording; qs9-script replays it", "on",
-                                                    "tick 1", "pass 2", "key press", "pass 1", "tick 3",
-                                                    "slider level1 400", "vrax off"}));
+                                                    "pass 2", "key press", "tick 3", "slider level1 400",
+                                                    "vrax off"}));
 }
 
-TEST(HostInputs, ABadLineOrAnOffDuringAWaitEndsPlayingNamingTheLine)
+TEST(HostInputs, ABadLineOrTheInstrumentGoingOffDuringAWaitEndsPlayingNamingTheLine)
 {
     HostUnderTest host;
-    std::string fault = "not ended";
-    const auto ended = [&](const std::string& why) { fault = why; };
-    host.inputs.play("key left\npass\nkey right\n", ended);
-    EXPECT_EQ(fault, "line 2: \"pass\": pass while the instrument is off: \"on\" first");
+    host.play("key left\npass\nkey right\n");
+    ASSERT_EQ(host.ends.size(), 1u);
+    EXPECT_EQ(host.ends[0].fault, "line 2: \"pass\": pass while the instrument is off: \"on\" first");
+    EXPECT_FALSE(host.ends[0].stopped);
     EXPECT_EQ(pendingKey, keyLeft); // the line after it did not run
 
-    host.inputs.play("on\npass 5\n", ended);
-    host.inputs.powerOff();
-    EXPECT_TRUE(host.inputs.playing());
+    host.play("on\npass 5\n");
+    qs9PowerOff(); // the window closing
     host.inputs.tick();
-    EXPECT_EQ(fault, "line 2: \"pass 5\": the instrument went off while the script waited for passes");
+    ASSERT_EQ(host.ends.size(), 2u);
+    EXPECT_EQ(host.ends[1].fault, "line 2: \"pass 5\": the instrument went off while the script waited for passes");
 
     // A new script takes the place of one playing; the first never ends.
     int firstEnded = 0;
-    host.inputs.play("tick 5\n", [&](const std::string&) { ++firstEnded; });
-    host.inputs.play("jump\n", ended);
-    EXPECT_EQ(fault, "line 1: \"jump\": unknown command \"jump\"");
-    for (int n = 0; n < 6; ++n)
-        host.inputs.tick();
+    host.inputs.play("tick 5\n", [&](const PlayEnd&) { ++firstEnded; });
+    host.play("jump\n");
+    EXPECT_EQ(host.ends.back().fault, "line 1: \"jump\": unknown command \"jump\"");
+    host.ticks(6);
     EXPECT_EQ(firstEnded, 0);
+}
+
+TEST(HostInputs, PausedTheInstrumentStandsStillAndResumedTheScriptGoesOn)
+{
+    HostUnderTest host;
+    host.play("on\npass 4\nkey press\npass 2\n");
+    host.passes(2);
+    host.inputs.pausePlaying();
+    EXPECT_TRUE(host.inputs.playProgress().paused);
+    const int changes = host.controls.playbackChanges;
+    EXPECT_GT(changes, 0);
+    host.passes(10);
+    host.ticks(30);
+    EXPECT_EQ(host.inputs.passesRun(), 2u);
+    EXPECT_EQ(host.inputs.ticksRun(), 0u);
+    EXPECT_EQ(host.inputs.playProgress().line, 2u);
+    EXPECT_EQ(progressText(2, host.inputs.playProgress().lineCount), "line 2 of 4");
+
+    host.inputs.resumePlaying();
+    EXPECT_FALSE(host.inputs.playProgress().paused);
+    EXPECT_GT(host.controls.playbackChanges, changes);
+    host.passes(2);
+    EXPECT_EQ(pendingKey, keyPress);
+    host.passes(2);
+    EXPECT_EQ(pendingKey, keyNone);
+    ASSERT_EQ(host.ends.size(), 1u);
+    EXPECT_EQ(host.inputs.passesRun(), 6u);
+}
+
+// Each step ends where the runner, given the lines played so far, would be.
+TEST(HostInputs, AStepPlaysOneActionAndTheTimeAfterItThenHolds)
+{
+    const std::string script = "on\npass 2\nkey press\npass 3\n# menus\nslider level1 400\ntick 2\nkey plus\n";
+    HostUnderTest host;
+    host.play(script.c_str());
+    host.inputs.pausePlaying();
+    host.inputs.stepPlaying(); // the rest of "pass 2", "key press", "pass 3"
+    host.passes(10);
+    EXPECT_TRUE(host.inputs.playProgress().paused);
+    EXPECT_EQ(host.inputs.playProgress().line, 5u);
+    EXPECT_EQ(host.inputs.passesRun(), 5u);
+    EXPECT_EQ(level1Input, 0);
+    const auto stepped = frame();
+    const ScriptResult runner = runText(script.substr(0, script.find("slider")));
+    EXPECT_EQ(runner.status, scriptSucceeded);
+    EXPECT_EQ(frame(), stepped);
+
+    host.inputs.stepPlaying(); // "slider level1 400", "tick 2"
+    EXPECT_EQ(level1Input, 400);
+    host.ticks(5);
+    EXPECT_EQ(host.inputs.ticksRun(), 2u);
+    EXPECT_EQ(host.inputs.playProgress().line, 7u);
+    EXPECT_EQ(pendingKey, keyNone);
+    host.inputs.stepPlaying();
+    EXPECT_EQ(pendingKey, keyPlus);
+    ASSERT_EQ(host.ends.size(), 1u);
+    EXPECT_EQ(host.ends[0].fault, "");
+}
+
+TEST(HostInputs, TheSpeedMultipliesTheScriptsWaitsNotItsPassesOrTicks)
+{
+    HostUnderTest host;
+    host.inputs.setPlaySpeed(3); // 4x
+    host.play("on\npass 8\ntick 8\nkey press\n");
+    host.passes(2);
+    EXPECT_EQ(host.inputs.passesRun(), 8u);
+    host.ticks(2);
+    EXPECT_EQ(host.inputs.ticksRun(), 8u);
+    EXPECT_EQ(host.ends.size(), 1u);
+    EXPECT_EQ(playSpeeds()[3].label, std::string("4x"));
+
+    host.inputs.setPlaySpeed(0); // ½x, and it stays for the next script
+    host.inputs.setPlaySpeed(9); // no such speed: nothing changes
+    host.play("pass 2\ntick 1\n");
+    EXPECT_EQ(host.inputs.playProgress().speed, 0u);
+    host.passes(3);
+    EXPECT_EQ(host.inputs.passesRun(), 9u);
+    host.passes(1);
+    EXPECT_EQ(host.inputs.passesRun(), 10u);
+    host.ticks(1);
+    EXPECT_EQ(host.ends.size(), 1u);
+    host.ticks(1);
+    EXPECT_EQ(host.ends.size(), 2u);
+}
+
+TEST(HostInputs, StopEndsPlayingAsTheUsersChoiceAndHandsTheInstrumentBack)
+{
+    HostUnderTest host;
+    host.play("on\npass 3\nkey press\npass 3\n");
+    host.passes(1);
+    host.inputs.stopPlaying();
+    ASSERT_EQ(host.ends.size(), 1u);
+    EXPECT_TRUE(host.ends[0].stopped);
+    EXPECT_EQ(host.ends[0].fault, "");
+    EXPECT_EQ(host.ends[0].line, 2u);
+    EXPECT_EQ(host.ends[0].lineCount, 4u);
+    EXPECT_FALSE(host.inputs.playing());
+    host.passes(5); // the host's own again
+    EXPECT_EQ(host.inputs.passesRun(), 6u);
+    EXPECT_EQ(pendingKey, keyNone);
+    EXPECT_EQ(host.inputs.postKey(QS9_KEY_PRESS), QS9_OK);
+    host.inputs.stopPlaying(); // nothing plays: nothing happens
+    EXPECT_EQ(host.ends.size(), 1u);
+}
+
+TEST(HostInputs, TheUsersInputIsRefusedWhileAScriptPlaysPausedOrNot)
+{
+    HostUnderTest host;
+    host.play("on\npass 2\ntick 50\n");
+    for (const bool paused : {false, true}) {
+        if (paused)
+            host.inputs.pausePlaying();
+        host.controls.shown.clear();
+        host.controls.said.clear();
+        EXPECT_EQ(host.inputs.postKey(QS9_KEY_PLUS), HostInputs::refused);
+        EXPECT_EQ(host.inputs.moveInput("level1", 300), HostInputs::refused);
+        EXPECT_EQ(host.inputs.setValue("gpsSpeed", 120), HostInputs::refused);
+        host.inputs.powerOff();
+        EXPECT_FALSE(host.record());
+        EXPECT_EQ(pendingKey, keyNone);
+        EXPECT_EQ(level1Input, 0);
+        EXPECT_TRUE(host.inputs.poweredOn());
+        EXPECT_FALSE(host.inputs.recording());
+        EXPECT_EQ(host.controls.shown, std::vector<std::string>{"level1 0"}); // the slider goes back
+        EXPECT_EQ(host.controls.said, std::vector<std::string>(4, HostInputs::refusedWhy));
+        EXPECT_TRUE(host.controls.keys.empty());
+    }
+    host.inputs.stopPlaying();
+    EXPECT_EQ(host.inputs.moveInput("level1", 300), QS9_OK);
+    EXPECT_TRUE(host.record());
+}
+
+TEST(HostInputs, EveryKeyShowsTakenOrLostAndAnAcknowledgedAlarmIsSaid)
+{
+    HostUnderTest host;
+    host.inputs.powerOn();
+    host.inputs.pass(); // the low pressure alarm, with the pressure slider at 0
+    host.inputs.postKey(QS9_KEY_PLUS);
+    host.inputs.postKey(QS9_KEY_LEFT);
+    host.inputs.pass();
+    EXPECT_EQ(host.controls.keys, (std::vector<std::string>{"4 taken", "1 lost"}));
+    EXPECT_EQ(host.controls.said, std::vector<std::string>{"Alarm acknowledged: fuel pressure"});
+    host.play("key press\nkey right\n");
+    EXPECT_EQ(host.controls.keys, (std::vector<std::string>{"4 taken", "1 lost", "3 taken", "2 lost"}));
 }
 
 TEST(HostInputs, AnUnknownInputOrAnOutOfRangePositionChangesNothing)

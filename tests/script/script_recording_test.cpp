@@ -42,40 +42,57 @@ TEST(InputRecording, AFailedWriteIsKeptAndNothingMoreIsWritten)
     EXPECT_EQ(writes, 1);
 }
 
+// The firmware's own clock, as a host without a recording lends it.
+struct FirmwareClock : PlayerClock {
+    void runPass() override { qs9Pass(); }
+    void runTick() override { qs9Tick(); }
+};
+
 TEST(ScriptPlayer, InputsRunBetweenTheHostsPassesAndTicksOutputsAreSkipped)
 {
     qs9ProgramStart();
     FirmwareInputs host;
-    ScriptPlayer player("on\npass 2\nkey press\nprint nothing.here\ntick 2\nslider flow1 7\n", host);
+    FirmwareClock clock;
+    ScriptPlayer player("on\npass 2\nkey press\nprint nothing.here\ntick 2\nslider flow1 7\n", host, clock);
     player.start();
     EXPECT_TRUE(host.poweredOn());
-    player.passed();
+    player.hostPassed();
     EXPECT_EQ(pendingKey, keyNone); // one pass still to wait for
-    player.passed();
+    player.hostPassed();
     EXPECT_EQ(pendingKey, keyPress);
-    player.passed(); // passes do not count for a tick wait
-    player.ticked();
+    player.hostPassed(); // passes do not count for a tick wait
+    player.hostTicked();
     EXPECT_EQ(flow1Input, 0);
-    player.ticked();
+    EXPECT_EQ(player.line(), 5u);
+    player.hostTicked();
     EXPECT_EQ(flow1Input, 7);
     EXPECT_TRUE(player.ended());
     EXPECT_EQ(player.fault(), "");
+    EXPECT_EQ(player.line(), player.lineCount());
 }
 
 TEST(ScriptPlayer, ABadLineOrAnOffDuringAWaitStopsItNamingTheLine)
 {
     qs9ProgramStart();
     FirmwareInputs host;
-    ScriptPlayer whileOff("key left\npass\nkey right\n", host);
+    FirmwareClock clock;
+    ScriptPlayer whileOff("key left\npass\nkey right\n", host, clock);
     whileOff.start();
     EXPECT_TRUE(whileOff.ended());
     EXPECT_EQ(whileOff.fault(), "line 2: \"pass\": pass while the instrument is off: \"on\" first");
     EXPECT_EQ(pendingKey, keyLeft);
 
-    ScriptPlayer cutShort("on\npass 5\n", host);
+    ScriptPlayer misspelt("on\nkey lfet\n", host, clock);
+    misspelt.start();
+    EXPECT_EQ(misspelt.fault(), "line 2: \"key lfet\": unknown key \"lfet\": left, right, press, plus, minus or 1..5");
+    ScriptPlayer unknown("# a comment\njump\n", host, clock);
+    unknown.start();
+    EXPECT_EQ(unknown.fault(), "line 2: \"jump\": unknown command \"jump\"");
+
+    ScriptPlayer cutShort("on\npass 5\n", host, clock);
     cutShort.start();
     host.powerOff();
-    cutShort.ticked();
+    cutShort.hostTicked();
     EXPECT_EQ(cutShort.fault(), "line 2: \"pass 5\": the instrument went off while the script waited for passes");
 }
 

@@ -52,12 +52,15 @@ export class Firmware {
   // 0 written; negative: no such input, or the value is out of its range.
   setInput(name, value) { return this.module.ccall('qs9WebSetInput', 'number', ['string', 'number'], [name, value]); }
 
-  // A recording of the inputs from now on; stopRecording gives its text.
-  startRecording() { this.module._qs9WebRecordStart(); }
+  // A recording of the inputs from now on (false while a script plays,
+  // when none starts); stopRecording gives its text.
+  startRecording() { return this.module._qs9WebRecordStart() !== 0; }
   stopRecording() { return this.module.UTF8ToString(this.module._qs9WebRecordStop()); }
   recording() { return this.module._qs9WebRecording() !== 0; }
   // Plays the script (text) at the pace of the passes and ticks, through
-  // module.pageInputs; call between passes.
+  // module.pageInputs; call between passes. playControl pauses (0),
+  // resumes (1), steps (2), stops (3) or sets the speed (4 + index);
+  // playState says where it stands (page_inputs.cpp).
   play(text) {
     const bytes = new TextEncoder().encode(text);
     const start = this.module._malloc(Math.max(1, bytes.length));
@@ -68,6 +71,8 @@ export class Firmware {
       this.module._free(start);
     }
   }
+  playControl(what) { this.module._qs9WebPlayControl(what); }
+  playState() { return JSON.parse(this.module.UTF8ToString(this.module._qs9WebPlayState())); }
   currentScreenName() { return this.module.UTF8ToString(this.module._qs9CurrentScreenName()); }
 
   // Views into the firmware's memory, valid until its next call.

@@ -3,10 +3,15 @@
 // a start that qs9-script can replay, and "Stop Recording" downloads them
 // as a .qs9 file and shows their share link; "Play Script..." (or a file
 // dropped on the page, or a share link opened) runs a script's input lines
-// at the pace of the passes, skipping its output lines. The firmware's side
-// is web/page_inputs.cpp, which has the page's controls show what a played
-// script did through module.pageInputs here.
+// at the pace of the passes, skipping its output lines, with the playback
+// controls beside it. While a script plays the instrument is its alone:
+// the user's input is refused with a word why, and Record waits. The
+// firmware's side is web/page_inputs.cpp, which has the page's controls
+// show what a played script did through module.pageInputs here. Each key
+// taken or lost, the user's or a played one, is a "qs9-key-posted" event on
+// the document ({ key, taken }) for whatever shows keys pressed.
 import { isShareLink, linkedScript, shareLink } from './share_links.js';
+import { PlaybackControls } from './playback_controls.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -14,10 +19,15 @@ export class PageScripts {
   constructor({ firmware, loop, showInput, display }) {
     Object.assign(this, { firmware, loop, display });
     this.playing = null; // { name, settle } while a script plays
+    this.playback = new PlaybackControls(firmware);
     firmware.module.pageInputs = {
       showInput: (name, position) => showInput[name](position),
       powerChanged: (on) => loop.powerChanged(on),
-      played: (fault) => this.played(fault),
+      played: (end) => this.played(end),
+      playbackChanged: () => this.showState(),
+      refused: (why) => display.say(why),
+      keyPosted: (key, status) =>
+        document.dispatchEvent(new CustomEvent('qs9-key-posted', { detail: { key, taken: status === 0 } })),
     };
     this.wireControls();
   }
@@ -40,14 +50,39 @@ export class PageScripts {
     });
     element('copy-share-link').addEventListener('click', () => this.copyShareLink());
     // A share link opened in this page plays from program start, as on a
-    // first visit: the page starts afresh.
-    addEventListener('hashchange', () => isShareLink(location.hash) && location.reload());
+    // first visit: the page starts afresh, once the user agrees to lose
+    // what the instrument shows.
+    addEventListener('hashchange', () => {
+      if (isShareLink(location.hash))
+        this.askBeforeReplay(() => location.reload());
+    });
+  }
+
+  // Replays at once while the instrument is off; else asks first.
+  askBeforeReplay(replay) {
+    if (!this.loop.running())
+      return replay();
+    const question = element('replay-question');
+    const answer = (yes) => {
+      question.close();
+      if (yes)
+        replay();
+      else
+        this.display.say('The share link was not played; the instrument is as it was');
+    };
+    element('replay-link').onclick = () => answer(true);
+    element('keep-instrument').onclick = () => answer(false);
+    question.oncancel = () => answer(false);
+    question.showModal();
   }
 
   record() {
-    this.firmware.startRecording();
+    if (!this.firmware.startRecording()) {
+      this.display.say('Record is available once the script has ended or been stopped');
+      return;
+    }
     element('record-script').textContent = 'Stop Recording';
-    element('script-state').textContent = 'Recording';
+    this.showState();
   }
 
   // The recording as a downloaded .qs9 file and a share link; its text.
@@ -98,7 +133,7 @@ export class PageScripts {
       return;
     }
     if (script !== null)
-      await this.play(script, 'the share link').catch(() => {});
+      this.askBeforeReplay(() => this.play(script, 'the share link').catch(() => {}));
   }
 
   // Settles once the script has played: rejected with the message naming
@@ -115,20 +150,30 @@ export class PageScripts {
     });
   }
 
-  played(fault) {
+  // A script stopped by the user is no fault: its promise is kept.
+  played({ fault, stopped, line, lineCount }) {
     const { name, settle } = this.playing ?? { name: 'the script', settle: () => {} };
     this.playing = null;
     this.showState();
-    this.display.say(fault ? `Playing ${name} stopped at ${fault}` : `Script ${name} played`);
+    if (fault)
+      this.display.say(`Playing ${name} stopped at ${fault}`);
+    else
+      this.display.say(stopped ? `Stopped playing ${name} at line ${line} of ${lineCount}` : `Script ${name} played`);
     settle(fault ? new Error(fault) : null);
   }
 
   showState() {
+    const { paused } = this.playback.show();
+    const recording = this.firmware.recording();
     const doing = [];
-    if (this.firmware.recording())
+    if (recording)
       doing.push('Recording');
     if (this.playing)
-      doing.push(`Playing ${this.playing.name}`);
-    element('script-state').textContent = doing.join('; ');
+      doing.push(`${paused ? 'Paused' : 'Playing'} ${this.playing.name}`);
+    const text = doing.join('; ');
+    if (element('script-state').textContent !== text)
+      element('script-state').textContent = text;
+    // Record waits for the script; Stop Recording never does.
+    element('record-script').disabled = this.playing !== null && !recording;
   }
 }
