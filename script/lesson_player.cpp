@@ -65,6 +65,8 @@ LessonPlayer::LessonPlayer(HostInputs& inputs, Lesson lesson, std::function<void
 {
     if (lesson_.steps.empty())
         throw ScriptError{"the lesson has no step"};
+    if (inputs_.playing())
+        inputs_.stopPlaying(); // the lesson takes the instrument from here
     if (!lesson_.traced) {
         const std::string fault = traceLesson(lesson_);
         if (!fault.empty()) {
@@ -133,7 +135,7 @@ void LessonPlayer::showMe()
     // plays in its place: the token goes with it.
     auto token = std::make_shared<bool>();
     showMePlaying_ = token;
-    inputs_.play(solutionScript(current()), [this, token](const std::string&) {
+    inputs_.play(solutionScript(current()), [this, token](const PlayEnd&) {
         showingMe_ = false;
         tell();
     });
@@ -148,21 +150,22 @@ void LessonPlayer::restart()
     goTo(0);
 }
 
-// A played solution stops at once; its ending is not waited for.
+// The solution playing stops at once.
 void LessonPlayer::stopShowMe()
 {
-    if (!showingMe_)
-        return;
     showingMe_ = false;
     if (!showMePlaying_.expired())
-        inputs_.play("", [](const std::string&) {});
+        inputs_.stopPlaying();
 }
 
 // The instrument as the step began: the lesson run from a fresh "On" up to
 // it, at once.
 void LessonPlayer::goTo(size_t step)
 {
+    // A script playing would have the inputs of the step's start refused.
     stopShowMe();
+    if (inputs_.playing())
+        inputs_.stopPlaying();
     step_ = step;
     done_[step] = Done::no;
     startLesson(lesson_, inputs_, step);

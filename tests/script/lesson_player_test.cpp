@@ -254,7 +254,7 @@ TEST(LessonPlayer, LeavingDuringShowMeStopsItAndAScriptPlayedInItsPlaceEndsIt)
     }
     HostWithLesson host;
     host.player->showMe();
-    host.inputs.play("tick 5\n", [](const std::string&) {});
+    host.inputs.play("tick 5\n", [](const PlayEnd&) {});
     host.passes(1);
     EXPECT_FALSE(host.player->showingMe());
 }
