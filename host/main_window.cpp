@@ -26,6 +26,7 @@
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
 #include "host/photograph.h"
+#include "host/window_lessons.h"
 #include "host/window_panel.h"
 #include "host/window_scripts.h"
 #include "sim/simulator.h"
@@ -152,6 +153,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
     scriptDesk = new WindowScripts(inputs, *this);
+    lessonDesk = new WindowLessons(inputs, *this);
     setCentralWidget(buildFormAndPanel());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -408,10 +410,13 @@ void TfrmMain::buildMenu()
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     scriptDesk->addTo(file, panel);
+    lessonDesk->addDraftTo(file);
+    connect(scriptDesk, &WindowScripts::recorded, lessonDesk, &WindowLessons::recorded);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    lessonDesk->addTo(menuBar(), panel);
     (new QMenu(this))->setObjectName(QStringLiteral("PopupMenu1")); // attached to nothing
 }
 
@@ -433,6 +438,7 @@ void TfrmMain::runMainLoop()
     // so the firmware never sees an input change in the middle of one.
     while (qs9MainLoopRuns()) {
         inputs.pass();
+        lessonDesk->check();
         presenter->present();
         QCoreApplication::processEvents();
     }
@@ -466,7 +472,11 @@ void TfrmMain::Exit1Click()
     QCoreApplication::quit();
 }
 
-void TfrmMain::Timer1Timer() { inputs.tick(); }
+void TfrmMain::Timer1Timer()
+{
+    inputs.tick();
+    lessonDesk->check();
+}
 
 // Closing ends a running loop at its next test; the window closes as usual.
 void TfrmMain::closeEvent(QCloseEvent* event)

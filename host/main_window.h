@@ -16,6 +16,7 @@ class QTimer;
 class QTabWidget;
 class DisplayPresenter;
 class WindowPanel;
+class WindowLessons;
 class WindowScripts;
 
 class TfrmMain : public QMainWindow, private HostControls {
@@ -31,6 +32,7 @@ public:
     // Timer ticks since the window was created (the firmware's program start).
     uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
+    WindowLessons* lessons() const { return lessonDesk; }
     // Below the form: the messages and what goes on.
     WindowPanel* windowPanel() const { return panel; }
 
@@ -77,6 +79,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     WindowScripts* scriptDesk = nullptr;
+    WindowLessons* lessonDesk = nullptr;
     WindowPanel* panel = nullptr;
     bool loopRunning = false;
 };

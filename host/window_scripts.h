@@ -26,6 +26,10 @@ public:
     bool recording() const;
     bool playing() const;
 
+signals:
+    // A recording ended whole in this file.
+    void recorded(const QString& path);
+
 public slots:
     // Starts recording into the file (a failure is said in the panel).
     bool recordTo(const QString& path);

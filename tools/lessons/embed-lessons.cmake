@@ -1,8 +1,8 @@
 # Turns the shipped lessons (lessons/NAME.qs9) into a C++ source file that
-# holds each lesson's name and text, so that the window and the browser
-# edition carry the library and read no file for it at run time.
+# holds each lesson's name and text, so that the window carries the library
+# and reads no file for it at run time.
 #   cmake "-DLESSONS=a.qs9;b.qs9" -DOUTPUT=file.cpp -P embed-lessons.cmake
-# defines shippedLessons() of script/shipped_lessons.h, in name order.
+# defines shippedLessons() of host/shipped_lessons.h, in name order.
 foreach(var LESSONS OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "embed-lessons.cmake: ${var} is not set")
@@ -38,7 +38,7 @@ else()
 endif()
 file(WRITE "${OUTPUT}.tmp"
 "// Generated from lessons/*.qs9 by tools/lessons/embed-lessons.cmake; do not edit.
-#include \"script/shipped_lessons.h\"
+#include \"host/shipped_lessons.h\"
 
 ${texts}${table}")
 file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
