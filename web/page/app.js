@@ -11,6 +11,7 @@ import { buildSensorPages } from './sensor_pages.js';
 import { keepFitted } from './instrument_layout.js';
 import { installQs9Interface } from './qs9_interface.js';
 import { PageScripts } from './page_scripts.js';
+import { PageLessons } from './lesson_panel.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -57,7 +58,9 @@ async function start() {
   display.present();
   const scripts = new PageScripts({ firmware, loop, showInput, display });
   scripts.playLink();
-  return { compiled, firmware, tables, loop, showInput, display, scripts };
+  const lessons = new PageLessons({ compiled, firmware, tables, display, scripts });
+  lessons.openLinked(location.hash);
+  return { compiled, firmware, tables, loop, showInput, display, scripts, lessons };
 }
 
 const started = start();
