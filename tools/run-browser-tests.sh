@@ -15,4 +15,6 @@ echo "== WebAssembly runner against qs9-script"
 /usr/bin/python3 tests/web/compare_runners.py "$QS9_BUILD" build-web
 echo "== the page in headless Chromium"
 /usr/bin/python3 tests/web/browser_test.py
+echo "== lessons in the page, in headless Chromium"
+/usr/bin/python3 tests/web/lesson_page_test.py
 echo "browser tests: $(( ($(date +%s%N) - started) / 1000000 )) ms"
