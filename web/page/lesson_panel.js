@@ -31,7 +31,7 @@ const actions = { hint: 0, showMe: 1, back: 2, restart: 3, leave: 4 };
 
 export class PageLessons {
   constructor({ compiled, firmware, tables, display, scripts }) {
-    Object.assign(this, { compiled, module: firmware.module, tables, display });
+    Object.assign(this, { compiled, module: firmware.module, tables, display, scripts });
     this.opened = null; // { name } of a shipped lesson, or { text } of one's own
     this.framed = [];
     this.updateDue = false;
@@ -163,6 +163,7 @@ export class PageLessons {
   }
 
   update() {
+    this.scripts.showState(); // "Show me" plays through the page's one player
     const s = this.state();
     const show = (id, text) => {
       element(id).textContent = text ?? '';
