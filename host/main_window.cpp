@@ -25,7 +25,10 @@
 
 #include "host/display_copy.h"
 #include "host/display_presenter.h"
+#include "host/learner_aids.h"
 #include "host/photograph.h"
+#include "host/playback_bar.h"
+#include "host/slider_steps.h"
 #include "host/window_lessons.h"
 #include "host/window_panel.h"
 #include "host/window_scripts.h"
@@ -185,10 +188,15 @@ QWidget* TfrmMain::buildFormAndPanel()
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(buildClientArea(area));
+    QWidget* client = buildClientArea(area);
+    column->addWidget(client);
     panel = new WindowPanel(this);
     panel->setFixedWidth(clientSize.width());
     column->addWidget(panel);
+    aids = new LearnerAids(client, panel);
+    playback = new PlaybackBar(inputs, panel);
+    panel->room()->addWidget(playback);
+    setFormTabOrder(client);
     return area;
 }
 
@@ -222,13 +230,19 @@ QWidget* TfrmMain::buildClientArea(QWidget* parent)
     StatusBar1->setSizeGripEnabled(false);
     buildDisplayCopyShortcuts();
 
-    QWidget* tabOrder[] = {buildPageControl(client), Button1, Button2,
-                           client->findChild<QWidget*>(QStringLiteral("Button3")),
-                           client->findChild<QWidget*>(QStringLiteral("Button4")), Panel1, Button5};
+    buildPageControl(client);
+    return client;
+}
+
+// The form's tab order, set once every control of the window is made (a
+// control made later may move those before it in the chain).
+void TfrmMain::setFormTabOrder(QWidget* client)
+{
+    const auto named = [client](const char* name) { return client->findChild<QWidget*>(QString::fromLatin1(name)); };
+    QWidget* tabOrder[] = {named("PageControl1"), Button1, Button2, named("Button3"), named("Button4"), Panel1, Button5};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     tabOrder[0]->setFocus(); // the first in the tab order, as the form starts
-    return client;
 }
 
 // The photograph stretched over Image1; without one the area stays empty.
@@ -258,7 +272,6 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
         const uint8_t key = k.key;
         auto post = [this, key] { inputs.postKey(key); };
         QWidget* control;
-        QString tip = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(k.help), QString::fromLatin1(k.shortcut));
         if (k.caption) {
             auto* button = new QPushButton(QString::fromLatin1(k.caption), client);
             button->setFont(formFont(16, true));
@@ -271,12 +284,10 @@ void TfrmMain::buildFrontPanelKeys(QWidget* client)
                     if (const Qs9Key* turn = qs9KeyForWheelNotch(notch))
                         inputs.postKey(turn->key);
                 });
-                tip += QStringLiteral("; the mouse wheel over it turns the knob");
             }
             control = area;
         }
-        place(control, k.control, k.area);
-        control->setToolTip(tip);
+        place(control, k.control, k.area); // its tooltip: LearnerAids
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(k.shortcut)), this);
         connect(shortcut, &QShortcut::activated, this, post);
     }
@@ -353,6 +364,7 @@ void TfrmMain::addSensorRow(QWidget* box, const Qs9Input& s)
     bar->setInvertedControls(false);
     // A click or Tab focuses it, as a form's scroll bar, so its keys move it.
     bar->setFocusPolicy(Qt::StrongFocus);
+    stepByTwentieths(bar);
     connect(bar, &QScrollBar::valueChanged, box, [this, value, name = s.name](int position) {
         value->setText(QString::number(position));
         inputs.moveInput(name, uint32_t(position));
@@ -420,10 +432,12 @@ void TfrmMain::buildMenu()
     (new QMenu(this))->setObjectName(QStringLiteral("PopupMenu1")); // attached to nothing
 }
 
+// While a script plays, "On" is refused and its loop runs as the script says.
 void TfrmMain::Button1Click()
 {
     inputs.powerOn();
-    runMainLoop();
+    if (inputs.poweredOn())
+        runMainLoop();
 }
 
 void TfrmMain::Button2Click() { inputs.powerOff(); }
@@ -448,8 +462,21 @@ void TfrmMain::runMainLoop()
 // A played script's "on" enters the main loop once the player returns.
 void TfrmMain::powerChanged(bool on)
 {
+    aids->powerChanged(on);
     if (on && !loopRunning)
         QTimer::singleShot(0, this, &TfrmMain::runMainLoop);
+}
+
+void TfrmMain::keyPosted(uint8_t key, int status) { aids->keyPosted(key, status); }
+
+void TfrmMain::alarmAcknowledged(const char* text) { aids->alarmAcknowledged(text); }
+
+void TfrmMain::inputRefused(const char* why) { panel->say(QString::fromLatin1(why)); }
+
+void TfrmMain::playbackChanged()
+{
+    scriptDesk->showState();
+    playback->refresh();
 }
 
 // The control shows the position without storing it again.
@@ -472,10 +499,12 @@ void TfrmMain::Exit1Click()
     QCoreApplication::quit();
 }
 
+// The learner's aids follow the passes at the timer's pace, not every pass.
 void TfrmMain::Timer1Timer()
 {
     inputs.tick();
     lessonDesk->check();
+    aids->refresh();
 }
 
 // Closing ends a running loop at its next test; the window closes as usual.

@@ -15,6 +15,8 @@ class QStatusBar;
 class QTimer;
 class QTabWidget;
 class DisplayPresenter;
+class LearnerAids;
+class PlaybackBar;
 class WindowPanel;
 class WindowLessons;
 class WindowScripts;
@@ -33,8 +35,12 @@ public:
     uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
     WindowLessons* lessons() const { return lessonDesk; }
+    // Every input of the window goes through these, the played ones too.
+    HostInputs& hostInputs() { return inputs; }
     // Below the form: the messages and what goes on.
     WindowPanel* windowPanel() const { return panel; }
+    // In the panel and over the photograph: what a learner is shown.
+    LearnerAids* learnerAids() const { return aids; }
 
 public slots:
     // "On": the power-on sequence, then the main loop until the stop flag is
@@ -56,12 +62,17 @@ private:
     // What the window's controls lend to its inputs.
     void showInput(const Qs9Input& input, uint32_t position) override;
     void powerChanged(bool on) override;
+    void keyPosted(uint8_t key, int status) override;
+    void alarmAcknowledged(const char* text) override;
+    void inputRefused(const char* why) override;
+    void playbackChanged() override;
 
     void runMainLoop();
     void addSensorRow(QWidget* box, const Qs9Input& s);
     void addCheckBox(QWidget* page, const Qs9Input& c);
     QWidget* buildFormAndPanel();
     QWidget* buildClientArea(QWidget* parent);
+    void setFormTabOrder(QWidget* client);
     void buildPhotograph(QWidget* client);
     void buildFrontPanelKeys(QWidget* client);
     QTabWidget* buildPageControl(QWidget* client);
@@ -81,5 +92,7 @@ private:
     WindowScripts* scriptDesk = nullptr;
     WindowLessons* lessonDesk = nullptr;
     WindowPanel* panel = nullptr;
+    LearnerAids* aids = nullptr;
+    PlaybackBar* playback = nullptr;
     bool loopRunning = false;
 };

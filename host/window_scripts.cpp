@@ -56,6 +56,10 @@ void WindowScripts::choosePlayedFile()
 
 bool WindowScripts::recordTo(const QString& path)
 {
+    if (inputs_.playing()) {
+        panel_->say(QStringLiteral("Record is available once the script has ended or been stopped"));
+        return false;
+    }
     if (inputs_.recording())
         stopRecording();
     file_.setFileName(path);
@@ -130,13 +134,14 @@ void WindowScripts::played(const PlayEnd& end)
 
 void WindowScripts::showState()
 {
-    record_->setEnabled(!inputs_.recording());
+    record_->setEnabled(!inputs_.recording() && !inputs_.playing());
     stop_->setEnabled(inputs_.recording());
     QStringList doing;
     if (inputs_.recording())
         doing << QStringLiteral("Recording to %1").arg(QFileInfo(file_.fileName()).fileName());
     if (inputs_.playing())
-        doing << QStringLiteral("Playing %1").arg(playedName_);
+        doing << QStringLiteral("Playing %1%2")
+                     .arg(playedName_, inputs_.playProgress().paused ? QStringLiteral(", paused") : QString());
     panel_->showState(doing.join(QStringLiteral("; ")));
 }
 

@@ -25,6 +25,8 @@ public:
 
     bool recording() const;
     bool playing() const;
+    // The menu's entries and the panel's state line as things stand.
+    void showState();
 
 signals:
     // A recording ended whole in this file.
@@ -43,7 +45,6 @@ private:
     bool writeLine(const std::string& line);
     void recordingFailed();
     void played(const PlayEnd& end);
-    void showState();
     void tell(const QString& text);
 
     HostInputs& inputs_;

@@ -246,31 +246,18 @@ void HostInputs::play(std::string_view script, PlayEnded ended)
     afterPlayerStep();
 }
 
-void HostInputs::pausePlaying()
-{
-    if (player_)
-        player_->pause();
-    afterPlayerStep();
-}
+void HostInputs::pausePlaying() { drivePlayer(&ScriptPlayer::pause); }
 
-void HostInputs::resumePlaying()
-{
-    if (player_)
-        player_->resume();
-    afterPlayerStep();
-}
+void HostInputs::resumePlaying() { drivePlayer(&ScriptPlayer::resume); }
 
-void HostInputs::stepPlaying()
-{
-    if (player_)
-        player_->step();
-    afterPlayerStep();
-}
+void HostInputs::stepPlaying() { drivePlayer(&ScriptPlayer::step); }
 
-void HostInputs::stopPlaying()
+void HostInputs::stopPlaying() { drivePlayer(&ScriptPlayer::stop); }
+
+void HostInputs::drivePlayer(void (ScriptPlayer::*control)())
 {
     if (player_)
-        player_->stop();
+        (player_.get()->*control)();
     afterPlayerStep();
 }
 
@@ -311,4 +298,5 @@ void HostInputs::afterPlayerStep()
     shownProgress_ = {};
     if (const PlayEnded ended = std::exchange(playEnded_, nullptr))
         ended(end);
+    controls_.playbackChanged();
 }

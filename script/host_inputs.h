@@ -39,7 +39,7 @@ public:
     // The user's input was refused (a script plays): why, in a sentence.
     virtual void inputRefused(const char* /*why*/) {}
     // A played script started, moved on to another line, was paused,
-    // resumed or changed speed; its end comes through PlayEnded.
+    // resumed, changed speed or ended (after PlayEnded heard how).
     virtual void playbackChanged() {}
 };
 
@@ -138,6 +138,7 @@ private:
     bool refusing(); // the user's input, while a script plays
     void happened(const std::string& line);
     void checkRecording();
+    void drivePlayer(void (ScriptPlayer::*control)());
     void afterPlayerStep();
 
     HostControls& controls_;

@@ -94,19 +94,18 @@ void ScriptPlayer::pause()
 
 void ScriptPlayer::resume()
 {
-    if (ended_ || !paused_)
-        return;
-    paused_ = false;
-    stepping_ = false;
-    runUntilWait();
+    if (paused_)
+        goOn(false);
 }
 
-void ScriptPlayer::step()
+void ScriptPlayer::step() { goOn(true); }
+
+void ScriptPlayer::goOn(bool stepping)
 {
     if (ended_)
         return;
     paused_ = false;
-    stepping_ = true;
+    stepping_ = stepping;
     stepActed_ = false;
     runUntilWait();
 }

@@ -79,6 +79,7 @@ public:
     size_t lineCount() const { return lines_.size(); }
 
 private:
+    void goOn(bool stepping);
     void runUntilWait();
     bool holdsBefore(const ScriptLine& line);
     void runLine(const ScriptLine& line);

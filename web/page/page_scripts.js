@@ -179,7 +179,7 @@ export class PageScripts {
     if (recording)
       doing.push('Recording');
     if (this.playing)
-      doing.push(`${paused ? 'Paused' : 'Playing'} ${this.playing.name}`);
+      doing.push(`Playing ${this.playing.name}${paused ? ', paused' : ''}`);
     const text = doing.join('; ');
     if (element('script-state').textContent !== text)
       element('script-state').textContent = text;
