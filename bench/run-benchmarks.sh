@@ -83,6 +83,7 @@ simulator_idle_cpu() {
 echo "load at start: $(uptime)"
 run_medians "$bin/qs9_pass_bench" "${medians[@]}" --label "$commit" "${pass_figures[@]}"
 run_medians "$bin/qs9_bench_measurement" "${medians[@]}"
+run_medians "$bin/qs9_run_duration_bench" "${medians[@]}"
 run_medians "${xvfb[@]}" "$bin/qs9_presenter_bench" "${medians[@]}"
 run "${xvfb[@]}" "$bin/qs9_window_loop_bench" --seconds 3 --rounds "$ROUNDS"
 run "${xvfb[@]}" "$bin/qs9_idle_cpu_bench" --seconds "$IDLE_SECONDS" --rounds "$ROUNDS"

@@ -56,13 +56,8 @@ struct TextsObserved {
 void pass(ScriptSession& session, Arguments arguments)
 {
     const uint32_t passes = passesAsked(session, arguments);
-    const TextsObserved observed(session.texts);
-    for (uint32_t n = 0; n < passes; ++n) {
-        session.countStep();
-        session.texts.clear();
-        qs9Pass();
-        session.passDrawn();
-    }
+    for (uint32_t n = 0; n < passes; ++n)
+        runFullPass(session, n + 1 == passes);
 }
 
 void key(ScriptSession& session, Arguments arguments)
@@ -159,5 +154,18 @@ const ScriptCommand commands[] = {
 };
 
 } // namespace
+
+void runFullPass(ScriptSession& session, bool keepTexts)
+{
+    session.countStep();
+    if (keepTexts) {
+        const TextsObserved observed(session.texts);
+        session.texts.clear();
+        qs9Pass();
+    } else {
+        qs9Pass();
+    }
+    session.passDrawn();
+}
 
 std::span<const ScriptCommand> inputCommands() { return commands; }

@@ -15,39 +15,14 @@ namespace {
 // title and introduction, its start, its steps, its closing text.
 enum class Part : uint8_t { before, top, start, steps, closing };
 
-// The length of the UTF-8 character at text[at], or 0 when the bytes there
-// are no valid UTF-8 (overlong forms and surrogates included).
-size_t characterLength(std::string_view text, size_t at)
-{
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    const size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
-    for (size_t i = 1; i < length; ++i)
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-    const unsigned char second = length > 1 ? byte(at + 1) : 0x80;
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
-        (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
-
-// A text a learner reads: not empty, UTF-8, without control characters.
+// A text a learner reads: not empty, and every character shows as written.
 const std::string& checkedText(const std::string& text, const char* what)
 {
     if (text.empty())
         throw ScriptError{std::string("the ") + what + " is empty"};
-    for (size_t at = 0; at < text.size();) {
-        const size_t length = characterLength(text, at);
-        const unsigned char first = static_cast<unsigned char>(text[at]);
-        if (length == 0 || first < 0x20 || first == 0x7F || (first == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0))
-            throw ScriptError{std::string("the ") + what + " " + quotedText(text) +
-                              " holds a control character or bytes that are no UTF-8 text"};
-        at += length;
-    }
+    if (!showsAsWritten(text))
+        throw ScriptError{std::string("the ") + what + " " + quotedText(text) +
+                          " holds a control character, an invisible one or bytes that are no UTF-8 text"};
     return text;
 }
 
@@ -56,10 +31,7 @@ void addParagraph(std::string& text, const std::string& paragraph, const char* w
     text += (text.empty() ? "" : "\n") + checkedText(paragraph, what);
 }
 
-std::string lineText(const ScriptLine& line)
-{
-    return line.command ? line.command->name : "";
-}
+std::string commandName(const ScriptLine& line) { return line.command ? line.command->name : ""; }
 
 bool isScreenName(const std::string& name)
 {
@@ -87,7 +59,9 @@ void checkValueForm(const std::string& name, const std::string& value)
                               quotedText(value)};
         return;
     }
-    const bool screen = status == QS9_ERROR_NOT_NUMBER && std::string_view(qs9LastError()).ends_with("a screen, not a number");
+    // sim/ says what a value that is no number holds.
+    const bool screen =
+        status == QS9_ERROR_NOT_NUMBER && std::string_view(qs9LastError()).ends_with("a screen, not a number");
     if (screen && value != "none" && !isScreenName(value))
         throw ScriptError{"unknown screen " + quotedText(value) + " for " + name +
                           ": a screen's name as print shows it, such as homeScreen"};
@@ -207,7 +181,7 @@ void LessonReader::read(LessonLine line)
 
 void LessonReader::lessonLine(const LessonLine& line)
 {
-    const std::string name = lineText(line.parsed);
+    const std::string name = commandName(line.parsed);
     const std::string text = line.parsed.arguments.empty() ? "" : line.parsed.arguments[0];
     if (name == "lesson") {
         if (part_ != Part::before)
@@ -250,7 +224,7 @@ void LessonReader::lessonLine(const LessonLine& line)
 // hint, highlight, done: a step's own lines, before its solution.
 void LessonReader::stepLine(const LessonLine& line)
 {
-    const std::string name = lineText(line.parsed);
+    const std::string name = commandName(line.parsed);
     if (part_ != Part::steps)
         throw ScriptError{quotedText(name) + " belongs to a step: after its \"step\" line"};
     if (!step().solution.empty())

@@ -19,7 +19,9 @@ enum class CommandKind : uint8_t { input, output, lesson };
 
 // What a host plays in place of a line that lets time pass: a wait for so
 // many of the host's own main-loop passes or timer ticks.
-enum class WaitKind : uint8_t { nothing, passes, ticks };
+// periods: the full passes of the measurement periods that a line's
+// instrument time completes (one per 4 s), as "run" counts them.
+enum class WaitKind : uint8_t { nothing, passes, ticks, periods };
 struct PlayerWait {
     WaitKind kind = WaitKind::nothing;
     uint32_t count = 0;
@@ -42,12 +44,19 @@ struct ScriptCommand {
 
 // on, off, pass, key, tick, slider, vrax, set
 std::span<const ScriptCommand> inputCommands();
+// run, track, live, log: instrument time, what moves the senders over it
+// and the flight log
+std::span<const ScriptCommand> timeCommands();
 // print, texts, pixel, shot
 std::span<const ScriptCommand> readingCommands();
 // expect, compare, movie
 std::span<const ScriptCommand> checkingCommands();
 // lesson, introduction, start, step, hint, highlight, done, closing
 std::span<const ScriptCommand> lessonCommands();
+
+// One main-loop pass with its step counted and the movie's frame; the
+// texts it draws are kept for "texts" and "expect text" when asked.
+void runFullPass(ScriptSession& session, bool keepTexts);
 
 // The command of that name, or nullptr.
 const ScriptCommand* findCommand(std::string_view name);

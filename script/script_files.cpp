@@ -174,3 +174,36 @@ std::string writeFileSafely(const std::string& path, std::string_view bytes)
         return writeInto(path, bytes);
     return replaceFile(linkedFile(path), status.st_mode & 07777, bytes);
 }
+
+std::string readDataFile(const std::string& path, size_t most, std::string& bytes)
+{
+    bytes.clear();
+    std::string why;
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0)
+        return fileFault(errno);
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(descriptor);
+        return S_ISDIR(status.st_mode) ? fileFault(EISDIR) : "not a regular file";
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(descriptor, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            why = got < 0 ? fileFault(errno) : "";
+            break;
+        }
+        if (bytes.size() + size_t(got) > most) {
+            why = "larger than " + std::to_string(most / 1000000) + " MB";
+            break;
+        }
+        bytes.append(buffer, size_t(got));
+    }
+    close(descriptor);
+    if (!why.empty())
+        bytes.clear();
+    return why;
+}

@@ -23,6 +23,10 @@ std::string feedScript(int descriptor, ScriptRunner& runner);
 // not when it cannot be read.
 bool readScriptFile(const std::string& path, std::string& text, std::string& why);
 
+// The bytes of a regular file of at most `most` bytes (a track): "" or why
+// not. A device or a pipe is refused, so that reading never waits.
+std::string readDataFile(const std::string& path, size_t most, std::string& bytes);
+
 // Writes the bytes as the file at path. A regular file (or a new one) is
 // written beside it and renamed into its place once complete, with the old
 // file's permissions, so a failure leaves the old file as it was; through a

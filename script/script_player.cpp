@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "script/instrument_time.h"
 #include "script/script_lines.h"
 #include "sim/user_text.h"
 
@@ -15,8 +16,13 @@ ScriptOptions playingIn(InputSink& host)
 {
     ScriptOptions options;
     options.inputs = &host;
+    options.liveLinks = false;
     return options;
 }
+
+// A wait that the host's passes pay for: passes, or the full passes of the
+// measurement periods of "run".
+bool waitsForPasses(WaitKind kind) { return kind == WaitKind::passes || kind == WaitKind::periods; }
 
 // A line a learner sees happen: an input that is not the passing of time.
 bool isAction(const ScriptLine& line) { return line.command && line.command->isInput() && !line.command->wait; }
@@ -36,11 +42,11 @@ void ScriptPlayer::start() { runUntilWait(); }
 // is gone.
 void ScriptPlayer::hostPassed()
 {
-    if (paused_ || ended_ || waiting_.kind != WaitKind::passes)
+    if (paused_ || ended_ || !waitsForPasses(waiting_.kind))
         return;
     passCredit_ += speedHalves_;
     advance();
-    if (waiting_.kind != WaitKind::passes)
+    if (!waitsForPasses(waiting_.kind))
         passCredit_ = 0;
 }
 
@@ -52,7 +58,7 @@ void ScriptPlayer::hostTicked()
 {
     if (paused_ || ended_)
         return;
-    if (waiting_.kind == WaitKind::passes && !host_.poweredOn())
+    if (waitsForPasses(waiting_.kind) && !host_.poweredOn())
         return stopAt("the instrument went off while the script waited for passes");
     tickCredit_ += speedHalves_;
     advance();
@@ -64,9 +70,11 @@ void ScriptPlayer::hostTicked()
 void ScriptPlayer::advance()
 {
     while (!ended_ && !paused_) {
-        if (waiting_.kind == WaitKind::passes && passCredit_ >= whole) {
+        if (waitsForPasses(waiting_.kind) && passCredit_ >= whole) {
             passCredit_ -= whole;
             clock_.runPass();
+            if (waiting_.kind == WaitKind::periods)
+                session_.time().periodPlayed(); // the senders move for the next period
         } else if (waiting_.kind == WaitKind::ticks && tickCredit_ >= whole) {
             tickCredit_ -= whole;
             clock_.runTick();

@@ -2,7 +2,8 @@
 // ticks, so that a dealer can show a recorded procedure and a learner can
 // follow it: the input lines go to the host's inputs, a line that lets time
 // pass waits for what its command says ("pass N" for N of the host's
-// passes, "tick N" for N of its timer ticks), and the output lines (print,
+// passes, "tick N" for N of its timer ticks, "run 1h" for the full passes
+// of the 900 measurement periods it holds), and the output lines (print,
 // shot, expect, ...) are skipped. The first bad line stops playing.
 //
 // While a script plays, the firmware's passes and ticks are the script's:

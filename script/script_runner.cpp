@@ -5,6 +5,7 @@
 #include <iterator>
 #include <ostream>
 
+#include "script/instrument_time.h"
 #include "script/lesson_run.h"
 #include "sim/simulator.h"
 
@@ -78,12 +79,13 @@ int ScriptRunner::finish()
         runLine(*last);
     if (!stopped_ && lesson_)
         runLesson();
-    if (!stopped_ && session_.recordingMovie()) {
-        try {
+    try {
+        if (!stopped_ && session_.recordingMovie())
             session_.endMovie();
-        } catch (const ScriptError& error) {
-            fail("end of the script: " + error.message);
-        }
+        if (!stopped_ && session_.time().logging())
+            session_.endLog();
+    } catch (const ScriptError& error) {
+        fail("end of the script: " + error.message);
     }
     return status();
 }

@@ -1,6 +1,8 @@
 #include "script/script_session.h"
 
 #include "script/display_pictures.h"
+#include "script/instrument_time.h"
+#include "script/script_files.h"
 #include "script/movie_frames.h"
 #include "sim/simulator.h"
 #include "sim/user_text.h"
@@ -21,7 +23,7 @@ void FirmwareInputs::powerOff()
 
 ScriptSession::ScriptSession(std::ostream& output, std::ostream& errors, ScriptOptions scriptOptions)
     : out(output), err(errors), options(std::move(scriptOptions)),
-      inputs(options.inputs ? *options.inputs : firmware_)
+      inputs(options.inputs ? *options.inputs : firmware_), time_(std::make_unique<InstrumentTime>())
 {
 }
 
@@ -45,19 +47,37 @@ fs::path ScriptSession::fileToRead(std::string_view name) const
 
 // With the files confined, a name must name a file inside the folder:
 // relative, never climbing above it, not the folder itself.
+void ScriptSession::confine(std::string_view name) const
+{
+    if (!options.confineFiles)
+        return;
+    const fs::path inside = fs::path(name).lexically_normal();
+    const fs::path last = inside.filename();
+    if (inside.is_absolute() || inside.empty() || *inside.begin() == ".." || last.empty() || last == "." ||
+        last == "..")
+        throw ScriptError{"file " + quotedText(name) + " is outside the script's folder"};
+}
+
+fs::path ScriptSession::dataFileToRead(std::string_view name) const
+{
+    const fs::path file = fileToRead(name);
+    confine(name);
+    return file;
+}
+
 fs::path ScriptSession::fileToWrite(std::string_view name) const
 {
     const fs::path file = fileToRead(name);
-    if (options.confineFiles) {
-        const fs::path inside = fs::path(name).lexically_normal();
-        const fs::path last = inside.filename();
-        if (inside.is_absolute() || inside.empty() || *inside.begin() == ".." || last.empty() || last == "." ||
-            last == "..")
-            throw ScriptError{"file " + quotedText(name) + " is outside the script's folder"};
-    }
+    confine(name);
     if (options.beforeWrite)
         options.beforeWrite(file);
     return file;
+}
+
+void ScriptSession::note(const std::string& message)
+{
+    out.flush();
+    err << "line " << lineNumber << ": " << message << '\n';
 }
 
 void ScriptSession::countStep()
@@ -98,6 +118,16 @@ void ScriptSession::endMovie()
     if (movie->empty())
         throw ScriptError{"no pass ran for the movie " + quotedText(path)};
     const std::string fault = writeDisplayGif(path, movie->timedFrames(), qs9Palette());
+    if (!fault.empty())
+        throw ScriptError{"cannot write " + quotedText(path) + ": " + fault};
+}
+
+void ScriptSession::endLog()
+{
+    if (!time_->logging())
+        throw ScriptError{"no flight log is being kept: \"log FILE NAME...\" first"};
+    const std::string path = time_->logFile().string();
+    const std::string fault = writeFileSafely(path, time_->endLog());
     if (!fault.empty())
         throw ScriptError{"cannot write " + quotedText(path) + ": " + fault};
 }

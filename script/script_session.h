@@ -11,7 +11,9 @@
 
 #include "script/input_sink.h"
 
+class InstrumentTime;
 class MovieRecording;
+class WallClock;
 struct Lesson;
 
 // A bad line: what is wrong with it. The runner adds the line number: the
@@ -42,6 +44,8 @@ struct ScriptOptions {
     bool checkingLessons = false;  // a lesson's step must not be done before its solution
     // Sees every lesson that ran, with its steps' paths.
     std::function<void(const Lesson&)> lessonRan;
+    bool liveLinks = true;         // "live" may listen for a flight simulator
+    WallClock* wallClock = nullptr; // the real pace of a live run; nullptr: the system's clock
 };
 
 class ScriptSession {
@@ -66,6 +70,14 @@ public:
     // the confinement and beforeWrite.
     std::filesystem::path fileToRead(std::string_view name) const;
     std::filesystem::path fileToWrite(std::string_view name) const;
+    // A file to read that is confined like one to write (a track).
+    std::filesystem::path dataFileToRead(std::string_view name) const;
+
+    // Something to say that is no failure (a track value clamped): "line N:
+    // message" on the error stream.
+    void note(const std::string& message);
+    // The instrument clock, and what moves the senders over it.
+    InstrumentTime& time() { return *time_; }
 
     // One pass or tick against the step limit; a bad line once it is used up.
     void countStep();
@@ -79,12 +91,17 @@ public:
     bool recordingMovie() const { return movie_ != nullptr; }
     // Writes the movie being recorded and stops recording.
     void endMovie();
+    // Writes the flight log being kept and stops keeping it.
+    void endLog();
 
 private:
+    void confine(std::string_view name) const;
+
     FirmwareInputs firmware_;
     unsigned failedExpectations_ = 0;
     std::string firstFailure_;
     uint64_t steps_ = 0;
     std::unique_ptr<MovieRecording> movie_;
     std::filesystem::path moviePath_;
+    std::unique_ptr<InstrumentTime> time_;
 };

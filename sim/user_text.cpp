@@ -86,3 +86,15 @@ std::string shownText(std::string_view text)
 }
 
 std::string quotedText(std::string_view text) { return "\"" + shownText(text) + "\""; }
+
+bool showsAsWritten(std::string_view text)
+{
+    for (size_t at = 0; at < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        const size_t bytes = characterBytes(text, at);
+        if (bytes == 1 && (c < 0x20 || c > 0x7e))
+            return false;
+        at += bytes;
+    }
+    return true;
+}

@@ -20,3 +20,8 @@ std::string shownText(std::string_view text);
 
 // The shown text in double quotes.
 std::string quotedText(std::string_view text);
+
+// Every character of the text shows as it is written: printable ASCII, or
+// UTF-8 that shows (no control character, no byte that is no UTF-8, none
+// of the characters that would not show).
+bool showsAsWritten(std::string_view text);

@@ -33,6 +33,9 @@ public:
     FlightValues values(const FlightUnits& units) const;
     // The inputs sent so far.
     std::vector<FlightInput> sentInputs() const;
+    // The link: waiting for a first packet, receiving or silent; and from whom.
+    LinkWatch::State state(double now) const { return watch_.state(now); }
+    const std::string& sender() const { return watch_.sender(); }
     // The message line: "FlightGear: receiving from 127.0.0.1:55089; sends
     // flow1, tank1, tank2 and gps_speed".
     std::string status(double now) const;

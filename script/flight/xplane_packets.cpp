@@ -1,7 +1,7 @@
 #include "script/flight/xplane_packets.h"
 
-#include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "sim/user_text.h"
 
@@ -73,7 +73,11 @@ PacketReading readXPlaneReply(std::string_view bytes)
         std::optional<double>& value = reading.values.values[size_t(index)];
         if (value)
             return refusedPacket(std::string("two values for index ") + std::to_string(index) + " (" + name + ")");
-        const float sent = std::bit_cast<float>(littleEndianAt(bytes, at + 4));
+        // The float's bits as they came (memcpy: the browser's library has
+        // no std::bit_cast).
+        const uint32_t bits = littleEndianAt(bytes, at + 4);
+        float sent = 0;
+        std::memcpy(&sent, &bits, sizeof sent);
         if (!std::isfinite(sent))
             return refusedPacket(std::string("the value for index ") + std::to_string(index) + " (" + name +
                                  ") is not a number");

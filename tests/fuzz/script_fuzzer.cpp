@@ -1,8 +1,9 @@
 // libFuzzer entry: each input is a runner script, arbitrary bytes as a user
 // or another program might write them. The script's files are confined to a
 // scratch folder; a crash, an exit status other than 0, 1 or 2, or a file
-// written outside that folder aborts. A budget of passes and ticks keeps
-// every input short; using it up is a bad line like any other.
+// written outside that folder aborts; a live flight is refused. A budget of
+// passes and ticks keeps every input short; using it up is a bad line like
+// any other.
 #include <unistd.h>
 
 #include <algorithm>
@@ -66,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.confineFiles = true;
     options.stepLimit = stepBudget;
     options.beforeWrite = refuseOutsideScratch;
+    options.liveLinks = false; // no sockets, and no waiting at the real pace
     ScriptRunner runner(ignored, ignored, options);
     runner.feed(std::string_view(reinterpret_cast<const char*>(data), size));
     const int status = runner.finish();

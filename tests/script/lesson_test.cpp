@@ -126,11 +126,14 @@ TEST(Lesson, IsRefusedWithTheLineAtFault)
         {replaced(kFactorLesson, "highlight slider flow1", "highlight lamp flow1"),
          "line 21: highlight takes key, slider, box or power, not \"lamp\""},
         {replaced(kFactorLesson, "\"It is on", "\"It is\\x07 on"),
-         "line 4: the introduction \"It is\\x07 on the FUEL SETUP list.\" holds a control character or bytes that "
-         "are no UTF-8 text"},
+         "line 4: the introduction \"It is\\x07 on the FUEL SETUP list.\" holds a control character, an invisible "
+         "one or bytes that are no UTF-8 text"},
         {replaced(kFactorLesson, "\"It is on", "\"It is\\xC3 on"),
-         "line 4: the introduction \"It is\\xC3 on the FUEL SETUP list.\" holds a control character or bytes that "
-         "are no UTF-8 text"},
+         "line 4: the introduction \"It is\\xC3 on the FUEL SETUP list.\" holds a control character, an invisible "
+         "one or bytes that are no UTF-8 text"},
+        {replaced(kFactorLesson, "\"It is on", "\"It is\xE2\x80\xAE on"), // a right-to-left override
+         "line 4: the introduction \"It is\\xE2\\x80\\xAE on the FUEL SETUP list.\" holds a control character, an "
+         "invisible one or bytes that are no UTF-8 text"},
         {replaced(kFactorLesson, "closing \"The K-factor is set.\"\n", ""),
          "line 30: the lesson ends without its closing text: closing \"TEXT\""},
         {"on\n" + kFactorLesson, "line 1: a lesson's first command is lesson \"TITLE\", not \"on\""},

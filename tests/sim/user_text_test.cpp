@@ -50,6 +50,15 @@ TEST(UserText, ControlsAndCharactersThatHideThemselvesAreEscaped)
     EXPECT_EQ(shownText("\xE2\x80\xA8"), "\\xE2\\x80\\xA8");             // line separator
 }
 
+TEST(UserText, ATextShowsAsWrittenWhenNoCharacterWouldBeEscaped)
+{
+    EXPECT_TRUE(showsAsWritten("Réglage du facteur K — \"7000\" ≈ 1 L \\ 日本語"));
+    EXPECT_TRUE(showsAsWritten(""));
+    for (const char* hidden : {"a\tb", "a\x7F", "\xC2\x85", "\xEF\xBB\xBFtext", "ab\xE2\x80\xAE", "caf\xE9",
+                               "\xC3", "\xED\xA0\x80"})
+        EXPECT_FALSE(showsAsWritten(hidden)) << shownText(hidden);
+}
+
 // The cut counts characters: a letter of two bytes is one, and is never cut
 // through; a byte that is no text is one too.
 TEST(UserText, LongTextsAreCutAfterEightyCharacters)

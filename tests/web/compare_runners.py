@@ -4,10 +4,12 @@ runner script of the project, the fuzzer's seed walks as scripts and a few
 scripts with faults run through both; standard output, standard error, exit
 status and every picture's pixels must be the same. The pictures beside a
 script (the references its compare lines read) lie beside it in both runs.
-Two kinds of script differ by design, and their refusal is checked instead:
-one that makes a movie (the browser edition makes no GIFs), and one that
+Some kinds of script differ by design, and their refusal is checked instead:
+one that makes a movie (the browser edition makes no GIFs), one that
 writes a picture into another folder (the browser keeps its pictures in
-one folder).
+one folder), one that plays a track or keeps a flight log (it keeps no
+other files) and one that takes a live flight (a page cannot listen for
+UDP packets).
     tests/web/compare_runners.py BUILD_DIR WEB_BUILD_DIR"""
 import pathlib
 import shutil
@@ -47,9 +49,9 @@ FAULT_SCRIPTS = {
 
 
 def project_scripts():
-    """Every script of the project but the seed walks, which run with pictures."""
+    """Every script and lesson of the project but the seed walks, which run with pictures."""
     walks = ROOT / "tests/fuzz/walks"
-    return sorted(p for d in ("tests", "tools") for p in (ROOT / d).rglob("*.qs9") if p.parent != walks)
+    return sorted(p for d in ("tests", "tools", "lessons") for p in (ROOT / d).rglob("*.qs9") if p.parent != walks)
 
 
 def write_fault_scripts(folder):
@@ -65,6 +67,8 @@ def write_fault_scripts(folder):
 REFUSED_BY_DESIGN = {
     "makes a movie": b"the browser edition makes no animated GIFs",
     "writes into a folder": b"the browser edition keeps pictures in one folder",
+    "keeps a flight file": b"the browser edition keeps no files but pictures",
+    "takes a live flight": b"the browser edition cannot listen for a flight simulator",
 }
 
 
@@ -99,6 +103,10 @@ def refused_by_design(script):
         words = line.split()
         if words[:1] == [b"movie"]:
             return "makes a movie"
+        if words[:1] in ([b"track"], [b"log"]) and words[1:2] not in ([b"off"], [b"end"]):
+            return "keeps a flight file"
+        if words[:1] == [b"live"] and words[1:2] != [b"off"]:
+            return "takes a live flight"
         if words[:1] in ([b"shot"], [b"compare"]) and b"/" in b"".join(words[1:]):
             return "writes into a folder"
     return None

@@ -8,24 +8,27 @@
 # making, so that nothing is written into FlightGear's own.
 # Usage: tools/flightgear/capture-flightgear.sh [--port PORT] [--seconds SECONDS]
 #                                              [--timeout SECONDS] [--out FILE]
+#                                              [--forward PORT]
 #   --port     where FlightGear sends (default 5500; 0: a free port)
 #   --seconds  how long to capture after the first packet with values (default 10)
 #   --timeout  how long to wait for it (default 300: FlightGear loads its
 #              scenery for a minute or more on a machine without a graphics card)
 #   --out      the lines received, one per packet, as FlightGear sent them
 #              (default: a file in the temporary folder, which is named)
+#   --forward  each packet is also sent on to 127.0.0.1 PORT as it came (to
+#              the runner: tools/flightgear/fly-runner.sh)
 # Exit status: 0 captured, 1 nothing with values arrived in time, 2 bad
 # usage, 77 FlightGear is not installed or could not start.
 set -euo pipefail
 here=$(cd "${0%/*}" && pwd)
 protocol=$here/../../script/flight/qs9-fuel.xml
-port=5500 seconds=10 timeout=300 out=
+port=5500 seconds=10 timeout=300 out= forward=0
 while [ $# -gt 0 ]; do
   case "$1" in
-    --port | --seconds | --timeout | --out)
+    --port | --seconds | --timeout | --out | --forward)
       [ $# -ge 2 ] || { echo "$1 needs a value" >&2; exit 2; }
       declare "${1#--}=$2"; shift 2 ;;
-    *) echo "unknown option $1; usage: $0 [--port PORT] [--seconds S] [--timeout S] [--out FILE]" >&2; exit 2 ;;
+    *) echo "unknown option $1; usage: $0 [--port PORT] [--seconds S] [--timeout S] [--out FILE] [--forward PORT]" >&2; exit 2 ;;
   esac
 done
 fgfs=$(command -v fgfs || command -v /usr/games/fgfs || true)
@@ -51,10 +54,11 @@ cleanup() {
 trap cleanup EXIT
 
 # The listener starts first, so that FlightGear's first packet finds it.
-python3 - "$port" "$seconds" "$timeout" "$out" "$work/ready" << 'PYTHON' &
+python3 - "$port" "$seconds" "$timeout" "$out" "$work/ready" "$forward" << 'PYTHON' &
 import functools, os, socket, sys, time
 print = functools.partial(print, flush=True)
 port, seconds, timeout, out, ready = int(sys.argv[1]), float(sys.argv[2]), float(sys.argv[3]), sys.argv[4], sys.argv[5]
+forward = int(sys.argv[6])
 listener = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
 listener.bind(("127.0.0.1", port))
 with open(ready + ".port", "w") as taken:
@@ -75,7 +79,10 @@ with open(out, "wb") as capture:
         except socket.timeout:
             break
         now = time.monotonic() - start
+        if forward:
+            listener.sendto(data, ("127.0.0.1", forward))
         capture.write(data if data.endswith(b"\n") else data + b"\n")
+        capture.flush()
         count += 1
         line = data.decode("ascii", "replace").strip()
         if first is None:
