@@ -205,7 +205,7 @@ TEST(Tracks, APlayedScriptsTrackMovesTheHostsControlsBeforeEachPeriod)
     } controls;
     HostInputs host(controls);
     std::string ended = "not yet";
-    host.play("on\ntrack " + track + "\nrun 2s\nrun 8s\n", [&](const std::string& fault) { ended = fault; });
+    host.play("on\ntrack " + track + "\nrun 2s\nrun 8s\n", [&](const PlayEnd& end) { ended = end.fault; });
     host.pass();
     host.pass();
     EXPECT_EQ(ended, "") << ended;
@@ -420,7 +420,7 @@ TEST(PlayedRun, AHostWaitsForTheFullPassesOfThePeriodsThatEnd)
     HostInputs host(controls);
     std::string ended = "not yet";
     host.play("on\nslider flow1 7000\nrun 2s\nrun 6s\nkey plus\nrun 6s\nslider flow1 0\n",
-              [&](const std::string& fault) { ended = fault; });
+              [&](const PlayEnd& end) { ended = end.fault; });
     int64_t key = 0;
     host.pass();
     qs9ReadValue("pendingKey", &key);
