@@ -53,8 +53,8 @@ LessonPanel::LessonPanel(QWidget* parent) : QFrame(parent)
     hintButton_ = addButton(QStringLiteral("&Hint"), "LessonHintButton", &LessonPanel::hintAsked);
     showMe_ = addButton(QStringLiteral("Show &me"), "LessonShowMe", &LessonPanel::showMeAsked);
     back_ = addButton(QStringLiteral("&Back"), "LessonBack", &LessonPanel::backAsked);
-    addButton(QStringLiteral("&Restart"), "LessonRestart", &LessonPanel::restartAsked);
-    addButton(QStringLiteral("&Leave"), "LessonLeave", &LessonPanel::leaveAsked);
+    addButton(QStringLiteral("Rest&art"), "LessonRestart", &LessonPanel::restartAsked);
+    addButton(QStringLiteral("Lea&ve"), "LessonLeave", &LessonPanel::leaveAsked);
     for (QPushButton* button : findChildren<QPushButton*>())
         buttons->addWidget(button);
     buttons->addStretch(1);

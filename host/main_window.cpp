@@ -429,6 +429,13 @@ void TfrmMain::buildMenu()
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
     lessonDesk->addTo(menuBar(), panel);
+    // "Show me" plays through the one player: its controls follow. A step set
+    // up with the instrument off shows the frame it leaves, as the runner's.
+    connect(lessonDesk, &WindowLessons::lessonChanged, this, [this] {
+        playback->refresh();
+        if (!loopRunning)
+            presenter->present();
+    });
     (new QMenu(this))->setObjectName(QStringLiteral("PopupMenu1")); // attached to nothing
 }
 

@@ -76,7 +76,7 @@ void WindowLessons::addTo(QMenuBar* menus, WindowPanel* panel)
 
     lessonPanel_ = new LessonPanel(panel);
     lessonPanel_->hide();
-    panel->room()->addWidget(lessonPanel_);
+    panel->room()->insertWidget(0, lessonPanel_); // read first, right below the message line
     connect(lessonPanel_, &LessonPanel::hintAsked, this, [this] { player_->openHint(); });
     connect(lessonPanel_, &LessonPanel::showMeAsked, this, [this] { player_->showMe(); });
     connect(lessonPanel_, &LessonPanel::backAsked, this, [this] { player_->back(); });
@@ -148,12 +148,14 @@ void WindowLessons::leave()
     player_.reset();
     highlights_->clear();
     lessonPanel_->hide();
+    emit lessonChanged();
 }
 
 void WindowLessons::show()
 {
     lessonPanel_->showLesson(*player_);
     highlights_->show(player_->controls());
+    emit lessonChanged();
 }
 
 void WindowLessons::chooseFile()

@@ -46,6 +46,11 @@ public:
     // output and status 0, or the fault on standard error and status 2.
     static int writeDraft(const char* recording);
 
+signals:
+    // What the lesson shows changed: a step, "Show me" begun or ended, the
+    // lesson left.
+    void lessonChanged();
+
 public slots:
     // A shipped lesson by name, a lesson file, a lesson's text; false, with
     // the reason said in the panel, when it does not open.

@@ -2,7 +2,9 @@
 // the Lessons menu, a step done with clicks on the form and one with "Show
 // me", the step's controls framed; a lesson file refused with its line
 // named; a recorded walk to K-FACTOR 1 saved as a lesson draft that the
-// runner's checks pass, the instrument shown left as it was.
+// runner's checks pass, the instrument shown left as it was. With
+// QS9_LESSON_PICTURES naming a folder, the window is saved there at each
+// step of the shipped lesson as NN-step.png.
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -12,11 +14,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <deque>
 #include <functional>
 
 #include "core/keys_and_time.h"
 #include "display/furniture.h"
+#include "host/display_presenter.h"
 #include "host/window_lessons.h"
 #include "host/window_panel.h"
 #include "host/window_scripts.h"
@@ -71,6 +75,7 @@ class LessonsTest : public QObject, WindowUnderTest {
     Q_OBJECT
 
     QTemporaryDir folder;
+    QString pictureFolder = qEnvironmentVariable("QS9_LESSON_PICTURES");
     std::deque<Action> actions;
     bool finished = false;
 
@@ -112,6 +117,21 @@ class LessonsTest : public QObject, WindowUnderTest {
                 next();
             else
                 waitFor(std::move(until));
+        });
+    }
+
+    // Each step's picture, once the window has grown to show the panel.
+    void savePictures()
+    {
+        if (pictureFolder.isEmpty() || !QDir().mkpath(pictureFolder))
+            return;
+        connect(window->lessons(), &WindowLessons::lessonChanged, window.get(), [this] {
+            if (const LessonPlayer* p = player())
+                QTimer::singleShot(300, window.get(), [this, step = p->step()] {
+                    const QString name = QStringLiteral("%1-step.png").arg(step + 1, 2, 10, QLatin1Char('0'));
+                    if (!saveWindowPicture(QDir(pictureFolder).filePath(name)))
+                        qWarning("could not save %s", qPrintable(name));
+                });
         });
     }
 
@@ -166,6 +186,7 @@ private slots:
         QAction* first = menu->actions().front();
         first->setObjectName(QStringLiteral("FirstLesson"));
         QVERIFY(!first->toolTip().isEmpty()); // the introduction
+        savePictures();
         chooseFromMenu("LessonsMenu", "FirstLesson");
         bool byClicks = false, byShowMe = false, framed = false;
         QStringList progress;
@@ -206,6 +227,15 @@ private slots:
         QVERIFY(player() == nullptr);
         QVERIFY(!control("LessonPanel")->isVisible());
         QVERIFY(window->findChildren<QWidget*>(QStringLiteral("LessonHighlight")).isEmpty());
+
+        // A lesson that starts with the instrument off shows the frame its
+        // start leaves (black), not the last one of the lesson before.
+        const uint64_t presented = window->displayPresenter()->framesPresented();
+        QVERIFY(window->lessons()->openShipped(QStringLiteral("switching-on")));
+        QVERIFY(!window->mainLoopRunning());
+        QVERIFY(window->displayPresenter()->framesPresented() > presented);
+        QVERIFY(std::all_of(qs9FrameBuffer(), qs9FrameBuffer() + QS9_DISPLAY_WIDTH * QS9_DISPLAY_HEIGHT,
+                            [](uint8_t index) { return index == 0; }));
     }
 
     void aBrokenLessonIsRefusedWithItsLineAndChangesNothing()

@@ -164,6 +164,7 @@ export class PageLessons {
 
   update() {
     this.scripts.showState(); // "Show me" plays through the page's one player
+    this.display.present(); // a step set up with the instrument off shows the frame it leaves
     const s = this.state();
     const show = (id, text) => {
       element(id).textContent = text ?? '';
