@@ -30,6 +30,7 @@
 #include "host/playback_bar.h"
 #include "host/slider_steps.h"
 #include "host/window_lessons.h"
+#include "host/window_memory.h"
 #include "host/window_panel.h"
 #include "host/window_scripts.h"
 #include "sim/simulator.h"
@@ -157,6 +158,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setFont(formFont(11));
     scriptDesk = new WindowScripts(inputs, *this);
     lessonDesk = new WindowLessons(inputs, *this);
+    memoryDesk = std::make_unique<WindowMemory>(inputs, *this);
     setCentralWidget(buildFormAndPanel());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -425,6 +427,8 @@ void TfrmMain::buildMenu()
     lessonDesk->addDraftTo(file);
     connect(scriptDesk, &WindowScripts::recorded, lessonDesk, &WindowLessons::recorded);
     file->addSeparator();
+    memoryDesk->addTo(file, panel);
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
@@ -503,6 +507,7 @@ void TfrmMain::showInput(const Qs9Input& input, uint32_t position)
 void TfrmMain::Exit1Click()
 {
     qs9PowerOff();
+    memoryDesk->closing();
     QCoreApplication::quit();
 }
 
@@ -518,5 +523,6 @@ void TfrmMain::Timer1Timer()
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     qs9PowerOff();
+    memoryDesk->closing();
     event->accept();
 }

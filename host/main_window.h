@@ -6,6 +6,7 @@
 // script did.
 #pragma once
 #include <QMainWindow>
+#include <memory>
 
 #include "script/host_inputs.h"
 #include "sim/simulator.h"
@@ -17,6 +18,7 @@ class QTabWidget;
 class DisplayPresenter;
 class LearnerAids;
 class PlaybackBar;
+class WindowMemory;
 class WindowPanel;
 class WindowLessons;
 class WindowScripts;
@@ -37,6 +39,8 @@ public:
     WindowLessons* lessons() const { return lessonDesk; }
     // Every input of the window goes through these, the played ones too.
     HostInputs& hostInputs() { return inputs; }
+    // The instrument memory and the File menu's entries for it.
+    WindowMemory* memory() const { return memoryDesk.get(); }
     // Below the form: the messages and what goes on.
     WindowPanel* windowPanel() const { return panel; }
     // In the panel and over the photograph: what a learner is shown.
@@ -82,6 +86,7 @@ private:
     void buildDisplayCopyShortcuts();
 
     HostInputs inputs{*this};
+    std::unique_ptr<WindowMemory> memoryDesk; // gone before the inputs
     DisplayPresenter* presenter = nullptr;
     QWidget* Panel1 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -5,8 +5,10 @@
 
 #include "script/input_lines.h"
 #include "script/input_recording.h"
+#include "script/memory_keeper.h"
 #include "script/recording_opening.h"
 #include "script/script_player.h"
+#include "script/setup_script.h"
 
 namespace {
 
@@ -33,8 +35,8 @@ std::string progressText(size_t line, size_t lineCount)
 class HostInputs::Played : public InputSink, public PlayerClock {
 public:
     explicit Played(HostInputs& host) : host_(host) {}
-    void powerOn() override { host_.switchPower(true); }
-    void powerOff() override { host_.switchPower(false); }
+    void powerOn() override { host_.switchPower(true, true); }
+    void powerOff() override { host_.switchPower(false, true); }
     bool poweredOn() const override { return host_.poweredOn(); }
     int postKey(uint8_t key) override { return host_.sendKey(key); }
     void moveInput(const Qs9Input& input, uint32_t position) override { host_.storeInput(input.name, position); }
@@ -90,9 +92,19 @@ void HostInputs::runTick()
 {
     qs9Tick();
     ++ticks_;
+    if (memory_)
+        memory_->poll();
     if (recording_)
         recording_->ticked();
 }
+
+void HostInputs::restMemory()
+{
+    if (memory_)
+        memory_->rest();
+}
+
+InputSink& HostInputs::scriptedInputs() { return *played_; }
 
 // ---- the user's inputs ----
 
@@ -107,13 +119,13 @@ bool HostInputs::refusing()
 void HostInputs::powerOn()
 {
     if (!refusing())
-        switchPower(true);
+        switchPower(true, false);
 }
 
 void HostInputs::powerOff()
 {
     if (!refusing())
-        switchPower(false);
+        switchPower(false, false);
 }
 
 bool HostInputs::poweredOn() const { return switchedOn_ && qs9MainLoopRuns(); }
@@ -137,11 +149,17 @@ int HostInputs::setValue(const char* name, int64_t value) { return refusing() ? 
 
 // ---- what reaches the firmware ----
 
-void HostInputs::switchPower(bool on)
+// A played script's On rests the instrument memory; the user's reads it.
+void HostInputs::switchPower(bool on, bool played)
 {
-    on ? qs9PowerOn() : qs9PowerOff();
+    if (on)
+        memory_ ? memory_->powerOn(played) : qs9PowerOn();
+    else
+        memory_ ? memory_->powerOff() : qs9PowerOff();
     switchedOn_ = on;
     happened(powerLine(on));
+    if (on)
+        recordRestoredSettings();
     controls_.powerChanged(on);
 }
 
@@ -201,6 +219,8 @@ bool HostInputs::startRecording(LineWriter write, std::function<void()> failed)
     writeRecordingOpening(*recording_, {ticks_, poweredOn(), [this](const Qs9Input& input) {
                                             return positions_[rowNamed(input.name)];
                                         }});
+    if (poweredOn())
+        recordRestoredSettings();
     checkRecording();
     return recording_ != nullptr;
 }
@@ -225,6 +245,18 @@ void HostInputs::happened(const std::string& line)
     checkRecording();
 }
 
+// A replay's "on" starts from the factory settings: after an On that the
+// instrument memory restored, the settings follow it as "set" lines (the
+// totals it restored have none).
+void HostInputs::recordRestoredSettings()
+{
+    if (!recording_ || qs9MemoryRestoreStatus() != QS9_MEMORY_RESTORED)
+        return;
+    happened("# the settings from the instrument memory");
+    for (const std::string& line : setupLines())
+        happened(line);
+}
+
 // A line that could not be written ends the recording, and the host hears.
 void HostInputs::checkRecording()
 {
@@ -239,6 +271,8 @@ void HostInputs::checkRecording()
 
 void HostInputs::play(std::string_view script, PlayEnded ended)
 {
+    if (memory_)
+        memory_->rest();
     player_ = std::make_unique<ScriptPlayer>(script, *played_, *played_);
     player_->setSpeed(speed_);
     playEnded_ = std::move(ended);

@@ -18,6 +18,7 @@
 #include "script/input_sink.h"
 
 class InputRecording;
+class MemoryKeeper;
 class ScriptPlayer;
 
 // What a host lends to its inputs: its own controls.
@@ -125,11 +126,22 @@ public:
     void setPlaySpeed(size_t index);
     PlayProgress playProgress() const;
 
+    // The host's instrument memory: On reads it (a played script's On rests
+    // it), a tick and Off write what is due, a played script rests it. The
+    // keeper outlives these inputs, or is taken away first (nullptr).
+    void keepMemory(MemoryKeeper* keeper) { memory_ = keeper; }
+    // A lesson takes the instrument as a played script does: the memory
+    // writes what is due, then rests until the user's own next On.
+    void restMemory();
+    // The inputs as a played script makes them, for a lesson's step set up
+    // at once: never refused, and their On rests the memory.
+    InputSink& scriptedInputs();
+
 private:
     class Played;
 
     // What the user and a played script both do.
-    void switchPower(bool on);
+    void switchPower(bool on, bool played);
     int sendKey(uint8_t key);
     int storeInput(const char* name, uint32_t position);
     int storeValue(const char* name, int64_t value);
@@ -137,6 +149,7 @@ private:
     void runTick();
     bool refusing(); // the user's input, while a script plays
     void happened(const std::string& line);
+    void recordRestoredSettings();
     void checkRecording();
     void drivePlayer(void (ScriptPlayer::*control)());
     void afterPlayerStep();
@@ -153,4 +166,5 @@ private:
     PlayEnded playEnded_;
     size_t speed_;
     PlayProgress shownProgress_; // as the host last heard it
+    MemoryKeeper* memory_ = nullptr;
 };

@@ -21,9 +21,13 @@ public:
     virtual int setValue(const char* name, int64_t value) = 0;
 };
 
-// The firmware itself, as the runner drives it.
+class MemoryKeeper;
+
+// The firmware itself, as the runner drives it; with a memory (a script's
+// "memory FILE"), On reads it and Off writes it.
 class FirmwareInputs : public InputSink {
 public:
+    void keepMemory(MemoryKeeper* keeper) { memory_ = keeper; }
     void powerOn() override;
     void powerOff() override;
     bool poweredOn() const override { return on_; }
@@ -33,4 +37,5 @@ public:
 
 private:
     bool on_ = false;
+    MemoryKeeper* memory_ = nullptr;
 };

@@ -67,6 +67,10 @@ LessonPlayer::LessonPlayer(HostInputs& inputs, Lesson lesson, std::function<void
         throw ScriptError{"the lesson has no step"};
     if (inputs_.playing())
         inputs_.stopPlaying(); // the lesson takes the instrument from here
+    // As a played script does, the lesson starts from the factory settings:
+    // the memory writes what is due before the run below wipes the
+    // instrument, and rests until the user's own next On.
+    inputs_.restMemory();
     if (!lesson_.traced) {
         const std::string fault = traceLesson(lesson_);
         if (!fault.empty()) {
@@ -168,7 +172,7 @@ void LessonPlayer::goTo(size_t step)
         inputs_.stopPlaying();
     step_ = step;
     done_[step] = Done::no;
-    startLesson(lesson_, inputs_, step);
+    startLesson(lesson_, inputs_.scriptedInputs(), step);
     beginStep();
 }
 

@@ -39,7 +39,8 @@ public:
     // Opens the lesson on the host: it runs once as the runner checks it
     // (to learn each step's path), then the instrument starts afresh from
     // the factory settings, the lesson's start runs and the first step
-    // shows. A lesson whose run fails is refused: ScriptError naming the
+    // shows. The instrument memory rests meanwhile, as for a played script:
+    // the lesson neither reads it nor writes it, until the user's own On. A lesson whose run fails is refused: ScriptError naming the
     // line and the step, the instrument left off at program start. Once
     // made, changed is called whenever what a host shows of the lesson
     // changes.

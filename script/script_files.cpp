@@ -59,7 +59,7 @@ mode_t newFileMode()
 }
 
 // Writes a temporary file beside target and renames it into place.
-std::string replaceFile(const std::string& target, mode_t mode, std::string_view bytes)
+std::string replaceFile(const std::string& target, mode_t mode, std::string_view bytes, bool synced)
 {
     const size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
@@ -68,7 +68,7 @@ std::string replaceFile(const std::string& target, mode_t mode, std::string_view
     const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0)
         return lastFault();
-    bool done = writeAll(descriptor, bytes) && fchmod(descriptor, mode) == 0;
+    bool done = writeAll(descriptor, bytes) && fchmod(descriptor, mode) == 0 && (!synced || fsync(descriptor) == 0);
     std::string fault = done ? "" : lastFault();
     if (close(descriptor) != 0 && done) {
         done = false;
@@ -163,16 +163,16 @@ bool readScriptFile(const std::string& path, std::string& text, std::string& why
     return why.empty();
 }
 
-std::string writeFileSafely(const std::string& path, std::string_view bytes)
+std::string writeFileSafely(const std::string& path, std::string_view bytes, bool synced)
 {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0)
-        return replaceFile(path, newFileMode(), bytes);
+        return replaceFile(path, newFileMode(), bytes, synced);
     if (S_ISDIR(status.st_mode))
         return fileFault(EISDIR);
     if (!S_ISREG(status.st_mode))
         return writeInto(path, bytes);
-    return replaceFile(linkedFile(path), status.st_mode & 07777, bytes);
+    return replaceFile(linkedFile(path), status.st_mode & 07777, bytes, synced);
 }
 
 std::string readDataFile(const std::string& path, size_t most, std::string& bytes)

@@ -31,5 +31,7 @@ std::string readDataFile(const std::string& path, size_t most, std::string& byte
 // written beside it and renamed into its place once complete, with the old
 // file's permissions, so a failure leaves the old file as it was; through a
 // symbolic link the linked file is replaced. Anything else (a device, a
-// pipe) is written into directly and never removed. "" or why not.
-std::string writeFileSafely(const std::string& path, std::string_view bytes);
+// pipe) is written into directly and never removed. Synced: the new file
+// reaches the disk before it takes the old one's place, so that not even a
+// power cut leaves neither. "" or why not.
+std::string writeFileSafely(const std::string& path, std::string_view bytes, bool synced = false);

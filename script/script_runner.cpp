@@ -87,6 +87,7 @@ int ScriptRunner::finish()
     } catch (const ScriptError& error) {
         fail("end of the script: " + error.message);
     }
+    session_.closeMemory();
     return status();
 }
 

@@ -29,8 +29,9 @@ public:
     void feed(std::string_view bytes);
     // A piece read to its end, its last line with it; the status so far.
     int run(std::istream& piece);
-    // The end of the script: a last line without a line end runs, and a
-    // movie still being recorded is written. The script's status.
+    // The end of the script: a last line without a line end runs, a movie
+    // still being recorded is written, and so is the memory's due record.
+    // The script's status.
     int finish();
     // The script could not be read on: why, and the script fails.
     void readFailed(const std::string& why);

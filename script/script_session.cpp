@@ -2,6 +2,8 @@
 
 #include "script/display_pictures.h"
 #include "script/instrument_time.h"
+#include "script/memory_file.h"
+#include "script/memory_keeper.h"
 #include "script/script_files.h"
 #include "script/movie_frames.h"
 #include "sim/simulator.h"
@@ -11,13 +13,13 @@ namespace fs = std::filesystem;
 
 void FirmwareInputs::powerOn()
 {
-    qs9PowerOn();
+    memory_ ? memory_->powerOn(false) : qs9PowerOn();
     on_ = true;
 }
 
 void FirmwareInputs::powerOff()
 {
-    qs9PowerOff();
+    memory_ ? memory_->powerOff() : qs9PowerOff();
     on_ = false;
 }
 
@@ -99,6 +101,8 @@ void ScriptSession::ticked()
 {
     if (movie_)
         movie_->addTick();
+    if (memory_)
+        memory_->poll();
 }
 
 void ScriptSession::startMovie(std::string_view file)
@@ -130,4 +134,27 @@ void ScriptSession::endLog()
     const std::string fault = writeFileSafely(path, time_->endLog());
     if (!fault.empty())
         throw ScriptError{"cannot write " + quotedText(path) + ": " + fault};
+}
+
+void ScriptSession::keepMemoryIn(std::string_view file)
+{
+    if (memory_)
+        throw ScriptError{"the memory is kept in " + quotedText(memoryPath_.string()) +
+                          " already: one memory a script"};
+    memoryPath_ = fileToWrite(file);
+    memoryStore_ = options.memoryStore ? options.memoryStore(memoryPath_)
+                                       : std::make_unique<MemoryFile>(memoryPath_.string());
+    memory_ = std::make_unique<MemoryKeeper>(*memoryStore_, [this](const std::string& message, MemoryNews news) {
+        if (news == MemoryNews::failure)
+            return expectationFailed(message);
+        out << "memory: " << message << '\n';
+    });
+    firmware_.keepMemory(memory_.get());
+    memory_->keepSettings(true);
+}
+
+void ScriptSession::closeMemory()
+{
+    if (memory_)
+        memory_->poll(true);
 }

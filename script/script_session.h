@@ -12,6 +12,8 @@
 #include "script/input_sink.h"
 
 class InstrumentTime;
+class MemoryKeeper;
+class MemoryStore;
 class MovieRecording;
 class WallClock;
 struct Lesson;
@@ -46,6 +48,9 @@ struct ScriptOptions {
     std::function<void(const Lesson&)> lessonRan;
     bool liveLinks = true;         // "live" may listen for a flight simulator
     WallClock* wallClock = nullptr; // the real pace of a live run; nullptr: the system's clock
+    // Where "memory FILE" keeps the memory, given the file's full name (it
+    // may refuse it with a ScriptError); empty: in that file.
+    std::function<std::unique_ptr<MemoryStore>(const std::filesystem::path&)> memoryStore;
 };
 
 class ScriptSession {
@@ -94,6 +99,13 @@ public:
     // Writes the flight log being kept and stops keeping it.
     void endLog();
 
+    // "memory FILE": the instrument memory on, kept in the file. What it
+    // says goes to the output as "memory: ..." lines; a write that fails is
+    // a failed expectation.
+    void keepMemoryIn(std::string_view file);
+    // The end of the script: the write that is due, as at close.
+    void closeMemory();
+
 private:
     void confine(std::string_view name) const;
 
@@ -104,4 +116,7 @@ private:
     std::unique_ptr<MovieRecording> movie_;
     std::filesystem::path moviePath_;
     std::unique_ptr<InstrumentTime> time_;
+    std::filesystem::path memoryPath_;
+    std::unique_ptr<MemoryStore> memoryStore_;
+    std::unique_ptr<MemoryKeeper> memory_; // destroyed before its store
 };

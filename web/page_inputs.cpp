@@ -13,6 +13,7 @@
 #include "sim/simulator.h"
 #include "web/page_inputs.h"
 #include "web/page_lessons.h"
+#include "web/page_memory.h"
 
 namespace {
 
@@ -25,9 +26,12 @@ EM_JS(void, pagePlayed, (const char* fault, int stopped, uint32_t line, uint32_t
 });
 EM_JS(void, pagePlaybackChanged, (), { Module.pageInputs.playbackChanged(); });
 EM_JS(void, pageInputRefused, (const char* why), { Module.pageInputs.refused(UTF8ToString(why)); });
-// Whoever shows keys and alarms on the page listens; nobody need.
+// Whoever shows keys and alarms on the page listens; nobody need: the front
+// panel shows every key taken or lost, the user's or a played one.
 // (The module's JavaScript is minified by a tool that predates "?.".)
 EM_JS(void, pageKeyPosted, (int key, int status), {
+    if (Module.pageFrontPanel)
+        Module.pageFrontPanel.keyPosted(key, status);
     if (Module.pageInputs.keyPosted)
         Module.pageInputs.keyPosted(key, status);
 });
@@ -50,6 +54,7 @@ HostInputs& inputs()
 {
     static PageControls controls;
     static HostInputs page(controls);
+    page.keepMemory(&pageMemory());
     return page;
 }
 

@@ -9,7 +9,7 @@ one that makes a movie (the browser edition makes no GIFs), one that
 writes a picture into another folder (the browser keeps its pictures in
 one folder), one that plays a track or keeps a flight log (it keeps no
 other files) and one that takes a live flight (a page cannot listen for
-UDP packets).
+UDP packets). A memory file ("memory FILE") is the run's own in both.
     tests/web/compare_runners.py BUILD_DIR WEB_BUILD_DIR"""
 import pathlib
 import shutil
@@ -45,6 +45,11 @@ FAULT_SCRIPTS = {
     "empty": "",
     "compare-with-written": "on\npass\ncompare ref.png\nshot ref.png\ncompare ref.png\n"
                             "slider pressure 2000\npass\ncompare ref.png\n",
+    # The run's own memory file: kept across Off and On, then one that is no record.
+    "memory-kept": "memory kept.mem\non\nslider pressure 2000\npass 2\n"
+                   + "key press\npass 2\n" * 3 + "key plus\npass 2\nkey press\npass 2\n"  # FUEL SETUP's units
+                   + "key left\npass 2\n" * 2 + "tick 10\noff\non\npass\nprint settings.units\n"
+                   "memory again.mem\n",
 }
 
 

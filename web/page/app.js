@@ -1,7 +1,9 @@
 // The page's start: the firmware compiled and instantiated at program start
 // (display black, instrument off), the instrument and its controls built
-// from the firmware's own tables, the main loop and timer, recording and
-// playing scripts (a share link plays at once), window.qs9, and the service
+// from the firmware's own tables, what helps the learner (the keys' help,
+// the senders' readings, the display in words), the main loop and timer,
+// recording and playing scripts, the instrument memory, the options of the
+// page's address (a share link plays at once), window.qs9, and the service
 // worker that keeps the site for use offline.
 import { compileFirmware, newFirmware } from './firmware.js';
 import { DisplayView } from './display_view.js';
@@ -11,6 +13,9 @@ import { buildSensorPages } from './sensor_pages.js';
 import { keepFitted } from './instrument_layout.js';
 import { installQs9Interface } from './qs9_interface.js';
 import { PageScripts } from './page_scripts.js';
+import { PageMemory } from './page_memory.js';
+import { LearnerAids } from './learner_aids.js';
+import { pageOptions } from './page_options.js';
 import { PageLessons } from './lesson_panel.js';
 
 const element = (id) => document.getElementById(id);
@@ -43,24 +48,41 @@ function photographMissing(image, report) {
 }
 
 async function start() {
+  const options = pageOptions(location.hash);
   const compiled = await compileFirmware();
   const firmware = await newFirmware(compiled);
   const tables = firmware.controlTables();
   const display = new DisplayView(element('display'), firmware, element('status'));
-  const loop = new MainLoop(firmware, () => display.present());
-  buildFrontPanel(element('instrument'), tables.keys, loop);
-  const showInput = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
+  const say = (text) => display.say(text);
+  let aids = null; // built once the controls it tells about are
+  const loop = new MainLoop(firmware, { afterPass: () => aids.afterPass(), powerChanged: (on) => aids.powerChanged(on) });
+  const frontPanel = buildFrontPanel(element('instrument'), tables.keys, loop, say);
+  const sensors = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
+  aids = new LearnerAids({ firmware, display, frontPanel, sensors });
+  firmware.module.pageFrontPanel = { keyPosted: (key, status) => aids.keyPosted(key, status) };
+  const showInput = aids.actingInputs(sensors.show);
   copyShortcuts(display);
-  photographMissing(element('photograph'), () => display.say('The photograph of the instrument could not be loaded.'));
-  keepFitted(element('simulator'));
+  photographMissing(element('photograph'), () => say('The photograph of the instrument could not be loaded.'));
   element('loading').hidden = true;
   element('simulator').hidden = false;
+  keepFitted(element('simulator'), options.view === 'instrument');
   display.present();
   const scripts = new PageScripts({ firmware, loop, showInput, display });
-  scripts.playLink();
+  const memory = new PageMemory({ firmware, display });
   const lessons = new PageLessons({ compiled, firmware, tables, display, scripts });
-  lessons.openLinked(location.hash);
-  return { compiled, firmware, tables, loop, showInput, display, scripts, lessons };
+  followOptions(options, { loop, scripts, lessons, say });
+  return { compiled, firmware, tables, loop, showInput, display, scripts, memory, lessons };
+}
+
+// The address's options, once the instrument is shown: power, then a
+// lesson or a script; what is no option is said.
+function followOptions(options, { loop, scripts, lessons, say }) {
+  if (options.faults.length)
+    say(`The page's address: ${options.faults.join('; ')}`);
+  if (options.power === 'on')
+    loop.power(true);
+  lessons.openLinked(options);
+  scripts.playLink();
 }
 
 const started = start();

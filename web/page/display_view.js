@@ -21,16 +21,17 @@ export class DisplayView {
 
   // The frame buffer as it is now: one canvas upload, and none when the
   // frame is the one shown (most passes redraw the same picture), so the
-  // browser has nothing to paint again.
+  // browser has nothing to paint again. True when the picture changed.
   present() {
     const frame = this.firmware.frameBuffer();
     if (this.presented++ > 0 && this.sameAsShown(frame))
-      return;
+      return false;
     this.shown.set(frame);
     fillDisplayPixels(this.pixels, frame, this.colours);
     this.context.putImageData(this.image, 0, 0);
     if (this.presented === 1)
       performance.mark('qs9-first-frame');
+    return true;
   }
 
   sameAsShown(frame) {

@@ -46,6 +46,7 @@ export function withText(module, text, call) {
 }
 
 export const displayWidth = 160;
+const readingCapacity = 64;
 export const displayHeight = 120;
 
 export class Firmware {
@@ -77,7 +78,26 @@ export class Firmware {
   play(text) { withText(this.module, text, (start, length) => this.module._qs9WebPlay(start, length)); }
   playControl(what) { this.module._qs9WebPlayControl(what); }
   playState() { return JSON.parse(this.module.UTF8ToString(this.module._qs9WebPlayState())); }
-  currentScreenName() { return this.module.UTF8ToString(this.module._qs9CurrentScreenName()); }
+  currentScreenName() { return this.text(this.module._qs9CurrentScreenName()); }
+
+  // For the learner, from the last pass (sim/simulator.h says what each holds).
+  keyHelp(key) { return this.text(this.module._qs9KeyHelp(key)); }
+  keyHelpText() { return this.text(this.module._qs9KeyHelpText()); }
+  displayText() { return this.text(this.module._qs9DisplayText()); }
+  displayTextSteady() { return this.text(this.module._qs9DisplayTextSteady()); }
+  alarmText() { return this.text(this.module._qs9AlarmText()); }
+  alarmsStartedText() { return this.text(this.module._qs9AlarmsStartedText()); }
+  alarmsAcknowledgedText() { return this.text(this.module._qs9AlarmsAcknowledgedText()); }
+  // What the instrument makes of a sender input ("13 L", "FAIL", "not read"),
+  // or null for an input that is no sender.
+  senderReading(name) {
+    this.readingText ??= this.module._malloc(readingCapacity);
+    const status = this.module.ccall('qs9SenderReading', 'number', ['string', 'number', 'number'],
+                                     [name, this.readingText, readingCapacity]);
+    return status === 0 ? this.text(this.readingText) : null;
+  }
+
+  text(pointer) { return pointer ? this.module.UTF8ToString(pointer) : ''; }
 
   // Views into the firmware's memory, valid until its next call.
   frameBuffer() {

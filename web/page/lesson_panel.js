@@ -9,7 +9,6 @@
 // lesson file chosen or dropped on the page. A lesson that is refused or a
 // link that does not decode is said in the status line, and nothing changes.
 import { newFirmware, withText } from './firmware.js';
-import { pageOptions } from './page_options.js';
 import { lessonLink, linkedLesson } from './lesson_links.js';
 import { downloadText } from './page_scripts.js';
 import { shippedLessons } from './lesson_library.js';
@@ -44,7 +43,6 @@ export class PageLessons {
     this.library.then((lessons) => this.buildList(lessons));
     scripts.lessons = this; // a lesson file chosen or dropped opens here
     element('save-lesson-draft').addEventListener('click', () => this.saveDraft(scripts.lastRecording));
-    addEventListener('hashchange', () => this.openLinked(location.hash));
   }
 
   // ---- the module's lesson player ----
@@ -78,12 +76,14 @@ export class PageLessons {
     return true;
   }
 
-  // The lesson the page's address asks for, if any: "#lesson=NAME" or a
-  // lesson link of one's own. Says a broken link, and opens nothing then.
-  async openLinked(hash) {
+  // The lesson the page's address asks for, if any (its options,
+  // page_options.js): "#lesson=NAME" or a lesson link of one's own. Says a
+  // broken link, and opens nothing then. (A new address starts the page
+  // afresh: page_scripts.js.)
+  async openLinked(options) {
     let lesson;
     try {
-      lesson = await linkedLesson(pageOptions(hash));
+      lesson = await linkedLesson(options);
     } catch (fault) {
       this.display.say(fault.message);
       return false;

@@ -9,9 +9,12 @@
 const tickMs = 100;
 
 export class MainLoop {
-  constructor(firmware, present) {
+  // afterPass() runs after each pass (the page shows what it drew);
+  // powerChanged(on) after each "On" and "Off" that reached the firmware.
+  constructor(firmware, { afterPass, powerChanged }) {
     this.firmware = firmware;
-    this.present = present;
+    this.afterPass = afterPass;
+    this.powerListener = powerChanged;
     this.passes = 0;
     this.looping = false;
     this.poweredOnce = false; // the stop flag reads "run" before the first "On"
@@ -36,6 +39,7 @@ export class MainLoop {
       this.poweredOnce = true;
       this.resume();
     }
+    this.powerListener(on);
   }
 
   // A click: the key goes into the one-slot buffer if it is empty.
@@ -67,7 +71,7 @@ export class MainLoop {
       return;
     }
     this.firmware.pass();
-    this.present();
+    this.afterPass();
     ++this.passes;
     requestAnimationFrame(this.frame);
   }

@@ -10,7 +10,8 @@
 // show what a played script did through module.pageInputs here. Each key
 // taken or lost, the user's or a played one, is a "qs9-key-posted" event on
 // the document ({ key, taken }) for whatever shows keys pressed.
-import { isShareLink, linkedScript, shareLink } from './share_links.js';
+import { copyLink, linkedScript, shareLink } from './share_links.js';
+import { startsAgain } from './page_options.js';
 import { PlaybackControls } from './playback_controls.js';
 
 const element = (id) => document.getElementById(id);
@@ -60,11 +61,11 @@ export class PageScripts {
         this.playFile(file);
     });
     element('copy-share-link').addEventListener('click', () => this.copyShareLink());
-    // A share link opened in this page plays from program start, as on a
-    // first visit: the page starts afresh, once the user agrees to lose
-    // what the instrument shows.
+    // A share link (or another option) opened in this page plays from
+    // program start, as on a first visit: the page starts afresh, once the
+    // user agrees to lose what the instrument shows.
     addEventListener('hashchange', () => {
-      if (isShareLink(location.hash))
+      if (startsAgain(location.hash))
         this.askBeforeReplay(() => location.reload());
     });
   }
@@ -107,19 +108,11 @@ export class PageScripts {
     this.lastRecording = text;
     element('share-link').value = await shareLink(location.href, text);
     element('share').hidden = false;
-    this.display.say(`Script recorded and downloaded as ${name}; its share link is below`);
+    this.display.say(`Script recorded and downloaded as ${name}; Copy Link copies its share link`);
     return text;
   }
 
-  async copyShareLink() {
-    try {
-      await navigator.clipboard.writeText(element('share-link').value);
-      this.display.say('Share link copied to the clipboard');
-    } catch (fault) {
-      element('share-link').select();
-      this.display.say(`Share link not copied: ${fault.message}; it is selected to copy by hand`);
-    }
-  }
+  copyShareLink() { return copyLink(element('share-link'), 'Share link', this.display); }
 
   // A lesson file opens as a lesson (this.lessons, lesson_panel.js).
   async playFile(file) {

@@ -1,12 +1,26 @@
 // The pages of sensor controls, from the firmware's input table: a tab for
 // each page the table names, in its order; on it a box of rows in the
-// table's order: sliders (caption, the position shown as a number, the
-// slider over the input's range) and check boxes. Each change goes to the
-// firmware before the next pass; the number shows the position first, as
-// the window's does.
+// table's order: sliders (caption, the position shown as a number, what the
+// instrument reads from it, the slider over the input's range) and check
+// boxes. Each change goes to the firmware before the next pass; the number
+// shows the position first, as the window's does.
 let unique = 0;
 
-function sliderRow(rows, input, loop) {
+// Page Up and Page Down move a slider by a twentieth of its range (the
+// arrow keys by 1, Home and End to its ends, as the browser does).
+function pageSteps(slider, moved) {
+  slider.addEventListener('keydown', (event) => {
+    const direction = { PageUp: 1, PageDown: -1 }[event.key];
+    if (!direction || event.ctrlKey || event.altKey || event.shiftKey || event.metaKey)
+      return;
+    event.preventDefault();
+    const max = Number(slider.max);
+    slider.value = Math.min(max, Math.max(0, Number(slider.value) + direction * Math.round(max / 20)));
+    moved();
+  });
+}
+
+function sliderRow(rows, input, loop, readings) {
   const id = `input-${input.name}`;
   const caption = document.createElement('label');
   caption.htmlFor = id;
@@ -15,14 +29,21 @@ function sliderRow(rows, input, loop) {
   value.id = input.valueLabel;
   value.htmlFor = id;
   value.textContent = String(input.start);
+  const reading = document.createElement('span');
+  reading.className = 'reading';
+  reading.id = `reading-${input.name}`;
   const slider = document.createElement('input');
   Object.assign(slider, { type: 'range', id, min: 0, max: input.maximum, step: 1, value: input.start });
   slider.dataset.control = input.control;
-  slider.addEventListener('input', () => {
+  slider.setAttribute('aria-describedby', reading.id);
+  const moved = () => {
     value.textContent = slider.value;
     loop.setInput(input.name, Number(slider.value));
-  });
-  rows.append(caption, value, slider);
+  };
+  slider.addEventListener('input', moved);
+  pageSteps(slider, moved);
+  rows.append(caption, value, reading, slider);
+  readings.push({ name: input.name, element: reading, shown: '' });
   return (position) => {
     slider.value = position;
     value.textContent = String(position);
@@ -85,9 +106,12 @@ function tabKeys(tabs, pages) {
   });
 }
 
-// Builds the pages into `holder`; returns, by input name, a function that
-// shows a position set from elsewhere (qs9.slider).
+// Builds the pages into `holder`. Returns `show`, by input name a function
+// that shows a position set from elsewhere (qs9.slider, a played script),
+// and showReadings(firmware, on): beside each sender's position what the
+// instrument read from it in the last pass, nothing while it is off.
 export function buildSensorPages(holder, inputs, loop) {
+  const readings = [];
   const tabs = document.createElement('div');
   tabs.setAttribute('role', 'tablist');
   tabs.setAttribute('aria-label', 'Sensor inputs');
@@ -101,9 +125,19 @@ export function buildSensorPages(holder, inputs, loop) {
       page.tab.addEventListener('click', () => select(pages, page));
       pages.push(page);
     }
-    show[input.name] = (input.kind === 'slider' ? sliderRow : checkBox)(page.rows, input, loop);
+    show[input.name] = (input.kind === 'slider' ? sliderRow : checkBox)(page.rows, input, loop, readings);
   }
   select(pages, pages[0]);
   tabKeys(tabs, pages);
-  return show;
+  const showReadings = (firmware, on) => {
+    for (const r of readings) {
+      if (r.noSender)
+        continue;
+      const text = on ? firmware.senderReading(r.name) : '';
+      r.noSender = text === null; // the ground speed, the light sensor
+      if (!r.noSender && text !== r.shown)
+        r.element.textContent = r.shown = text;
+    }
+  };
+  return { show, showReadings };
 }

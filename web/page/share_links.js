@@ -1,6 +1,8 @@
 // Share links: the page's address with "#script=" and a script, its UTF-8
 // bytes compressed (deflate, by the browser) and written in base64url, so
 // that a recording fits in a link that mail and chat keep whole.
+import { pageOptions } from './page_options.js';
+
 const marker = '#script=';
 
 async function throughStream(bytes, stream) {
@@ -34,24 +36,36 @@ function fromBase64Url(text) {
   return Uint8Array.from(binary, (c) => c.charCodeAt(0));
 }
 
-export const isShareLink = (hash) => hash.startsWith(marker);
-
 // The share link of the script at the page's address `page` (any hash goes).
 export async function shareLink(page, script) {
   const packed = await throughStream(new TextEncoder().encode(script), new CompressionStream('deflate-raw'));
   return page.split('#')[0] + marker + toBase64Url(packed);
 }
 
-// The script of a share link's hash ("#script=..."); null for another hash.
-// A link that was cut or changed throws an Error that says so.
+// The script of a share link's hash ("#script=...", among other options or
+// alone); null for a hash without one. A link that was cut or changed throws
+// an Error that says so in plain words.
 export async function linkedScript(hash) {
-  if (!isShareLink(hash))
+  const packed = pageOptions(hash).script;
+  if (packed === undefined)
     return null;
   try {
-    const packed = fromBase64Url(hash.slice(marker.length));
-    const bytes = await throughStream(packed, new DecompressionStream('deflate-raw'));
+    const bytes = await throughStream(fromBase64Url(packed), new DecompressionStream('deflate-raw'));
     return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+  } catch {
+    throw new Error('This share link is damaged or incomplete (cut short or changed): nothing was played');
+  }
+}
+
+// The link in the text field on the clipboard, said in the status line as
+// what it is ("Share link"); where the browser refuses, the field's text is
+// selected to copy by hand.
+export async function copyLink(field, what, display) {
+  try {
+    await navigator.clipboard.writeText(field.value);
+    display.say(`${what} copied to the clipboard`);
   } catch (fault) {
-    throw new Error(`This share link is broken (cut short or changed?): ${fault.message || fault}`);
+    field.select();
+    display.say(`${what} not copied: ${fault.message}; it is selected to copy by hand`);
   }
 }
