@@ -434,11 +434,11 @@ void TfrmMain::buildMenu()
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
     lessonDesk->addTo(menuBar(), panel);
     // "Show me" plays through the one player: its controls follow. A step set
-    // up with the instrument off shows the frame it leaves, as the runner's.
+    // up with the instrument off shows the frame it leaves, as the runner's
+    // (the loop, if it ran, has ended before it could show it).
     connect(lessonDesk, &WindowLessons::lessonChanged, this, [this] {
         playback->refresh();
-        if (!loopRunning)
-            presenter->present();
+        presenter->present();
     });
     (new QMenu(this))->setObjectName(QStringLiteral("PopupMenu1")); // attached to nothing
 }

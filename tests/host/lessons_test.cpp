@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -227,15 +228,31 @@ private slots:
         QVERIFY(player() == nullptr);
         QVERIFY(!control("LessonPanel")->isVisible());
         QVERIFY(window->findChildren<QWidget*>(QStringLiteral("LessonHighlight")).isEmpty());
+    }
 
-        // A lesson that starts with the instrument off shows the frame its
-        // start leaves (black), not the last one of the lesson before.
-        const uint64_t presented = window->displayPresenter()->framesPresented();
-        QVERIFY(window->lessons()->openShipped(QStringLiteral("switching-on")));
-        QVERIFY(!window->mainLoopRunning());
+    // A lesson that starts with the instrument off shows the frame its start
+    // leaves (black), not the last one before it, whether the loop ran or not.
+    void aLessonStartedOffShowsItsOwnFrame()
+    {
+        uint64_t presented = 0;
+        actions.push_back({[this] { clickAt(control("Button1")); }, settled()});
+        actions.push_back({[&] {
+                               presented = window->displayPresenter()->framesPresented();
+                               QVERIFY(window->lessons()->openShipped(QStringLiteral("switching-on")));
+                           },
+                           [this] { return !window->mainLoopRunning(); }});
+        run();
         QVERIFY(window->displayPresenter()->framesPresented() > presented);
         QVERIFY(std::all_of(qs9FrameBuffer(), qs9FrameBuffer() + QS9_DISPLAY_WIDTH * QS9_DISPLAY_HEIGHT,
                             [](uint8_t index) { return index == 0; }));
+        QTest::qWait(100);
+        QWidget* panel = control("Panel1");
+        const QPoint at = panel->mapToGlobal(QPoint(0, 0));
+        const QImage shown = window->screen()->grabWindow(0, at.x(), at.y(), panel->width(), panel->height()).toImage();
+        for (int y = 2; y < shown.height() - 2; ++y)
+            for (int x = 2; x < shown.width() - 2; ++x)
+                QVERIFY2(qGray(shown.pixel(x, y)) < 16, qPrintable(QStringLiteral("%1 %2").arg(x).arg(y)));
+        QCOMPARE(text("LessonProgress"), QStringLiteral("Step 1 of %1").arg(player()->stepCount()));
     }
 
     void aBrokenLessonIsRefusedWithItsLineAndChangesNothing()
