@@ -9,16 +9,13 @@ page's "Save as Lesson Draft", a lesson the runner's checks pass.
 import pathlib
 import re
 import subprocess
-import tempfile
 import time
 import unittest
 
 import browser_test
-from browser_test import BUILD, ROOT, Site
-from local_chromium import start_chromium
-
-PHONE = (390, 844, 3)
-DESKTOP = (1366, 768, 1)
+import learner_page_test
+from browser_test import BUILD, ROOT
+from learner_page_test import PHONE
 
 
 def steps_of(lesson):
@@ -65,50 +62,23 @@ closing "The knob opens, the left push button leaves."
 
 
 class LessonPage(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.site = Site()
-        cls.profile = tempfile.TemporaryDirectory()
-        cls.downloads = tempfile.TemporaryDirectory()
-        cls.driver = start_chromium(cls.profile.name, cls.downloads.name)
-        cls.driver.set_script_timeout(60)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-        cls.site.stop()
-        cls.profile.cleanup()
-        cls.downloads.cleanup()
+    # The browser edition's one browser (with a downloads folder) and its
+    # helpers, and the learner page's: the page opened at a size, an
+    # element's text, waiting for it.
+    shared, learner = browser_test.BrowserEdition, learner_page_test.LearnerPage
+    setUpClass = classmethod(shared.setUpClass.__func__)
+    tearDownClass = classmethod(shared.tearDownClass.__func__)
+    js, js_async, wait_passes, click, canvas_rgb = shared.js, shared.js_async, shared.wait_passes, shared.click, shared.canvas_rgb
+    open_page, text, wait_text = learner.open_page, learner.text, learner.wait_text
 
     # ---- helpers ----
-
-    shared = browser_test.BrowserEdition
-    js, js_async, wait_passes, click, canvas_rgb = shared.js, shared.js_async, shared.wait_passes, shared.click, shared.canvas_rgb
-
-    def open_page(self, fragment="", size=DESKTOP):
-        width, height, ratio = size
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": width < height})
-        self.driver.get("about:blank")
-        self.driver.get(self.site.url + fragment)
-        self.assertEqual(self.js_async("qs9.ready.then(() => done(''), (e) => done(String(e)))"), "")
-
-    def text(self, element_id):
-        return self.js("return document.getElementById(arguments[0]).textContent", element_id)
-
-    def wait_text(self, element_id, words, seconds=20):
-        deadline = time.time() + seconds
-        while words not in (shown := self.text(element_id)):
-            self.assertLess(time.time(), deadline, f"{element_id} says {shown!r}, not {words!r}")
-            time.sleep(0.05)
-        return shown
 
     def shown(self, element_id):
         return self.js("const e = document.getElementById(arguments[0]); return !!e && !e.hidden && !e.closest('[hidden]')",
                        element_id)
 
-    def wait_progress(self, words, seconds=30):
-        return self.wait_text("lesson-progress", words, seconds)
+    def wait_progress(self, words):
+        return self.wait_text("lesson-progress", words)
 
     def click_keys(self, keys):
         """Real clicks on the photograph's key areas, each after the last was taken."""
