@@ -20,10 +20,6 @@ ScriptOptions playingIn(InputSink& host)
     return options;
 }
 
-// A wait that the host's passes pay for: passes, or the full passes of the
-// measurement periods of "run".
-bool waitsForPasses(WaitKind kind) { return kind == WaitKind::passes || kind == WaitKind::periods; }
-
 // A line a learner sees happen: an input that is not the passing of time.
 bool isAction(const ScriptLine& line) { return line.command && line.command->isInput() && !line.command->wait; }
 
@@ -42,11 +38,11 @@ void ScriptPlayer::start() { runUntilWait(); }
 // is gone.
 void ScriptPlayer::hostPassed()
 {
-    if (paused_ || ended_ || !waitsForPasses(waiting_.kind))
+    if (paused_ || ended_ || !waitsForPasses())
         return;
     passCredit_ += speedHalves_;
     advance();
-    if (!waitsForPasses(waiting_.kind))
+    if (!waitsForPasses())
         passCredit_ = 0;
 }
 
@@ -58,7 +54,7 @@ void ScriptPlayer::hostTicked()
 {
     if (paused_ || ended_)
         return;
-    if (waitsForPasses(waiting_.kind) && !host_.poweredOn())
+    if (waitsForPasses() && !host_.poweredOn())
         return stopAt("the instrument went off while the script waited for passes");
     tickCredit_ += speedHalves_;
     advance();
@@ -67,14 +63,16 @@ void ScriptPlayer::hostTicked()
 }
 
 // Runs the passes and ticks that the credits pay for, in the script's order.
+// The full pass that ends a measurement period of "run" moves the
+// instrument's clock on to the next.
 void ScriptPlayer::advance()
 {
     while (!ended_ && !paused_) {
-        if (waitsForPasses(waiting_.kind) && passCredit_ >= whole) {
+        if (waitsForPasses() && passCredit_ >= whole) {
             passCredit_ -= whole;
             clock_.runPass();
             if (waiting_.kind == WaitKind::periods)
-                session_.time().periodPlayed(); // the senders move for the next period
+                session_.time().periodPlayed();
         } else if (waiting_.kind == WaitKind::ticks && tickCredit_ >= whole) {
             tickCredit_ -= whole;
             clock_.runTick();

@@ -83,6 +83,8 @@ private:
     void goOn(bool stepping);
     void runUntilWait();
     bool holdsBefore(const ScriptLine& line);
+    // For passes, or for the full passes of "run"'s periods.
+    bool waitsForPasses() const { return waiting_.kind == WaitKind::passes || waiting_.kind == WaitKind::periods; }
     void runLine(const ScriptLine& line);
     void advance();
     void counted(); // one of what the player waits for

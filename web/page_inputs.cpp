@@ -26,14 +26,12 @@ EM_JS(void, pagePlayed, (const char* fault, int stopped, uint32_t line, uint32_t
 });
 EM_JS(void, pagePlaybackChanged, (), { Module.pageInputs.playbackChanged(); });
 EM_JS(void, pageInputRefused, (const char* why), { Module.pageInputs.refused(UTF8ToString(why)); });
-// Whoever shows keys and alarms on the page listens; nobody need: the front
-// panel shows every key taken or lost, the user's or a played one.
+// Each key taken or lost, from the page's controls or a played script, so
+// that the photograph shows it; an acknowledged alarm for whoever listens.
 // (The module's JavaScript is minified by a tool that predates "?.".)
 EM_JS(void, pageKeyPosted, (int key, int status), {
     if (Module.pageFrontPanel)
         Module.pageFrontPanel.keyPosted(key, status);
-    if (Module.pageInputs.keyPosted)
-        Module.pageInputs.keyPosted(key, status);
 });
 EM_JS(void, pageAlarmAcknowledged, (const char* text), {
     if (Module.pageInputs.alarmAcknowledged)

@@ -124,7 +124,7 @@ class PagePlayback(unittest.TestCase):
         self.click("keep-instrument")
         self.assertFalse(self.js("return document.getElementById('replay-question').open"))
         self.assertTrue(self.js("return window.stillHere"))
-        self.assertIn("not played", self.text("status"))
+        self.assertIn("was not opened", self.text("status"))
 
         self.js("location.hash = arguments[0]", self.link_of("slider level1 700\n").split("#", 1)[1])
         self.until("document.getElementById('replay-question').open", "the question again")

@@ -77,7 +77,7 @@ export class Firmware {
   // playState says where it stands (page_inputs.cpp).
   play(text) { withText(this.module, text, (start, length) => this.module._qs9WebPlay(start, length)); }
   playControl(what) { this.module._qs9WebPlayControl(what); }
-  playState() { return JSON.parse(this.module.UTF8ToString(this.module._qs9WebPlayState())); }
+  playState() { return JSON.parse(this.text(this.module._qs9WebPlayState())); }
   currentScreenName() { return this.text(this.module._qs9CurrentScreenName()); }
 
   // For the learner, from the last pass (sim/simulator.h says what each holds).

@@ -7,11 +7,9 @@
 // controls beside it. While a script plays the instrument is its alone:
 // the user's input is refused with a word why, and Record waits. The
 // firmware's side is web/page_inputs.cpp, which has the page's controls
-// show what a played script did through module.pageInputs here. Each key
-// taken or lost, the user's or a played one, is a "qs9-key-posted" event on
-// the document ({ key, taken }) for whatever shows keys pressed.
+// show what a played script did through module.pageInputs here.
 import { copyLink, linkedScript, shareLink } from './share_links.js';
-import { startsAgain } from './page_options.js';
+import { pageOptions, startsAgain } from './page_options.js';
 import { PlaybackControls } from './playback_controls.js';
 
 const element = (id) => document.getElementById(id);
@@ -38,8 +36,6 @@ export class PageScripts {
       played: (end) => this.played(end),
       playbackChanged: () => this.showState(),
       refused: (why) => display.say(why),
-      keyPosted: (key, status) =>
-        document.dispatchEvent(new CustomEvent('qs9-key-posted', { detail: { key, taken: status === 0 } })),
     };
     this.wireControls();
   }
@@ -63,24 +59,26 @@ export class PageScripts {
     element('copy-share-link').addEventListener('click', () => this.copyShareLink());
     // A share link (or another option) opened in this page plays from
     // program start, as on a first visit: the page starts afresh, once the
-    // user agrees to lose what the instrument shows.
+    // user agrees to lose what a running instrument shows.
     addEventListener('hashchange', () => {
       if (startsAgain(location.hash))
-        this.askBeforeReplay(() => location.reload());
+        this.askBeforeStartingAfresh(pageOptions(location.hash).script !== undefined, () => location.reload());
     });
   }
 
-  // Replays at once while the instrument is off; else asks first.
-  askBeforeReplay(replay) {
+  // At once while the instrument is off; else after asking.
+  askBeforeStartingAfresh(replays, startAfresh) {
     if (!this.loop.running())
-      return replay();
+      return startAfresh();
     const question = element('replay-question');
+    element('replay-question-text').textContent = `This link starts the instrument afresh${
+      replays ? ' and plays its script from the start' : ''}: what it shows now is lost.`;
     const answer = (yes) => {
       question.close();
       if (yes)
-        replay();
+        startAfresh();
       else
-        this.display.say('The share link was not played; the instrument is as it was');
+        this.display.say('The link was not opened; the instrument is as it was');
     };
     element('replay-link').onclick = () => answer(true);
     element('keep-instrument').onclick = () => answer(false);
@@ -136,7 +134,7 @@ export class PageScripts {
       return;
     }
     if (script !== null)
-      this.askBeforeReplay(() => this.play(script, 'the share link').catch(() => {}));
+      await this.play(script, 'the share link').catch(() => {});
   }
 
   // Settles once the script has played: rejected with the message naming
