@@ -241,6 +241,9 @@ void LessonReader::stepLine(const LessonLine& line)
 
 void LessonReader::scriptLine(LessonLine line)
 {
+    // Each lesson begins from the factory settings, in the runner and in every host.
+    if (commandName(line.parsed) == "memory")
+        throw ScriptError{"a lesson starts from the factory settings: it keeps no instrument memory"};
     if (part_ == Part::top)
         throw ScriptError{"the lesson's script lines begin after \"start\""};
     if (part_ == Part::closing)

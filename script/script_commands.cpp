@@ -2,8 +2,8 @@
 
 const ScriptCommand* findCommand(std::string_view name)
 {
-    for (auto commands : {inputCommands(), timeCommands(), readingCommands(), checkingCommands(), memoryCommands(),
-                          lessonCommands()})
+    for (auto commands :
+         {inputCommands(), timeCommands(), readingCommands(), checkingCommands(), memoryCommands(), lessonCommands()})
         for (const ScriptCommand& command : commands)
             if (name == command.name)
                 return &command;

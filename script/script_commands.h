@@ -51,10 +51,10 @@ std::span<const ScriptCommand> timeCommands();
 std::span<const ScriptCommand> readingCommands();
 // expect, compare, movie
 std::span<const ScriptCommand> checkingCommands();
-// lesson, introduction, start, step, hint, highlight, done, closing
-std::span<const ScriptCommand> lessonCommands();
 // memory
 std::span<const ScriptCommand> memoryCommands();
+// lesson, introduction, start, step, hint, highlight, done, closing
+std::span<const ScriptCommand> lessonCommands();
 
 // One main-loop pass with its step counted and the movie's frame; the
 // texts it draws are kept for "texts" and "expect text" when asked.

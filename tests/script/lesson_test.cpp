@@ -137,6 +137,8 @@ TEST(Lesson, IsRefusedWithTheLineAtFault)
         {replaced(kFactorLesson, "closing \"The K-factor is set.\"\n", ""),
          "line 30: the lesson ends without its closing text: closing \"TEXT\""},
         {"on\n" + kFactorLesson, "line 1: a lesson's first command is lesson \"TITLE\", not \"on\""},
+        {replaced(kFactorLesson, "start\n", "start\nmemory kept.mem\n"),
+         "line 6: a lesson starts from the factory settings: it keeps no instrument memory"},
         {replaced(kFactorLesson, "start\nslider", "slider"),
          "line 5: the lesson's script lines begin after \"start\""},
         {replaced(kFactorLesson, "closing \"The", "pass\nclosing \"The K\"\npass\nclosing \"The"),
