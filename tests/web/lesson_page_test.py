@@ -206,6 +206,10 @@ class LessonPage(unittest.TestCase):
             time.sleep(0.05)
         draft = drafts[0].read_text(encoding="utf-8")
         self.assertIn('highlight key press', draft)
+        # The runner's own draft of the downloaded recording, the same.
+        recording = next(pathlib.Path(self.downloads.name).glob("qs9-recording-*.qs9"))
+        made = subprocess.run([BUILD / "tools" / "qs9-script", "--lesson-draft", recording], capture_output=True, text=True)
+        self.assertEqual((made.returncode, made.stdout), (0, draft), made.stderr)
         checked = subprocess.run([BUILD / "tools" / "qs9-script", "--check", drafts[0]], capture_output=True, text=True)
         self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
         self.assertIn("1 passed, 0 failed", checked.stdout)

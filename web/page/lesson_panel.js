@@ -211,17 +211,18 @@ export class PageLessons {
   // The recording as a lesson draft, downloaded to edit: one step per key
   // the instrument took, slider and box moves as steps of their own. The
   // draft replays the recording from program start, on a firmware instance
-  // of its own: the instrument shown stays as it is.
-  async saveDraft(recording, title = 'Recorded lesson') {
+  // of its own: the instrument shown stays as it is. Named after the
+  // recording's file, it is what qs9-script --lesson-draft makes of that file.
+  async saveDraft({ text, name }) {
     const scratch = (await newFirmware(this.compiled)).module;
-    const made = JSON.parse(withText(scratch, recording, (start, length) =>
-      scratch.ccall('qs9WebLessonDraft', 'string', ['number', 'number', 'string'], [start, length, title])));
+    const made = JSON.parse(withText(scratch, text, (start, length) =>
+      scratch.ccall('qs9WebLessonDraft', 'string', ['number', 'number', 'string'], [start, length, name.replace(/\.qs9$/, '')])));
     if (made.fault !== undefined) {
       this.display.say(`No lesson draft from the recording: ${made.fault}`);
       return null;
     }
-    const name = downloadText('qs9-lesson-draft', made.draft);
-    this.display.say(`Lesson draft downloaded as ${name}: edit its words, then open it with Lessons\u2026`);
+    const file = downloadText('qs9-lesson-draft', made.draft);
+    this.display.say(`Lesson draft downloaded as ${file}: edit its words, then open it with Lessons\u2026`);
     return made.draft;
   }
 

@@ -103,7 +103,7 @@ export class PageScripts {
     element('record-script').textContent = 'Record';
     this.showState();
     const name = downloadText('qs9-recording', text);
-    this.lastRecording = text;
+    this.lastRecording = { text, name }; // for "Save as Lesson Draft"
     element('share-link').value = await shareLink(location.href, text);
     element('share').hidden = false;
     this.display.say(`Script recorded and downloaded as ${name}; Copy Link copies its share link`);
