@@ -11,7 +11,7 @@ struct ShippedLesson {
     std::string_view text;
 };
 
-// In name order.
+// In teaching order: as lessons/README.md lists them.
 std::span<const ShippedLesson> shippedLessons();
 
 // The lesson of that name, or nullptr.

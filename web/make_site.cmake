@@ -2,8 +2,9 @@
 # bundles the shipped lessons into lessons.gz, and writes the service worker
 # from its template (page/sw.js): the list of every file of the site, and a
 # cache name made from their contents.
-#   cmake "-DFILES=a;b;..." "-DLESSONS=a.qs9;..." -DSITE=dir -DSTAMP=file -P make_site.cmake
-foreach(var FILES LESSONS SITE STAMP)
+#   cmake "-DFILES=a;b;..." "-DLESSONS=a.qs9;..." -DORDER=lessons/README.md -DSITE=dir -DSTAMP=file
+#         -P make_site.cmake
+foreach(var FILES LESSONS ORDER SITE STAMP)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_site.cmake: ${var} is not set")
   endif()
@@ -22,12 +23,14 @@ if(NOT worker_template)
   message(FATAL_ERROR "make_site.cmake: no sw.js among the page's files")
 endif()
 
-# The lessons in name order, each led by a form feed (which no lesson holds)
+# The lessons in teaching order (tools/lessons/lesson_order.cmake), each led
+# by a form feed (which no lesson holds)
 # and its name on a line of its own, gzipped: the page unpacks them with the
 # browser's own decompression (page/lesson_library.js).
 string(ASCII 12 formFeed)
 set(bundle "")
-list(SORT LESSONS)
+include("${CMAKE_CURRENT_LIST_DIR}/../tools/lessons/lesson_order.cmake")
+lesson_order("${LESSONS}" "${ORDER}" LESSONS)
 foreach(lesson IN LISTS LESSONS)
   get_filename_component(name "${lesson}" NAME_WE)
   file(READ "${lesson}" text)

@@ -226,6 +226,10 @@ class LessonPage(unittest.TestCase):
         self.click("open-lessons")
         titles = self.js("return [...document.querySelectorAll('.lesson-choice strong')].map((t) => t.textContent)")
         self.assertGreaterEqual(len(titles), 14)
+        # In the teaching order of lessons/README.md's table.
+        names = re.findall(r"^\| `([a-z0-9-]+)` \|", (ROOT / "lessons" / "README.md").read_text(), re.M)
+        title = lambda name: re.search(r'^lesson "(.*)"$', (ROOT / "lessons" / f"{name}.qs9").read_text(), re.M).group(1)
+        self.assertEqual(titles[:3], [title(name) for name in names[:3]])
         self.assertIn("Units and the K-factor", titles)
         self.js("document.querySelector('.lesson-choice[data-lesson=k-factor]').scrollIntoView()")
         self.driver.find_element("css selector", ".lesson-choice[data-lesson=k-factor]").click()

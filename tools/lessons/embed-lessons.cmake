@@ -1,15 +1,17 @@
 # Turns the shipped lessons (lessons/NAME.qs9) into a C++ source file that
 # holds each lesson's name and text, so that the window carries the library
 # and reads no file for it at run time.
-#   cmake "-DLESSONS=a.qs9;b.qs9" -DOUTPUT=file.cpp -P embed-lessons.cmake
-# defines shippedLessons() of host/shipped_lessons.h, in name order.
-foreach(var LESSONS OUTPUT)
+#   cmake "-DLESSONS=a.qs9;b.qs9" -DORDER=lessons/README.md -DOUTPUT=file.cpp -P embed-lessons.cmake
+# defines shippedLessons() of host/shipped_lessons.h, in the teaching order
+# of lesson_order.cmake.
+foreach(var LESSONS ORDER OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "embed-lessons.cmake: ${var} is not set")
   endif()
 endforeach()
 
-list(SORT LESSONS)
+include("${CMAKE_CURRENT_LIST_DIR}/lesson_order.cmake")
+lesson_order("${LESSONS}" "${ORDER}" LESSONS)
 set(texts "")
 set(rows "")
 set(n 0)

@@ -3,7 +3,7 @@
 // line of its own, the whole gzipped and unpacked by the browser.
 const gzipStart = [0x1f, 0x8b];
 
-// [{ name, text }] in name order.
+// [{ name, text }] in teaching order: as lessons/README.md lists them.
 export async function shippedLessons() {
   const response = await fetch(new URL('lessons.gz', import.meta.url));
   if (!response.ok)

@@ -252,11 +252,11 @@ export class PageLessons {
         this.open({ text: await chosen.text() }, chosen.name);
     });
     const list = newElement('dialog', { id: 'lesson-list' },
-      newElement('h2', { id: 'lesson-list-title', textContent: 'Lessons' }), choices,
+      newElement('h2', { id: 'lesson-list-title', textContent: 'Lessons' }),
       newElement('div', { className: 'lesson-list-buttons' },
         button('open-lesson-file', 'Open Lesson File\u2026', 'A lesson file of your own'),
         button('close-lesson-list', 'Close')),
-      file);
+      choices, file);
     list.setAttribute('aria-labelledby', 'lesson-list-title');
     document.body.append(list);
     element('open-lesson-file').addEventListener('click', () => file.click());
