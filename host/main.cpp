@@ -4,9 +4,11 @@
 #include <QMessageBox>
 #include <exception>
 #include <memory>
+#include <string_view>
 
 #include "host/main_window.h"
 #include "host/missing_display.h"
+#include "host/window_lessons.h"
 
 namespace {
 
@@ -19,6 +21,9 @@ void showStartFailure(const QString& text)
 
 int main(int argc, char* argv[])
 {
+    // The window's "Save as Lesson Draft..." asks this of the program itself.
+    if (argc == 3 && std::string_view(argv[1]) == "--lesson-draft")
+        return WindowLessons::writeDraft(argv[2]);
     auto displayReport = std::make_unique<MissingDisplayReport>(argc > 0 ? argv[0] : "qs9-simulator");
     QApplication application(argc, argv);
     displayReport.reset();

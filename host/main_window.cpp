@@ -29,6 +29,7 @@
 #include "host/photograph.h"
 #include "host/playback_bar.h"
 #include "host/slider_steps.h"
+#include "host/window_lessons.h"
 #include "host/window_memory.h"
 #include "host/window_panel.h"
 #include "host/window_scripts.h"
@@ -156,6 +157,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(11));
     scriptDesk = new WindowScripts(inputs, *this);
+    lessonDesk = new WindowLessons(inputs, *this);
     memoryDesk = std::make_unique<WindowMemory>(inputs, *this);
     setCentralWidget(buildFormAndPanel());
     buildMenu();
@@ -422,12 +424,22 @@ void TfrmMain::buildMenu()
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     scriptDesk->addTo(file, panel);
+    lessonDesk->addDraftTo(file);
+    connect(scriptDesk, &WindowScripts::recorded, lessonDesk, &WindowLessons::recorded);
     file->addSeparator();
     memoryDesk->addTo(file, panel);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    lessonDesk->addTo(menuBar(), panel);
+    // "Show me" plays through the one player: its controls follow. A step set
+    // up with the instrument off shows the frame it leaves, as the runner's
+    // (the loop, if it ran, has ended before it could show it).
+    connect(lessonDesk, &WindowLessons::lessonChanged, this, [this] {
+        playback->refresh();
+        presenter->present();
+    });
     (new QMenu(this))->setObjectName(QStringLiteral("PopupMenu1")); // attached to nothing
 }
 
@@ -451,6 +463,7 @@ void TfrmMain::runMainLoop()
     // so the firmware never sees an input change in the middle of one.
     while (qs9MainLoopRuns()) {
         inputs.pass();
+        lessonDesk->check();
         presenter->present();
         QCoreApplication::processEvents();
     }
@@ -502,6 +515,7 @@ void TfrmMain::Exit1Click()
 void TfrmMain::Timer1Timer()
 {
     inputs.tick();
+    lessonDesk->check();
     aids->refresh();
 }
 

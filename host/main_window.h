@@ -20,6 +20,7 @@ class LearnerAids;
 class PlaybackBar;
 class WindowMemory;
 class WindowPanel;
+class WindowLessons;
 class WindowScripts;
 
 class TfrmMain : public QMainWindow, private HostControls {
@@ -35,6 +36,7 @@ public:
     // Timer ticks since the window was created (the firmware's program start).
     uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
+    WindowLessons* lessons() const { return lessonDesk; }
     // Every input of the window goes through these, the played ones too.
     HostInputs& hostInputs() { return inputs; }
     // The instrument memory and the File menu's entries for it.
@@ -93,6 +95,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     WindowScripts* scriptDesk = nullptr;
+    WindowLessons* lessonDesk = nullptr;
     WindowPanel* panel = nullptr;
     LearnerAids* aids = nullptr;
     PlaybackBar* playback = nullptr;

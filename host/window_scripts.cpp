@@ -87,6 +87,7 @@ void WindowScripts::stopRecording()
     file_.close();
     showState();
     panel_->say(QStringLiteral("Script recorded in %1").arg(shown(file_.fileName())));
+    emit recorded(file_.fileName());
 }
 
 // A line could not be written: the recording has ended, and the user hears why.

@@ -28,6 +28,10 @@ public:
     // The menu's entries and the panel's state line as things stand.
     void showState();
 
+signals:
+    // A recording ended whole in this file.
+    void recorded(const QString& path);
+
 public slots:
     // Starts recording into the file (a failure is said in the panel).
     bool recordTo(const QString& path);

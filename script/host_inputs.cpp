@@ -35,8 +35,8 @@ std::string progressText(size_t line, size_t lineCount)
 class HostInputs::Played : public InputSink, public PlayerClock {
 public:
     explicit Played(HostInputs& host) : host_(host) {}
-    void powerOn() override { host_.switchPower(true); }
-    void powerOff() override { host_.switchPower(false); }
+    void powerOn() override { host_.switchPower(true, true); }
+    void powerOff() override { host_.switchPower(false, true); }
     bool poweredOn() const override { return host_.poweredOn(); }
     int postKey(uint8_t key) override { return host_.sendKey(key); }
     void moveInput(const Qs9Input& input, uint32_t position) override { host_.storeInput(input.name, position); }
@@ -98,6 +98,14 @@ void HostInputs::runTick()
         recording_->ticked();
 }
 
+void HostInputs::restMemory()
+{
+    if (memory_)
+        memory_->rest();
+}
+
+InputSink& HostInputs::scriptedInputs() { return *played_; }
+
 // ---- the user's inputs ----
 
 bool HostInputs::refusing()
@@ -111,13 +119,13 @@ bool HostInputs::refusing()
 void HostInputs::powerOn()
 {
     if (!refusing())
-        switchPower(true);
+        switchPower(true, false);
 }
 
 void HostInputs::powerOff()
 {
     if (!refusing())
-        switchPower(false);
+        switchPower(false, false);
 }
 
 bool HostInputs::poweredOn() const { return switchedOn_ && qs9MainLoopRuns(); }
@@ -141,12 +149,13 @@ int HostInputs::setValue(const char* name, int64_t value) { return refusing() ? 
 
 // ---- what reaches the firmware ----
 
-void HostInputs::switchPower(bool on)
+// A played script's On rests the instrument memory; the user's reads it.
+void HostInputs::switchPower(bool on, bool played)
 {
-    if (memory_)
-        on ? memory_->powerOn(playing()) : memory_->powerOff();
+    if (on)
+        memory_ ? memory_->powerOn(played) : qs9PowerOn();
     else
-        on ? qs9PowerOn() : qs9PowerOff();
+        memory_ ? memory_->powerOff() : qs9PowerOff();
     switchedOn_ = on;
     happened(powerLine(on));
     if (on)

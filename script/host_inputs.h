@@ -130,12 +130,18 @@ public:
     // it), a tick and Off write what is due, a played script rests it. The
     // keeper outlives these inputs, or is taken away first (nullptr).
     void keepMemory(MemoryKeeper* keeper) { memory_ = keeper; }
+    // A lesson takes the instrument as a played script does: the memory
+    // writes what is due, then rests until the user's own next On.
+    void restMemory();
+    // The inputs as a played script makes them, for a lesson's step set up
+    // at once: never refused, and their On rests the memory.
+    InputSink& scriptedInputs();
 
 private:
     class Played;
 
     // What the user and a played script both do.
-    void switchPower(bool on);
+    void switchPower(bool on, bool played);
     int sendKey(uint8_t key);
     int storeInput(const char* name, uint32_t position);
     int storeValue(const char* name, int64_t value);

@@ -5,26 +5,9 @@
 #include <string>
 
 #include "sim/simulator.h"
+#include "web/json_text.h"
 
 namespace {
-
-std::string jsonText(const char* text)
-{
-    if (text == nullptr)
-        return "null";
-    static const char hex[] = "0123456789abcdef";
-    std::string json = "\"";
-    for (const char* c = text; *c != '\0'; ++c) {
-        const unsigned char u = static_cast<unsigned char>(*c);
-        if (u == '"' || u == '\\')
-            json += {'\\', *c};
-        else if (u < 0x20)
-            json += std::string("\\u00") + hex[u >> 4] + hex[u & 15];
-        else
-            json += *c;
-    }
-    return json + "\"";
-}
 
 std::string jsonArea(const Qs9Rect& r)
 {

@@ -11,6 +11,8 @@
 #include "script/host_inputs.h"
 #include "script/script_player.h"
 #include "sim/simulator.h"
+#include "web/page_inputs.h"
+#include "web/page_lessons.h"
 #include "web/page_memory.h"
 
 namespace {
@@ -59,13 +61,23 @@ std::string playState;
 
 } // namespace
 
+HostInputs& pageInputs() { return inputs(); }
+
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void qs9WebPower(int on) { on ? inputs().powerOn() : inputs().powerOff(); }
 
-EMSCRIPTEN_KEEPALIVE void qs9WebPass() { inputs().pass(); }
+EMSCRIPTEN_KEEPALIVE void qs9WebPass()
+{
+    inputs().pass();
+    checkLesson();
+}
 
-EMSCRIPTEN_KEEPALIVE void qs9WebTick() { inputs().tick(); }
+EMSCRIPTEN_KEEPALIVE void qs9WebTick()
+{
+    inputs().tick();
+    checkLesson();
+}
 
 // qs9PostKey's status, or 3 (refused while a script plays); a key is
 // recorded when the slot took it.

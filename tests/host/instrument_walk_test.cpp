@@ -93,18 +93,13 @@ class InstrumentWalkTest : public QObject, WindowUnderTest {
     QStringList seen;          // the screen after power-on and after each click
     std::vector<uint64_t> passesBetween; // main-loop passes between click and look
 
-    // The window as the X server shows it, the display panel's OpenGL
-    // picture included (a widget grab would leave the panel out).
     void savePicture(int number, const char* screen) const
     {
         if (pictureFolder.isEmpty())
             return;
         QDir().mkpath(pictureFolder);
-        const QPoint origin = window->mapToGlobal(QPoint(0, 0));
-        const QPixmap shot = window->screen()->grabWindow(0, origin.x(), origin.y(), window->width(),
-                                                          window->height());
         const QString name = QStringLiteral("%1-%2.png").arg(number, 2, 10, QLatin1Char('0')).arg(QLatin1String(screen));
-        if (!shot.save(QDir(pictureFolder).filePath(name)))
+        if (!saveWindowPicture(QDir(pictureFolder).filePath(name)))
             qWarning("could not save %s", qPrintable(name));
     }
 

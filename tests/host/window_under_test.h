@@ -3,6 +3,7 @@
 // as the window system delivers it: mouse, keys and wheel go to the window
 // and reach a control the way a user's would, focus and all.
 #pragma once
+#include <QScreen>
 #include <QWheelEvent>
 #include <QWindow>
 #include <QtTest>
@@ -37,6 +38,15 @@ struct WindowUnderTest {
     QPoint inWindow(QWidget* over, QPoint at = {-1, -1}) const
     {
         return over->mapTo(window.get(), at == QPoint(-1, -1) ? over->rect().center() : at);
+    }
+
+    // The window as the X server shows it, the display panel's OpenGL
+    // picture included (a widget grab would leave the panel out), saved as
+    // a PNG; false when it could not be saved.
+    bool saveWindowPicture(const QString& file) const
+    {
+        const QPoint origin = window->mapToGlobal(QPoint(0, 0));
+        return window->screen()->grabWindow(0, origin.x(), origin.y(), window->width(), window->height()).save(file);
     }
 
     // A left click at a point of a control, delivered to the window.

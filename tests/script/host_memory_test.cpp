@@ -1,11 +1,13 @@
 // The instrument memory as a host keeps it through its inputs: a played
 // script starting from the factory settings and leaving the memory to the
 // user, a recording that replays the restored settings, forgetting,
-// switching the option on while running, and the exported set-up.
+// switching the option on while running, the exported set-up, and a
+// lesson, which rests the memory as a played script does.
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
 #include "script/host_inputs.h"
+#include "script/lesson_player.h"
 #include "script/memory_keeper.h"
 #include "script/setup_script.h"
 #include "tests/script/script_test_support.h"
@@ -162,4 +164,58 @@ TEST(SetupScript, MakesTheSameSettingsInAFreshRunner)
                                                  "expect settings.kFactor1 5000\n");
     EXPECT_EQ(replay.status, 0) << script << replay.err;
     EXPECT_EQ(setupScript(), script) << "the replay's settings export as the same script";
+}
+
+TEST(HostMemory, ALessonStartsFromTheFactoryAndNeitherLosesNorOverwritesTheMemory)
+{
+    HostWithMemory host;
+    host.keeper.keepSettings(true);
+    host.inputs.powerOn();
+    host.store("settings.tank1Size", 60);
+    // Stored by the instrument, not yet written: the lesson must not lose it.
+    ASSERT_EQ(qs9SetValue("settings.tank2Size", 70), QS9_OK);
+    storeSettings();
+    const int writes = host.writes;
+
+    LessonPlayer lesson(host.inputs, readLesson(R"(lesson "Units"
+introduction "UNIT in FUEL SETUP."
+start
+slider pressure 2000
+on
+pass 3
+step "Open the main menu, then FUEL SETUP."
+done currentScreen fuelSetupScreen
+key press
+pass 2
+key press
+pass 2
+step "Edit UNIT and turn it to GAL/SM."
+done settings.units 1
+key press
+pass
+key plus
+pass
+closing "Done."
+)"),
+                        [] {});
+    EXPECT_EQ(host.writes, writes + 1); // what was due, written before the lesson took over
+    EXPECT_EQ(value("settings.tank1Size"), 45);
+    EXPECT_EQ(value("settings.tank2Size"), 45);
+    lesson.showMe();
+    for (int n = 0; n < 40 && !lesson.finished(); ++n) {
+        host.inputs.pass();
+        host.ticks(1);
+        lesson.check();
+        if (lesson.step() == 1 && !lesson.showingMe())
+            lesson.showMe();
+    }
+    ASSERT_TRUE(lesson.finished());
+    EXPECT_EQ(value("settings.units"), 1);
+    host.ticks(30);
+    EXPECT_EQ(host.writes, writes + 1); // the lesson's settings are not the user's
+
+    host.offAndOn(); // the user's own On takes the memory back
+    EXPECT_EQ(value("settings.tank1Size"), 60);
+    EXPECT_EQ(value("settings.tank2Size"), 70);
+    EXPECT_EQ(value("settings.units"), 0);
 }

@@ -240,8 +240,8 @@ class LearnerPage(unittest.TestCase):
         self.assertTrue(inside["lit"] and inside["passes"] > 0, inside)
 
     def test_options_that_the_page_cannot_follow_are_said(self):
-        self.open_page("#power=on&lesson=k-factor")
-        self.wait_text("status", 'Lesson "k-factor" not found')
+        self.open_page("#power=on&lesson=no-such-lesson")
+        self.wait_text("status", 'There is no lesson "no-such-lesson"')
         self.wait_passes(2)
         self.open_page("#view=everything&colour=red")
         self.wait_text("status", 'view takes "instrument", not "everything"; the page knows no option "colour"')

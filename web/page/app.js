@@ -16,7 +16,7 @@ import { PageScripts } from './page_scripts.js';
 import { PageMemory } from './page_memory.js';
 import { LearnerAids } from './learner_aids.js';
 import { pageOptions } from './page_options.js';
-import { openLesson } from './lesson_opening.js';
+import { PageLessons } from './lesson_panel.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -69,19 +69,19 @@ async function start() {
   display.present();
   const scripts = new PageScripts({ firmware, loop, showInput, display });
   const memory = new PageMemory({ firmware, display });
-  followOptions(options, { loop, scripts, say });
-  return { compiled, firmware, tables, loop, showInput, display, scripts, memory };
+  const lessons = new PageLessons({ compiled, firmware, tables, display, scripts });
+  followOptions(options, { loop, scripts, lessons, say });
+  return { compiled, firmware, tables, loop, showInput, display, scripts, memory, lessons };
 }
 
 // The address's options, once the instrument is shown: power, then a
 // lesson or a script; what is no option is said.
-function followOptions(options, { loop, scripts, say }) {
+function followOptions(options, { loop, scripts, lessons, say }) {
   if (options.faults.length)
     say(`The page's address: ${options.faults.join('; ')}`);
   if (options.power === 'on')
     loop.power(true);
-  if (options.lesson !== undefined)
-    openLesson(options.lesson, say);
+  lessons.openLinked(options);
   scripts.playLink();
 }
 

@@ -32,6 +32,19 @@ export async function newFirmware(compiled) {
   return new Firmware(module);
 }
 
+// Calls call(start, length) with the text's UTF-8 bytes in the module's
+// memory, for the calls that take a text and its length; call's answer.
+export function withText(module, text, call) {
+  const bytes = new TextEncoder().encode(text);
+  const start = module._malloc(Math.max(1, bytes.length));
+  module.HEAPU8.set(bytes, start);
+  try {
+    return call(start, bytes.length);
+  } finally {
+    module._free(start);
+  }
+}
+
 export const displayWidth = 160;
 const readingCapacity = 64;
 export const displayHeight = 120;
@@ -62,16 +75,7 @@ export class Firmware {
   // module.pageInputs; call between passes. playControl pauses (0),
   // resumes (1), steps (2), stops (3) or sets the speed (4 + index);
   // playState says where it stands (page_inputs.cpp).
-  play(text) {
-    const bytes = new TextEncoder().encode(text);
-    const start = this.module._malloc(Math.max(1, bytes.length));
-    this.module.HEAPU8.set(bytes, start);
-    try {
-      this.module._qs9WebPlay(start, bytes.length);
-    } finally {
-      this.module._free(start);
-    }
-  }
+  play(text) { withText(this.module, text, (start, length) => this.module._qs9WebPlay(start, length)); }
   playControl(what) { this.module._qs9WebPlayControl(what); }
   playState() { return JSON.parse(this.text(this.module._qs9WebPlayState())); }
   currentScreenName() { return this.text(this.module._qs9CurrentScreenName()); }

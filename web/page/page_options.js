@@ -3,6 +3,8 @@
 //   #view=instrument            the instrument alone, filling its frame
 //   #power=on                   switched on at once
 //   #lesson=NAME                opens that lesson
+//   #lessontext=...             opens the lesson the link holds (its text
+//                               packed as a share link packs its script)
 //   #script=...                 plays that script (a share link's recording)
 // for instance #view=instrument&power=on&lesson=k-factor. A value's text is
 // taken as it stands (a script is base64url, which needs no escaping).
@@ -10,11 +12,13 @@ const known = {
   view: ['instrument'],
   power: ['on'],
   lesson: null, // any name
+  lessontext: null, // any text
   script: null, // any text
 };
 
-// { view, power, lesson, script } as given (each undefined when not), and
-// `faults`: what the fragment holds that is no option, in plain words.
+// { view, power, lesson, lessontext, script } as given (each undefined when
+// not), and `faults`: what the fragment holds that is no option, in plain
+// words.
 export function pageOptions(hash) {
   const options = { faults: [] };
   const text = hash.startsWith('#') ? hash.slice(1) : hash;

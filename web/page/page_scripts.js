@@ -14,6 +14,17 @@ import { PlaybackControls } from './playback_controls.js';
 
 const element = (id) => document.getElementById(id);
 
+// Downloads the text as "STEM-DATE-TIME.qs9"; the file's name.
+export function downloadText(stem, text) {
+  const name = `${stem}-${new Date().toISOString().replace(/[:.]/g, '-')}.qs9`;
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  return name;
+}
+
 export class PageScripts {
   constructor({ firmware, loop, showInput, display }) {
     Object.assign(this, { firmware, loop, display });
@@ -91,12 +102,8 @@ export class PageScripts {
     const text = this.firmware.stopRecording();
     element('record-script').textContent = 'Record';
     this.showState();
-    const name = `qs9-recording-${new Date().toISOString().replace(/[:.]/g, '-')}.qs9`;
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
-    link.download = name;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+    const name = downloadText('qs9-recording', text);
+    this.lastRecording = { text, name }; // for "Save as Lesson Draft"
     element('share-link').value = await shareLink(location.href, text);
     element('share').hidden = false;
     this.display.say(`Script recorded and downloaded as ${name}; Copy Link copies its share link`);
@@ -105,9 +112,12 @@ export class PageScripts {
 
   copyShareLink() { return copyLink(element('share-link'), 'Share link', this.display); }
 
+  // A lesson file opens as a lesson (this.lessons, lesson_panel.js).
   async playFile(file) {
     try {
-      await this.play(await file.text(), file.name);
+      const text = await file.text();
+      if (!this.lessons?.takes(text, file.name))
+        await this.play(text, file.name);
     } catch {
       // said in the status line
     }

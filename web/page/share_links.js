@@ -10,6 +10,18 @@ async function throughStream(bytes, stream) {
   return new Uint8Array(await new Response(piped).arrayBuffer());
 }
 
+// Any text packed as a share link packs its script, for the links that carry
+// other texts (a lesson's: lesson_links.js), and back; a packed text that
+// was cut or changed throws.
+export async function packText(text) {
+  return toBase64Url(await throughStream(new TextEncoder().encode(text), new CompressionStream('deflate-raw')));
+}
+
+export async function unpackText(packed) {
+  const bytes = await throughStream(fromBase64Url(packed), new DecompressionStream('deflate-raw'));
+  return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+}
+
 function toBase64Url(bytes) {
   let binary = '';
   for (let i = 0; i < bytes.length; i += 0x8000)
