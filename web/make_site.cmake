@@ -1,18 +1,22 @@
 # Copies the page's files into the site folder beside the WebAssembly module,
 # bundles the shipped lessons into lessons.gz, and writes the service worker
 # from its template (page/sw.js): the list of every file of the site, and a
-# cache name made from their contents.
-#   cmake "-DFILES=a;b;..." "-DLESSONS=a.qs9;..." -DORDER=lessons/README.md -DSITE=dir -DSTAMP=file
-#         -P make_site.cmake
-foreach(var FILES LESSONS ORDER SITE STAMP)
+# cache name made from their contents. A file left in the site by an earlier
+# build (a page file since renamed or removed) is deleted, so that it is
+# neither cached nor served.
+#   cmake "-DFILES=a;b;..." "-DLESSONS=a.qs9;..." -DORDER=lessons/README.md "-DMODULE=qs9.js;qs9.wasm"
+#         -DSITE=dir -DSTAMP=file -P make_site.cmake
+foreach(var FILES LESSONS ORDER MODULE SITE STAMP)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_site.cmake: ${var} is not set")
   endif()
 endforeach()
 
 set(worker_template "")
+set(site_names ${MODULE} lessons.gz sw.js)
 foreach(file IN LISTS FILES)
   get_filename_component(name "${file}" NAME)
+  list(APPEND site_names "${name}")
   if(name STREQUAL "sw.js")
     set(worker_template "${file}")
   else()
@@ -46,6 +50,14 @@ file(WRITE "${bundleText}" "${bundle}")
 file(ARCHIVE_CREATE OUTPUT "${SITE}/lessons.gz" PATHS "${bundleText}" FORMAT raw
      COMPRESSION GZip COMPRESSION_LEVEL 9 MTIME 0)
 file(REMOVE "${bundleText}")
+
+file(GLOB site_files RELATIVE "${SITE}" "${SITE}/*")
+foreach(name IN LISTS site_files)
+  list(FIND site_names "${name}" at)
+  if(at EQUAL -1)
+    file(REMOVE "${SITE}/${name}")
+  endif()
+endforeach()
 
 # Every file but the service worker itself, index.html first.
 file(GLOB site_files RELATIVE "${SITE}" "${SITE}/*")
