@@ -1,11 +1,16 @@
 // The instrument's power cycle and main loop, as the window runs them: "On"
-// runs the power-on sequence and then one pass per animation frame (the
-// window, swapping with the display's refresh, makes about as many) until
-// "Off"; the 100 ms timer ticks whether the instrument is on or off. Keys,
-// sliders and ticks are taken between passes, as the page's events are.
-// While the page is hidden nothing runs, the timer included: a background
-// tab takes no CPU, and its ticks are not caught up (the timer's counters
-// count the ticks handled).
+// runs the power-on sequence and then one frame per animation frame until
+// "Off": at the "Instrument loop" pace a full pass (the window, swapping
+// with the display's refresh, makes about as many), at a paced one a pass
+// without the flow step until the wall time the frame is given makes a
+// measurement period due. The 100 ms timer ticks at wall time whether the
+// instrument is on or off. Keys, sliders and ticks are taken between
+// frames, as the page's events are. While the page is hidden nothing runs,
+// the timer included: a background tab takes no CPU, and its ticks are not
+// caught up (the timer's counters count the ticks handled).
+//
+// A test holds the clock (holdClock) and then advances it by hand: the
+// frames and ticks run at the times it gives, never at the wall's.
 const tickMs = 100;
 
 export class MainLoop {
@@ -13,13 +18,14 @@ export class MainLoop {
   // powerChanged(on) after each "On" and "Off" that reached the firmware.
   constructor(firmware, { afterPass, powerChanged }) {
     this.firmware = firmware;
+    this.held = null; // { now } once a test holds the clock
     this.afterPass = afterPass;
     this.powerListener = powerChanged;
     this.passes = 0;
     this.looping = false;
     this.poweredOnce = false; // the stop flag reads "run" before the first "On"
     this.timer = 0;
-    this.frame = () => this.runPass();
+    this.frame = (now) => this.runPass(now);
     document.addEventListener('visibilitychange', () => this.resume());
     this.resume();
   }
@@ -50,6 +56,8 @@ export class MainLoop {
   setInput(name, value) { return this.firmware.setInput(name, value) === 0; }
 
   resume() {
+    if (this.held)
+      return;
     if (document.hidden) {
       clearInterval(this.timer);
       this.timer = 0;
@@ -65,14 +73,40 @@ export class MainLoop {
 
   running() { return this.poweredOnce && this.firmware.mainLoopRuns(); }
 
-  runPass() {
-    if (document.hidden || !this.running()) {
+  runPass(now) {
+    if (this.held || document.hidden || !this.running()) {
       this.looping = false;
       return;
     }
-    this.firmware.pass();
-    this.afterPass();
-    ++this.passes;
+    this.runFrame(now);
     requestAnimationFrame(this.frame);
+  }
+
+  runFrame(now) {
+    this.firmware.frame(now);
+    this.afterPass(now);
+    ++this.passes;
+  }
+
+  // From here on only advance() moves time: the timer and the animation
+  // frames stop.
+  holdClock() {
+    clearInterval(this.timer);
+    this.timer = 0;
+    this.held ??= { now: performance.now(), nextTick: performance.now() + tickMs };
+  }
+
+  // Advances the held clock by ms in frames frameMs apart, with a tick each
+  // 100 ms; frames only while the main loop runs.
+  advance(ms, frameMs) {
+    const held = this.held;
+    const end = held.now + ms;
+    while (held.now < end) {
+      held.now = Math.min(end, held.now + frameMs);
+      for (; held.nextTick <= held.now; held.nextTick += tickMs)
+        this.firmware.tick();
+      if (this.running())
+        this.runFrame(held.now);
+    }
   }
 }
