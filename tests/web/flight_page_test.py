@@ -1,0 +1,253 @@
+#!/usr/bin/python3
+"""Instrument time on the page, in headless Chromium with real clicks: the
+pace control, fuel used at the real rate over a held clock, recordings
+made at Real time and at x60 that qs9-script replays to the same frame,
+a shipped track played and a track of one's own said where it cannot be
+shown, the flight log saved, and the controls' size on a phone, with
+screenshots at phone and desktop sizes.
+    tests/web/flight_page_test.py   (QS9_BUILD, QS9_WEB_BUILD: the build trees;
+                                     QS9_SCREENSHOTS: a folder for the screenshots)"""
+import csv
+import io
+import os
+import pathlib
+import subprocess
+import tempfile
+import time
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.support.ui import Select
+
+from browser_test import Site, native_picture
+from local_chromium import start_chromium
+
+FRAME_MS = 1000 / 60
+# 4,667 pulses a period: 600.0 L/h at the factory K-factor of 7000, 10 L of
+# fuel used in the 16 full passes of a minute (the display's whole litres).
+FLOW = 4667
+BUILD = pathlib.Path(os.environ.get("QS9_BUILD", pathlib.Path(__file__).resolve().parents[2] / "build")).resolve()
+
+
+def runner_log(script):
+    """The flight log qs9-script writes for the script (its "log log.csv ...")."""
+    with tempfile.TemporaryDirectory() as folder:
+        done = subprocess.run([BUILD / "tools" / "qs9-script"], input=script.encode(), cwd=folder,
+                              capture_output=True, check=True)
+        assert not done.stderr, done.stderr
+        return list(csv.DictReader(io.StringIO(pathlib.Path(folder, "log.csv").read_text())))
+
+
+class FlightPage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site()
+        cls.profile = tempfile.TemporaryDirectory()
+        cls.downloads = tempfile.TemporaryDirectory()
+        cls.driver = start_chromium(cls.profile.name, cls.downloads.name)
+        cls.driver.set_script_timeout(60)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.site.stop()
+        cls.profile.cleanup()
+        cls.downloads.cleanup()
+
+    # ---- helpers ----
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def js_async(self, script, *args):
+        return self.driver.execute_async_script("const done = arguments[arguments.length - 1];" + script, *args)
+
+    def text(self, element_id):
+        return self.js("return document.getElementById(arguments[0]).textContent", element_id)
+
+    def click(self, element_id):
+        element = self.driver.find_element("id", element_id)
+        self.js("arguments[0].scrollIntoView({block: 'center'})", element)
+        ActionChains(self.driver).move_to_element(element).click().perform()
+
+    def choose_pace(self, label):
+        """A real click on the pace's label."""
+        option = self.driver.find_element("xpath", f"//div[@id='pace-choices']/label[normalize-space()='{label}']")
+        self.js("arguments[0].scrollIntoView({block: 'center'})", option)
+        ActionChains(self.driver).move_to_element(option).click().perform()
+        self.assertTrue(self.js("return document.querySelector('#pace-choices input:checked')"
+                                ".parentElement.textContent.trim()") == label)
+
+    def open_held(self):
+        """A fresh page whose loop runs only when the test advances it."""
+        self.driver.get("about:blank")
+        self.driver.get(self.site.url)
+        self.assertEqual(self.js_async("qs9.ready.then(() => done(''), (e) => done(String(e)))"), "")
+        self.js("qs9.holdClock()")
+
+    def advance(self, ms):
+        self.js("qs9.advance(arguments[0], arguments[1])", ms, FRAME_MS)
+
+    def power_on(self, flow=FLOW):
+        self.js(f"qs9.slider('pressure', 2000); qs9.slider('level1', 600); qs9.slider('flow1', {flow})")
+        self.click("Button1")
+
+    def canvas_rgb(self):
+        import base64
+        return base64.b64decode(self.js("""const d = document.getElementById('display').getContext('2d')
+            .getImageData(0, 0, 160, 120).data;
+            let s = ''; for (let i = 0; i < d.length; ++i) if (i % 4 !== 3) s += String.fromCharCode(d[i]);
+            return btoa(s);"""))
+
+    def downloaded(self, prefix):
+        """The text of the one file downloaded whose name starts so, once it is there."""
+        deadline = time.time() + 10
+        while True:
+            found = [p for p in pathlib.Path(self.downloads.name).glob(prefix + "*") if not p.name.endswith(".crdownload")]
+            if found:
+                text = found[0].read_text()
+                found[0].unlink()
+                return text
+            self.assertLess(time.time(), deadline, f"no download {prefix}...")
+            time.sleep(0.05)
+
+    def save_log(self):
+        self.click("flight-log")  # "Save Flight Log"
+        return list(csv.DictReader(io.StringIO(self.downloaded("qs9-flight-log-"))))
+
+    # ---- steps ----
+
+    def test_1_the_pace_control_says_what_a_paced_mode_does(self):
+        self.open_held()
+        labels = self.js("return [...document.querySelectorAll('#pace-choices label')].map(l => l.textContent.trim())")
+        self.assertEqual(labels, ["Instrument loop", "Real time", "x10", "x60", "x240"])
+        self.assertEqual(self.js("return document.querySelector('#pace-choices input:checked').value"), "0")
+        self.assertIn("4-second", self.text("pace-explanation"))
+        # Keyboard: the arrow keys move along the choices, as in any radio group.
+        first = self.driver.find_element("id", "pace-0")
+        first.send_keys("\ue015")  # arrow down
+        self.assertTrue(self.js("return document.getElementById('pace-1').checked"))
+        self.assertIn("Real time", self.text("status"))
+
+    def test_2_fuel_used_counts_at_the_real_rate(self):
+        """A minute of a held clock at Real time: a full pass at On and one
+        each 4 seconds, the log's rows as the runner's "run 60s" after On's
+        pass; at the instrument loop pace the same minute is a full pass a
+        frame, 240 times the fuel."""
+        self.open_held()
+        self.choose_pace("Real time")
+        self.power_on()
+        self.click("flight-log")  # "Start Flight Log"
+        self.assertEqual(self.text("flight-log"), "Save Flight Log")
+        self.advance(60_000 + FRAME_MS)  # instrument time starts at the first frame
+        rows = self.save_log()
+        self.assertEqual(self.text("flight-log"), "Start Flight Log")
+        self.assertIn("Flight log saved as qs9-flight-log-", self.text("status"))
+        # Levels and pressure are measured each frame, fuel once a period:
+        # the fuel columns are the runner's after as many full passes.
+        fuel = ["time_s", "flow1", "fuel_used1"]
+        runner = runner_log(f"slider pressure 2000\nslider level1 600\nslider flow1 {FLOW}\non\npass\n"
+                            f"log log.csv {' '.join(fuel[1:])}\nrun 60s\n")
+        self.assertEqual([{n: r[n] for n in fuel} for r in rows], [{"time_s": "0", "flow1": "600.0", "fuel_used1": "0"}] + runner)
+        self.assertEqual(runner[-1]["fuel_used1"], "10")
+
+        self.open_held()
+        self.power_on()
+        self.click("flight-log")
+        self.advance(60_000)
+        looped = self.save_log()
+        self.assertGreater(len(looped), 3500)
+        self.assertGreater(int(looped[-1]["fuel_used1"]), 2000)
+
+    def recording_replays(self, pace):
+        """A recording at that pace: frames and full passes, a key between;
+        qs9-script replays it to the frame the page shows."""
+        self.open_held()
+        self.choose_pace(pace)
+        self.click("record-script")
+        self.power_on()
+        self.advance(10_000)
+        self.js("qs9.press('right')")
+        self.advance(10_000)
+        self.click("record-script")  # "Stop Recording"
+        recording = self.downloaded("qs9-recording-")
+        self.assertRegex(recording, r"(?m)^frame \d+$")
+        self.assertRegex(recording, r"(?m)^pass \d+$")
+        self.assertEqual(self.canvas_rgb(), native_picture(recording))
+        return recording
+
+    def test_3_recordings_at_real_time_and_x60_replay_in_the_runner(self):
+        real = self.recording_replays("Real time")
+        fast = self.recording_replays("x60")
+        full = lambda text: sum(int(line.split()[1]) if line.split()[1:] else 1
+                                for line in text.splitlines() if line.split()[:1] == ["pass"])
+        self.assertLessEqual(full(real), 6)  # 20 s: On and a pass each 4 s
+        self.assertGreater(full(fast), 250)  # 20 minutes of instrument time
+
+    def test_4_a_shipped_track_plays_and_a_bad_value_is_said(self):
+        self.open_held()
+        self.choose_pace("x240")
+        self.power_on()
+        self.until_tracks_listed()
+        Select(self.driver.find_element("id", "shipped-tracks")).select_by_visible_text("leak.csv")
+        self.assertIn("Track leak.csv opened", self.text("status"))
+        self.assertEqual(self.text("play-track"), "Play")
+        self.click("play-track")
+        self.assertEqual(self.text("play-track"), "Pause")
+        self.advance(5_000)  # 20 minutes of the track
+        # 20 minutes of instrument time, less what a frame cannot catch up.
+        self.assertRegex(self.text("track-state"), r"^leak\.csv: 1[89]:\d\d of 45:00, playing$")
+        self.assertNotEqual(self.js("return +document.querySelector('[data-control=ScrollBar30]').value"), 600,
+                            "the track moved the level sender")
+        self.click("play-track")  # Pause
+        position = self.js("return +document.getElementById('track-position').value")
+        self.advance(2_000)
+        self.assertEqual(self.js("return +document.getElementById('track-position').value"), position)
+
+        # A track of one's own, chosen in the file dialog: more than the tank holds.
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        own = pathlib.Path(folder.name, "too-full.csv")
+        own.write_text("time_s,flow1,tank1\n0,30,500\n60,30,490\n")
+        self.js("document.getElementById('track-file').hidden = false")
+        self.driver.find_element("id", "track-file").send_keys(str(own))
+        self.until("document.getElementById('status').textContent.includes('too-full.csv opened')", "the own track")
+        self.click("play-track")
+        self.advance(1_000)
+        self.until("document.getElementById('status').textContent.includes('clamped')", "the clamp said")
+
+        bad = pathlib.Path(folder.name, "no-track.csv")
+        bad.write_text("flow1,time_s\n30,0\n")
+        self.driver.find_element("id", "track-file").send_keys(str(bad))
+        self.until("document.getElementById('status').textContent.includes('no-track.csv is not a track')", "why")
+        self.assertIn("too-full.csv", self.text("track-state"), "the open track stays")
+
+    def until_tracks_listed(self):
+        self.until("document.getElementById('shipped-tracks').options.length > 4", "the shipped tracks")
+
+    def until(self, condition, what, seconds=10):
+        deadline = time.time() + seconds
+        while not self.js("return " + condition):
+            self.assertLess(time.time(), deadline, what)
+            time.sleep(0.02)
+
+    def test_5_controls_a_finger_hits_and_screenshots(self):
+        folder = pathlib.Path(os.environ.get("QS9_SCREENSHOTS", tempfile.mkdtemp()))
+        folder.mkdir(parents=True, exist_ok=True)
+        for width, height in ((390, 844), (1366, 768)):
+            self.driver.set_window_size(width, height)
+            self.open_held()
+            self.until_tracks_listed()
+            Select(self.driver.find_element("id", "shipped-tracks")).select_by_visible_text("cruise-tank-switch.csv")
+            if width == 390:
+                small = self.js("""return [...document.querySelectorAll(
+                    '#pace-choices label, #flight button, #flight select, #track-position')]
+                    .filter(e => e.getBoundingClientRect().height < 44).map(e => e.id || e.textContent)""")
+                self.assertEqual(small, [])
+            self.js("document.getElementById('pace').scrollIntoView()")
+            self.driver.save_screenshot(str(folder / f"pace-and-tracks-{width}x{height}.png"))
+        self.driver.set_window_size(1280, 1024)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
