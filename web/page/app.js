@@ -78,7 +78,7 @@ async function start() {
   tracks = new TrackPlayer({ firmware, display });
   scripts.tracks = tracks; // a track chosen or dropped plays there
   firmware.module.pageInputs.flightMessage = say;
-  const pace = new PaceControl(firmware, say);
+  const pace = new PaceControl(firmware, loop, say);
   const memory = new PageMemory({ firmware, display });
   const lessons = new PageLessons({ compiled, firmware, tables, display, scripts });
   followOptions(options, { loop, scripts, lessons, say });

@@ -1,9 +1,11 @@
 // The instrument's power cycle and main loop, as the window runs them: "On"
-// runs the power-on sequence and then one frame per animation frame until
-// "Off": at the "Instrument loop" pace a full pass (the window, swapping
-// with the display's refresh, makes about as many), at a paced one a pass
-// without the flow step until the wall time the frame is given makes a
-// measurement period due. The 100 ms timer ticks at wall time whether the
+// runs the power-on sequence and then frames until "Off". At the
+// "Instrument loop" pace a frame is a full pass, one per animation frame
+// (the window, swapping with the display's refresh, makes about as many).
+// At a paced one a frame is a pass without the flow step until the wall
+// time it is given makes a measurement period due, and frames come from a
+// timer, pacedFrameMs apart: quick enough for keys and the knob, and the
+// browser paints only when the picture changed. The 100 ms timer ticks at wall time whether the
 // instrument is on or off. Keys, sliders and ticks are taken between
 // frames, as the page's events are. While the page is hidden nothing runs,
 // the timer included: a background tab takes no CPU, and its ticks are not
@@ -12,6 +14,7 @@
 // A test holds the clock (holdClock) and then advances it by hand: the
 // frames and ticks run at the times it gives, never at the wall's.
 const tickMs = 100;
+const pacedFrameMs = 1000 / 30;
 
 export class MainLoop {
   // afterPass() runs after each pass (the page shows what it drew);
@@ -25,7 +28,9 @@ export class MainLoop {
     this.looping = false;
     this.poweredOnce = false; // the stop flag reads "run" before the first "On"
     this.timer = 0;
+    this.paced = false;
     this.frame = (now) => this.runPass(now);
+    this.pacedFrame = () => this.runPass(performance.now());
     document.addEventListener('visibilitychange', () => this.resume());
     this.resume();
   }
@@ -48,6 +53,13 @@ export class MainLoop {
     this.powerListener(on);
   }
 
+  // The pace, into the firmware's paces (0: the instrument loop); the
+  // next frame comes at the new pace's cadence.
+  setPace(index) {
+    this.firmware.setPace(index);
+    this.paced = this.firmware.paceState().paced;
+  }
+
   // A click: the key goes into the one-slot buffer if it is empty.
   // True when taken, false when the slot was full and the key is lost.
   postKey(key) { return this.firmware.postKey(key) === 0; }
@@ -67,7 +79,7 @@ export class MainLoop {
       this.timer = setInterval(() => this.firmware.tick(), tickMs);
     if (!this.looping && this.running()) {
       this.looping = true;
-      requestAnimationFrame(this.frame);
+      this.nextFrame();
     }
   }
 
@@ -79,7 +91,14 @@ export class MainLoop {
       return;
     }
     this.runFrame(now);
-    requestAnimationFrame(this.frame);
+    this.nextFrame();
+  }
+
+  nextFrame() {
+    if (this.paced)
+      setTimeout(this.pacedFrame, pacedFrameMs);
+    else
+      requestAnimationFrame(this.frame);
   }
 
   runFrame(now) {

@@ -8,8 +8,7 @@
 const element = (id) => document.getElementById(id);
 
 export class PaceControl {
-  constructor(firmware, say) {
-    this.firmware = firmware;
+  constructor(firmware, loop, say) {
     const { paces, pace, explanation } = firmware.paceState();
     const choices = element('pace-choices');
     paces.forEach((label, index) => {
@@ -18,7 +17,7 @@ export class PaceControl {
       Object.assign(radio, { type: 'radio', name: 'pace', value: String(index), checked: index === pace });
       radio.id = `pace-${index}`;
       radio.addEventListener('change', () => {
-        firmware.setPace(index);
+        loop.setPace(index);
         say(index === 0 ? 'Pace: the instrument loop, a full pass each frame' : `Pace: ${label}`);
       });
       option.append(radio, ` ${label}`);
