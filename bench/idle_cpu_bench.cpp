@@ -7,20 +7,11 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 #include "window_bench_support.h"
 
 namespace {
-
-double processCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) * 1e-6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // CPU seconds per second of wall time while the message loop runs idle.
 double idleShare(double seconds)

@@ -3,6 +3,7 @@
 // power buttons pressed as a user presses them.
 #pragma once
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <vector>
 
 #include "host/display_presenter.h"
@@ -35,6 +37,21 @@ inline void showWithNormalReadings(TfrmMain& window)
 inline void clickButton(TfrmMain& window, const char* name)
 {
     window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+// The pace chosen in the window's own control (an index into paces()).
+inline void choosePace(TfrmMain& window, size_t pace)
+{
+    window.findChild<QComboBox*>(QStringLiteral("PaceChoice"))->setCurrentIndex(int(pace));
+}
+
+// The CPU time of every thread of the process (the OpenGL driver's too).
+inline double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) * 1e-6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // "--name value" from the command line, or the fallback.

@@ -1,17 +1,47 @@
 // The whole main loop in the real window (firmware pass, presentation,
 // message processing), in passes per second, against the presenter alone
-// presenting the same frame for the same time. Needs a display with OpenGL:
-// run it under xvfb-run. Options: --seconds S per measurement (3),
-// --rounds N (3); the medians of the rounds are printed last.
+// presenting the same frame for the same time; and the CPU the loop takes
+// at the "Real time" pace beside the "Instrument loop" pace, in % of one
+// core. Needs a display with OpenGL: run it under xvfb-run. Options:
+// --seconds S per measurement (3), --rounds N (3); the medians of the
+// rounds are printed last.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
 #include <vector>
 
+#include "script/instrument_pace.h"
 #include "window_bench_support.h"
 
 namespace {
+
+constexpr size_t realTimePace = 1; // in paces()
+
+struct PaceFigures {
+    double cpuShare; // CPU seconds per wall second, every thread
+    double framesPerSecond;
+};
+
+// "On", `seconds` of the main loop at the pace, "Off".
+PaceFigures atPace(TfrmMain& window, size_t pace, double seconds)
+{
+    choosePace(window, pace);
+    QElapsedTimer clock;
+    const uint64_t firstFrame = window.framesRun();
+    PaceFigures figures{};
+    double cpuBefore = 0;
+    QTimer::singleShot(int(seconds * 1000), &window, [&] {
+        const double wall = double(clock.nsecsElapsed()) * 1e-9;
+        figures = {(processCpuSeconds() - cpuBefore) / wall, double(window.framesRun() - firstFrame) / wall};
+        clickButton(window, "Button2");
+    });
+    cpuBefore = processCpuSeconds();
+    clock.start();
+    clickButton(window, "Button1");
+    choosePace(window, instrumentLoopPace);
+    return figures;
+}
 
 // "On", `seconds` of the main loop, "Off": passes per second.
 double loopRate(TfrmMain& window, double seconds)
@@ -56,7 +86,7 @@ int main(int argc, char** argv)
     showWithNormalReadings(window);
     DisplayPresenter& presenter = *window.displayPresenter();
 
-    std::vector<double> loops, alone, withMessages;
+    std::vector<double> loops, alone, withMessages, loopCpu, realCpu, realFrames;
     for (int round = 1; round <= run.count; ++round) {
         const uint64_t framesBefore = presenter.framesPresented();
         loops.push_back(loopRate(window, run.seconds));
@@ -69,6 +99,15 @@ int main(int argc, char** argv)
         std::printf("round %d: whole loop %.0f passes/s, presenter alone %.0f frames/s, "
                     "presenter + messages %.0f frames/s\n",
                     round, loops.back(), alone.back(), withMessages.back());
+        const PaceFigures loopPace = atPace(window, instrumentLoopPace, run.seconds);
+        const PaceFigures realPace = atPace(window, realTimePace, run.seconds);
+        loopCpu.push_back(loopPace.cpuShare);
+        realCpu.push_back(realPace.cpuShare);
+        realFrames.push_back(realPace.framesPerSecond);
+        std::printf("round %d: CPU at \"Instrument loop\" %.1f %% of one core (%.0f frames/s), "
+                    "at \"Real time\" %.1f %% (%.0f frames/s)\n",
+                    round, 100 * loopPace.cpuShare, loopPace.framesPerSecond, 100 * realPace.cpuShare,
+                    realPace.framesPerSecond);
     }
     const double loop = median(loops), present = median(alone);
     std::printf("median of %d rounds of %.1f s: whole loop %.0f passes/s (%.0f us a pass), "
@@ -76,5 +115,8 @@ int main(int argc, char** argv)
                 run.count, run.seconds, loop, 1e6 / loop, present, 1e6 / present, median(withMessages));
     std::printf("whole loop / presenter alone = %.2f: the presentation is %.0f %% of a pass\n",
                 loop / present, 100 * loop / present);
+    std::printf("median CPU: \"Instrument loop\" %.1f %% of one core, \"Real time\" %.1f %% of one core "
+                "at %.0f frames/s\n",
+                100 * median(loopCpu), 100 * median(realCpu), median(realFrames));
     return 0;
 }

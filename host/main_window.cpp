@@ -29,6 +29,7 @@
 #include "host/photograph.h"
 #include "host/playback_bar.h"
 #include "host/slider_steps.h"
+#include "host/window_flight.h"
 #include "host/window_lessons.h"
 #include "host/window_memory.h"
 #include "host/window_panel.h"
@@ -84,6 +85,9 @@ private:
 
 // How long the status bar shows a message about a copy of the display.
 constexpr int statusMessageMs = 10000;
+
+// Paced, the loop's frames come this often: about 60 a second.
+constexpr int pacedFrameMs = 16;
 
 // The form's font. Where it is missing, DejaVu Sans Condensed stands in at
 // the same pixel size: about as wide, so every caption ends short of its
@@ -159,6 +163,13 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     scriptDesk = new WindowScripts(inputs, *this);
     lessonDesk = new WindowLessons(inputs, *this);
     memoryDesk = std::make_unique<WindowMemory>(inputs, *this);
+    flightDesk = new WindowFlight(inputs, *this);
+    sinceStart.start();
+    wallClock = [this] { return double(sinceStart.nsecsElapsed()) / 1e6; };
+    frameTimer = new QTimer(this);
+    frameTimer->setObjectName(QStringLiteral("FrameTimer"));
+    frameTimer->setInterval(pacedFrameMs);
+    connect(frameTimer, &QTimer::timeout, this, [this] { frameDue = true; });
     setCentralWidget(buildFormAndPanel());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -427,6 +438,8 @@ void TfrmMain::buildMenu()
     lessonDesk->addDraftTo(file);
     connect(scriptDesk, &WindowScripts::recorded, lessonDesk, &WindowLessons::recorded);
     file->addSeparator();
+    flightDesk->addTo(file, panel);
+    file->addSeparator();
     memoryDesk->addTo(file, panel);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
@@ -453,7 +466,9 @@ void TfrmMain::Button1Click()
 
 void TfrmMain::Button2Click() { inputs.powerOff(); }
 
-// While the loop runs, "On" only restarts the power-on sequence.
+// While the loop runs, "On" only restarts the power-on sequence. At the
+// instrument loop pace a frame follows the last at once; paced, the loop
+// sleeps in the event loop until the frame timer says the next is due.
 void TfrmMain::runMainLoop()
 {
     if (loopRunning)
@@ -462,12 +477,32 @@ void TfrmMain::runMainLoop()
     // Clicks, slider moves and timer ticks are handled only between passes,
     // so the firmware never sees an input change in the middle of one.
     while (qs9MainLoopRuns()) {
-        inputs.pass();
+        if (inputs.paced() && !waitForFrame())
+            continue;
+        inputs.frame(wallClock());
         lessonDesk->check();
         presenter->present();
-        QCoreApplication::processEvents();
+        if (!inputs.paced())
+            QCoreApplication::processEvents();
     }
+    frameTimer->stop();
     loopRunning = false;
+}
+
+// False when the loop ended or the pace changed while it waited.
+bool TfrmMain::waitForFrame()
+{
+    if (!frameTimer->isActive())
+        frameTimer->start();
+    while (!frameDue) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (!inputs.paced())
+            frameTimer->stop();
+        if (!qs9MainLoopRuns() || !inputs.paced())
+            return false;
+    }
+    frameDue = false;
+    return true;
 }
 
 // A played script's "on" enters the main loop once the player returns.
@@ -483,6 +518,8 @@ void TfrmMain::keyPosted(uint8_t key, int status) { aids->keyPosted(key, status)
 void TfrmMain::alarmAcknowledged(const char* text) { aids->alarmAcknowledged(text); }
 
 void TfrmMain::inputRefused(const char* why) { panel->say(QString::fromLatin1(why)); }
+
+void TfrmMain::flightMessage(const std::string& message) { flightDesk->say(QString::fromStdString(message)); }
 
 void TfrmMain::playbackChanged()
 {
@@ -517,6 +554,7 @@ void TfrmMain::Timer1Timer()
     inputs.tick();
     lessonDesk->check();
     aids->refresh();
+    flightDesk->refresh();
 }
 
 // Closing ends a running loop at its next test; the window closes as usual.

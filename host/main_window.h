@@ -5,7 +5,9 @@
 // to the firmware and records it; the window's controls show what a played
 // script did.
 #pragma once
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "script/host_inputs.h"
@@ -20,6 +22,7 @@ class LearnerAids;
 class PlaybackBar;
 class WindowMemory;
 class WindowPanel;
+class WindowFlight;
 class WindowLessons;
 class WindowScripts;
 
@@ -31,12 +34,18 @@ public:
 
     DisplayPresenter* displayPresenter() const { return presenter; }
     bool mainLoopRunning() const { return loopRunning; }
-    // Main-loop passes run since the window was created.
+    // Main-loop passes run since the window was created (full passes).
     uint64_t passesRun() const { return inputs.passesRun(); }
+    // Frames of the loop: full passes and, paced, those without the flow step.
+    uint64_t framesRun() const { return inputs.framesRun(); }
     // Timer ticks since the window was created (the firmware's program start).
     uint64_t ticksRun() const { return inputs.ticksRun(); }
     WindowScripts* scripts() const { return scriptDesk; }
     WindowLessons* lessons() const { return lessonDesk; }
+    // The pace, the track, the flight simulator and the flight log.
+    WindowFlight* flight() const { return flightDesk; }
+    // The loop's wall clock in ms, monotonic; a test gives its own.
+    void setWallClock(std::function<double()> clock) { wallClock = std::move(clock); }
     // Every input of the window goes through these, the played ones too.
     HostInputs& hostInputs() { return inputs; }
     // The instrument memory and the File menu's entries for it.
@@ -70,8 +79,10 @@ private:
     void alarmAcknowledged(const char* text) override;
     void inputRefused(const char* why) override;
     void playbackChanged() override;
+    void flightMessage(const std::string& message) override;
 
     void runMainLoop();
+    bool waitForFrame();
     void addSensorRow(QWidget* box, const Qs9Input& s);
     void addCheckBox(QWidget* page, const Qs9Input& c);
     QWidget* buildFormAndPanel();
@@ -96,8 +107,14 @@ private:
     QTimer* Timer1 = nullptr;
     WindowScripts* scriptDesk = nullptr;
     WindowLessons* lessonDesk = nullptr;
+    WindowFlight* flightDesk = nullptr;
     WindowPanel* panel = nullptr;
     LearnerAids* aids = nullptr;
     PlaybackBar* playback = nullptr;
     bool loopRunning = false;
+    // Paced, the loop waits for this timer between frames.
+    QTimer* frameTimer = nullptr;
+    bool frameDue = false;
+    QElapsedTimer sinceStart;
+    std::function<double()> wallClock;
 };

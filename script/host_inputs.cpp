@@ -42,14 +42,40 @@ public:
     void moveInput(const Qs9Input& input, uint32_t position) override { host_.storeInput(input.name, position); }
     int setValue(const char* name, int64_t value) override { return host_.storeValue(name, value); }
     void runPass() override { host_.runPass(); }
+    void runFrame() override { host_.runPassWithoutFlow(); }
     void runTick() override { host_.runTick(); }
 
 private:
     HostInputs& host_;
 };
 
+// A flight's senders reach the firmware as the user's sliders do, but only
+// when they move: a sender held still writes no line into a recording.
+class HostInputs::FlightInputs : public InputSink {
+public:
+    explicit FlightInputs(HostInputs& host) : host_(host) {}
+    void powerOn() override {}
+    void powerOff() override {}
+    bool poweredOn() const override { return host_.poweredOn(); }
+    int postKey(uint8_t) override { return HostInputs::refused; }
+    void moveInput(const Qs9Input& input, uint32_t position) override
+    {
+        uint32_t now = 0;
+        if (host_.inputPosition(input.name, now) != QS9_OK || now != position)
+            host_.storeInput(input.name, position);
+    }
+    int setValue(const char*, int64_t) override { return HostInputs::refused; }
+
+private:
+    HostInputs& host_;
+};
+
 HostInputs::HostInputs(HostControls& controls)
-    : controls_(controls), played_(std::make_unique<Played>(*this)), speed_(normalPlaySpeed)
+    : controls_(controls), played_(std::make_unique<Played>(*this)), speed_(normalPlaySpeed),
+      flightInputs_(std::make_unique<FlightInputs>(*this)),
+      flight_(std::make_unique<HostFlight>(*flightInputs_, [this](const std::string& message) {
+          controls_.flightMessage(message);
+      }))
 {
     for (int i = 0; i < qs9InputCount(); ++i)
         positions_.push_back(qs9InputAt(i)->start);
@@ -61,14 +87,45 @@ HostInputs::~HostInputs()
         recording_->flush();
 }
 
-// While a script plays, its own passes and ticks run in place of the host's.
+// While a script plays, its own passes and ticks run in place of the host's,
+// and the host's flight waits.
+void HostInputs::frame(double wallMs)
+{
+    if (player_) {
+        player_->hostPassed();
+        return afterPlayerStep();
+    }
+    wallSeconds_ = wallMs / 1000;
+    const double before = pace_.instrumentSeconds();
+    const unsigned full = pace_.frame(wallMs);
+    const double passed = pace_.instrumentSeconds() - before;
+    if (full > 0)
+        return fullPasses(full, passed);
+    flight_->beforeFrame(passed, wallSeconds_);
+    runPassWithoutFlow();
+}
+
 void HostInputs::pass()
 {
-    if (!player_)
-        return runPass();
-    player_->hostPassed();
-    afterPlayerStep();
+    if (player_) {
+        player_->hostPassed();
+        return afterPlayerStep();
+    }
+    pace_.fullPassMade();
+    fullPasses(1, periodSeconds);
 }
+
+// The log's row of each pass at the end of its own period.
+void HostInputs::fullPasses(unsigned count, double instrumentSecondsPassed)
+{
+    flight_->beforeFrame(instrumentSecondsPassed, wallSeconds_);
+    for (unsigned n = 1; n <= count; ++n) {
+        runPass();
+        flight_->afterFullPass(pace_.periodEnd() - (count - n) * periodSeconds);
+    }
+}
+
+void HostInputs::setPace(size_t index) { pace_.setPace(index); }
 
 void HostInputs::tick()
 {
@@ -84,6 +141,16 @@ void HostInputs::runPass()
     ++passes_;
     if (recording_)
         recording_->passRan();
+    if (const char* acknowledged = qs9AlarmsAcknowledgedText(); *acknowledged != '\0')
+        controls_.alarmAcknowledged(acknowledged);
+}
+
+void HostInputs::runPassWithoutFlow()
+{
+    qs9PassWithoutFlow();
+    ++passesWithoutFlow_;
+    if (recording_)
+        recording_->frameRan();
     if (const char* acknowledged = qs9AlarmsAcknowledgedText(); *acknowledged != '\0')
         controls_.alarmAcknowledged(acknowledged);
 }
@@ -157,6 +224,8 @@ void HostInputs::switchPower(bool on, bool played)
     else
         memory_ ? memory_->powerOff() : qs9PowerOff();
     switchedOn_ = on;
+    if (on)
+        pace_.switchedOn();
     happened(powerLine(on));
     if (on)
         recordRestoredSettings();

@@ -1,9 +1,11 @@
 // A host's inputs on their way to the firmware, recorded and played: the
 // window and the page send every "On" and "Off", key, slider and check box
 // through here, and with them the passing of time: the host is the clock,
-// calling pass() for each pass of its main loop and tick() for each 100 ms
-// tick of its timer. A recording writes all of it as the runner lines that
-// replay it; a played script runs its input lines at the pace of those
+// calling frame() for each frame of its loop (at the chosen pace a full
+// pass or a pass without the flow step) and tick() for each 100 ms tick of
+// its timer, at wall time in every pace. A track or a live flight moves the
+// senders before each frame, and a flight log takes a row after each full
+// pass. A recording writes all of it as the runner lines that replay it; a played script runs its input lines at the pace of those
 // passes and ticks, and the host's controls show what it did. While a script
 // plays, it alone drives the instrument: the user's own inputs are refused
 // with a word why, and no recording starts.
@@ -15,7 +17,9 @@
 #include <string_view>
 #include <vector>
 
+#include "script/host_flight.h"
 #include "script/input_sink.h"
+#include "script/instrument_pace.h"
 
 class InputRecording;
 class MemoryKeeper;
@@ -42,6 +46,9 @@ public:
     // A played script started, moved on to another line, was paused,
     // resumed, changed speed or ended (after PlayEnded heard how).
     virtual void playbackChanged() {}
+    // A track or a live flight has something to say: a value clamped, a
+    // sender the set-up does not read, what a flight simulator sends.
+    virtual void flightMessage(const std::string& /*message*/) {}
 };
 
 // How a played script ended.
@@ -72,12 +79,50 @@ public:
     explicit HostInputs(HostControls& controls);
     ~HostInputs() override; // writes what the recording holds back
 
-    // The clock: one main-loop pass (call it while qs9MainLoopRuns()), one
-    // timer tick. Between them the recording counts and the player goes on.
+    // The clock: one frame of the host's loop at a monotonic wall time in
+    // ms (call it while qs9MainLoopRuns()), one timer tick. Between them
+    // the recording counts and the player goes on; while a script plays,
+    // it says what each frame makes. At the instrument loop pace a frame is
+    // one full pass; paced, instrument time moves on by the wall time
+    // passed times the pace's factor, and a frame makes a full pass for
+    // each measurement period that ended (the first after On is one
+    // too), a pass without the flow step otherwise.
+    void frame(double wallMs);
+    // One full pass, a measurement period of instrument time, at any pace.
     void pass();
     void tick();
-    uint64_t passesRun() const { return passes_; }
+    uint64_t passesRun() const { return passes_; } // full passes
+    uint64_t framesRun() const { return passes_ + passesWithoutFlow_; }
     uint64_t ticksRun() const { return ticks_; }
+
+    void setPace(size_t index); // into paces()
+    size_t pace() const { return pace_.pace(); }
+    bool paced() const { return pace_.paced(); }
+    // The instrument time the frames have let pass: 4 s a full pass at the
+    // instrument loop pace, as the pace makes it otherwise.
+    double instrumentSeconds() const { return pace_.instrumentSeconds(); }
+
+    // A track of the senders over instrument time (HostFlight says how it
+    // plays); false, with why in error, for a file that is not a track.
+    bool openTrack(std::string_view csv, std::string& error) { return flight_->openTrack(csv, error); }
+    void playTrack() { flight_->playTrack(); }
+    void pauseTrack() { flight_->pauseTrack(); }
+    void seekTrack(double seconds) { flight_->seekTrack(seconds); }
+    void closeTrack() { flight_->closeTrack(); }
+    TrackState trackState() const { return flight_->trackState(); }
+
+    // The flight log: a row after each full pass of the host's own frames.
+    // Throws FlightLogError for a name it cannot take.
+    void startFlightLog(std::vector<std::string> names) { flight_->startLog(std::move(names)); }
+    bool flightLogging() const { return flight_->logging(); }
+    std::string flightLogText() const { return flight_->logText(); }
+    void stopFlightLog() { flight_->stopLog(); }
+
+    // A flight simulator's packets on a UDP port of the loopback address
+    // move the senders at the pace; LiveKind::off stops listening.
+    bool goLive(LiveKind kind, uint16_t port, std::string& error) { return flight_->goLive(kind, port, error); }
+    LiveKind liveKind() const { return flight_->liveKind(); }
+    std::string liveLine() const { return flight_->liveLine(); }
 
     // The user's inputs, from the host's controls; each is refused while a
     // script plays (the host hears why through inputRefused, and a moved
@@ -139,6 +184,7 @@ public:
 
 private:
     class Played;
+    class FlightInputs;
 
     // What the user and a played script both do.
     void switchPower(bool on, bool played);
@@ -146,7 +192,9 @@ private:
     int storeInput(const char* name, uint32_t position);
     int storeValue(const char* name, int64_t value);
     void runPass();
+    void runPassWithoutFlow();
     void runTick();
+    void fullPasses(unsigned count, double instrumentSecondsPassed);
     bool refusing(); // the user's input, while a script plays
     void happened(const std::string& line);
     void recordRestoredSettings();
@@ -157,6 +205,9 @@ private:
     HostControls& controls_;
     bool switchedOn_ = false;
     uint64_t passes_ = 0;
+    uint64_t passesWithoutFlow_ = 0;
+    PaceClock pace_;
+    double wallSeconds_ = 0; // of the last frame
     uint64_t ticks_ = 0;
     std::vector<uint32_t> positions_; // by the input table's rows
     std::unique_ptr<InputRecording> recording_;
@@ -167,4 +218,6 @@ private:
     size_t speed_;
     PlayProgress shownProgress_; // as the host last heard it
     MemoryKeeper* memory_ = nullptr;
+    std::unique_ptr<FlightInputs> flightInputs_; // what moves the senders of a flight
+    std::unique_ptr<HostFlight> flight_;
 };

@@ -16,12 +16,13 @@ uint32_t countOrOne(Arguments arguments, const char* what)
     return arguments.empty() ? 1 : parseNumber(arguments[0], what);
 }
 
-// The passes a "pass [N]" line asks for; a bad line while the instrument is off.
-uint32_t passesAsked(ScriptSession& session, Arguments arguments)
+// The passes a "pass [N]" or "frame [N]" line asks for; a bad line while the
+// instrument is off.
+uint32_t passesAsked(ScriptSession& session, Arguments arguments, const std::string& command = "pass")
 {
-    const uint32_t passes = countOrOne(arguments, "pass count");
+    const uint32_t passes = countOrOne(arguments, (command + " count").c_str());
     if (!session.inputs.poweredOn())
-        throw ScriptError{"pass while the instrument is off: \"on\" first"};
+        throw ScriptError{command + " while the instrument is off: \"on\" first"};
     return passes;
 }
 
@@ -31,6 +32,11 @@ uint32_t ticksAsked(Arguments arguments) { return countOrOne(arguments, "tick co
 PlayerWait passWait(ScriptSession& session, Arguments arguments)
 {
     return {WaitKind::passes, passesAsked(session, arguments)};
+}
+
+PlayerWait frameWait(ScriptSession& session, Arguments arguments)
+{
+    return {WaitKind::frames, passesAsked(session, arguments, "frame")};
 }
 
 PlayerWait tickWait(ScriptSession&, Arguments arguments) { return {WaitKind::ticks, ticksAsked(arguments)}; }
@@ -58,6 +64,14 @@ void pass(ScriptSession& session, Arguments arguments)
     const uint32_t passes = passesAsked(session, arguments);
     for (uint32_t n = 0; n < passes; ++n)
         runFullPass(session, n + 1 == passes);
+}
+
+// A paced host's frames between its measurement periods.
+void frame(ScriptSession& session, Arguments arguments)
+{
+    const uint32_t frames = passesAsked(session, arguments, "frame");
+    for (uint32_t n = 0; n < frames; ++n)
+        runPassWithoutFlow(session, n + 1 == frames);
 }
 
 void key(ScriptSession& session, Arguments arguments)
@@ -145,6 +159,7 @@ const ScriptCommand commands[] = {
     {"on", "on", 0, 0, input, powerOn},
     {"off", "off", 0, 0, input, powerOffCommand},
     {"pass", "pass [N]", 0, 1, input, pass, false, passWait},
+    {"frame", "frame [N]", 0, 1, input, frame, false, frameWait},
     {"key", "key left|right|press|plus|minus|1..5", 1, 1, input, key},
     {"tick", "tick [N]", 0, 1, input, tick, false, tickWait},
     {"slider", "slider NAME VALUE", 2, 2, input, slider},
@@ -155,17 +170,25 @@ const ScriptCommand commands[] = {
 
 } // namespace
 
-void runFullPass(ScriptSession& session, bool keepTexts)
+namespace {
+
+void runPassOf(ScriptSession& session, bool keepTexts, void (*firmwarePass)())
 {
     session.countStep();
     if (keepTexts) {
         const TextsObserved observed(session.texts);
         session.texts.clear();
-        qs9Pass();
+        firmwarePass();
     } else {
-        qs9Pass();
+        firmwarePass();
     }
     session.passDrawn();
 }
+
+} // namespace
+
+void runFullPass(ScriptSession& session, bool keepTexts) { runPassOf(session, keepTexts, qs9Pass); }
+
+void runPassWithoutFlow(ScriptSession& session, bool keepTexts) { runPassOf(session, keepTexts, qs9PassWithoutFlow); }
 
 std::span<const ScriptCommand> inputCommands() { return commands; }

@@ -6,6 +6,8 @@ std::string powerLine(bool on) { return on ? "on" : "off"; }
 
 std::string passLine(uint32_t passes) { return "pass " + std::to_string(passes); }
 
+std::string frameLine(uint32_t frames) { return "frame " + std::to_string(frames); }
+
 std::string tickLine(uint32_t ticks) { return "tick " + std::to_string(ticks); }
 
 std::string keyLine(uint8_t key)

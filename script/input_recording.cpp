@@ -8,6 +8,8 @@ InputRecording::InputRecording(Writer write) : write_(std::move(write)) {}
 
 void InputRecording::passRan() { count(Held::passes); }
 
+void InputRecording::frameRan() { count(Held::frames); }
+
 void InputRecording::ticked() { count(Held::ticks); }
 
 void InputRecording::count(Held kind)
@@ -39,6 +41,8 @@ bool InputRecording::flush()
     held_ = Held::nothing;
     if (held == Held::passes)
         write(passLine(count_));
+    else if (held == Held::frames)
+        write(frameLine(count_));
     else if (held == Held::ticks)
         write(tickLine(count_));
     else if (held == Held::move)

@@ -1,6 +1,7 @@
 // What a host's user does, as the runner lines that replay it: the inputs in
-// the order they happened and, between them, the passes and timer ticks that
-// ran. A run of passes (or of ticks) is one line, and moves of one control
+// the order they happened and, between them, the passes (full ones, and
+// those without the flow step that a paced host makes) and timer ticks that
+// ran. A run of passes of one kind (or of ticks) is one line, and moves of one control
 // with nothing between them are one line at its last position: the firmware
 // saw only that one. Each line goes to the writer as soon as it is complete.
 #pragma once
@@ -15,6 +16,7 @@ public:
     explicit InputRecording(Writer write);
 
     void passRan();
+    void frameRan(); // a pass without the flow step
     void ticked();
     // A slider or check box of the input table moved.
     void moved(const char* input, uint32_t position);
@@ -25,7 +27,7 @@ public:
     bool failed() const { return failed_; }
 
 private:
-    enum class Held : uint8_t { nothing, passes, ticks, move };
+    enum class Held : uint8_t { nothing, passes, frames, ticks, move };
     void count(Held kind);
     void write(const std::string& line);
 

@@ -38,6 +38,8 @@ public:
     void goLive(std::unique_ptr<LiveLink> live, std::unique_ptr<FlightDrive> drive);
     void stopFlight();
     bool live() const { return live_ != nullptr; }
+    // The live link's feed; nullptr without one.
+    const LiveFeed* liveFeed() const { return live_ ? &live_->feed() : nullptr; }
     // Takes what a live link received; its message when it changed.
     std::string receive(double now);
 

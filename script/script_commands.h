@@ -19,9 +19,10 @@ enum class CommandKind : uint8_t { input, output, lesson };
 
 // What a host plays in place of a line that lets time pass: a wait for so
 // many of the host's own main-loop passes or timer ticks.
+// frames: host frames that each make a pass without the flow step.
 // periods: the full passes of the measurement periods that a line's
 // instrument time completes (one per 4 s), as "run" counts them.
-enum class WaitKind : uint8_t { nothing, passes, ticks, periods };
+enum class WaitKind : uint8_t { nothing, passes, frames, ticks, periods };
 struct PlayerWait {
     WaitKind kind = WaitKind::nothing;
     uint32_t count = 0;
@@ -42,7 +43,7 @@ struct ScriptCommand {
     bool isInput() const { return kind == CommandKind::input; }
 };
 
-// on, off, pass, key, tick, slider, vrax, set
+// on, off, pass, frame, key, tick, slider, vrax, set
 std::span<const ScriptCommand> inputCommands();
 // run, track, live, log: instrument time, what moves the senders over it
 // and the flight log
@@ -59,6 +60,8 @@ std::span<const ScriptCommand> lessonCommands();
 // One main-loop pass with its step counted and the movie's frame; the
 // texts it draws are kept for "texts" and "expect text" when asked.
 void runFullPass(ScriptSession& session, bool keepTexts);
+// The same for a pass without the flow step.
+void runPassWithoutFlow(ScriptSession& session, bool keepTexts);
 
 // The command of that name, or nullptr.
 const ScriptCommand* findCommand(std::string_view name);

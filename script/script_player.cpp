@@ -70,7 +70,10 @@ void ScriptPlayer::advance()
     while (!ended_ && !paused_) {
         if (waitsForPasses() && passCredit_ >= whole) {
             passCredit_ -= whole;
-            clock_.runPass();
+            if (waiting_.kind == WaitKind::frames)
+                clock_.runFrame();
+            else
+                clock_.runPass();
             if (waiting_.kind == WaitKind::periods)
                 session_.time().periodPlayed();
         } else if (waiting_.kind == WaitKind::ticks && tickCredit_ >= whole) {

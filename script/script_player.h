@@ -2,8 +2,9 @@
 // ticks, so that a dealer can show a recorded procedure and a learner can
 // follow it: the input lines go to the host's inputs, a line that lets time
 // pass waits for what its command says ("pass N" for N of the host's
-// passes, "tick N" for N of its timer ticks, "run 1h" for the full passes
-// of the 900 measurement periods it holds), and the output lines (print,
+// passes, "frame N" for N of them, each made a pass without the flow step,
+// "tick N" for N of its timer ticks, "run 1h" for the full passes of the
+// 900 measurement periods it holds), and the output lines (print,
 // shot, expect, ...) are skipped. The first bad line stops playing.
 //
 // While a script plays, the firmware's passes and ticks are the script's:
@@ -27,11 +28,13 @@
 struct ScriptLine;
 
 // The firmware's clock, as the host lends it to a played script: one
-// main-loop pass, one 100 ms tick, with whatever the host does with them.
+// main-loop pass, one pass without the flow step, one 100 ms tick, with
+// whatever the host does with them.
 class PlayerClock {
 public:
     virtual ~PlayerClock() = default;
     virtual void runPass() = 0;
+    virtual void runFrame() = 0;
     virtual void runTick() = 0;
 };
 
@@ -51,9 +54,10 @@ public:
 
     // Runs the lines up to the first wait. Call once, between passes.
     void start();
-    // After each pass and each tick of the host's own clock (which the
-    // player has not run on the firmware): the script's passes and ticks
-    // that fall due run through the PlayerClock.
+    // After each pass (or frame) and each tick of the host's own clock
+    // (which the player has not run on the firmware): the script's passes
+    // and ticks that fall due run through the PlayerClock, each frame of
+    // the kind the script says.
     void hostPassed();
     void hostTicked();
 
@@ -83,8 +87,12 @@ private:
     void goOn(bool stepping);
     void runUntilWait();
     bool holdsBefore(const ScriptLine& line);
-    // For passes, or for the full passes of "run"'s periods.
-    bool waitsForPasses() const { return waiting_.kind == WaitKind::passes || waiting_.kind == WaitKind::periods; }
+    // For passes of either kind, or for the full passes of "run"'s periods.
+    bool waitsForPasses() const
+    {
+        return waiting_.kind == WaitKind::passes || waiting_.kind == WaitKind::frames ||
+               waiting_.kind == WaitKind::periods;
+    }
     void runLine(const ScriptLine& line);
     void advance();
     void counted(); // one of what the player waits for

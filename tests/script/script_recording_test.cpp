@@ -45,6 +45,7 @@ TEST(InputRecording, AFailedWriteIsKeptAndNothingMoreIsWritten)
 // The firmware's own clock, as a host without a recording lends it.
 struct FirmwareClock : PlayerClock {
     void runPass() override { qs9Pass(); }
+    void runFrame() override { qs9PassWithoutFlow(); }
     void runTick() override { qs9Tick(); }
 };
 
