@@ -129,7 +129,24 @@ class FlightPage(unittest.TestCase):
         self.assertTrue(self.js("return document.getElementById('pace-1').checked"))
         self.assertIn("Real time", self.text("status"))
 
-    def test_2_fuel_used_counts_at_the_real_rate(self):
+    def test_2_a_tab_shown_again_goes_on_where_it_stood(self):
+        """The frames' clock skips what the page did not run (a hidden tab):
+        a minute's gap moves it a quarter of a second, and no periods are
+        caught up."""
+        self.open_held()
+        given = self.js_async("""import('./main_loop.js').then(({ MainLoop }) => {
+            const given = [];
+            const firmware = { frame: (ms) => given.push(ms), tick() {}, mainLoopRuns: () => true };
+            const loop = new MainLoop(firmware, { afterPass() {}, powerChanged() {} });
+            loop.poweredOnce = true;
+            for (const wall of [1000, 1016, 61016, 61032, 61020])
+              loop.runPass(wall);
+            loop.holdClock();  // the frames it asked for find it held
+            done(given);
+        })""")
+        self.assertEqual(given, [1000, 1016, 1266, 1282, 1282])
+
+    def test_3_fuel_used_counts_at_the_real_rate(self):
         """A minute of a held clock at Real time: a full pass at On and one
         each 4 seconds, the log's rows as the runner's "run 60s" after On's
         pass; at the instrument loop pace the same minute is a full pass a
@@ -176,7 +193,7 @@ class FlightPage(unittest.TestCase):
         self.assertEqual(self.canvas_rgb(), native_picture(recording))
         return recording
 
-    def test_3_recordings_at_real_time_and_x60_replay_in_the_runner(self):
+    def test_4_recordings_at_real_time_and_x60_replay_in_the_runner(self):
         real = self.recording_replays("Real time")
         fast = self.recording_replays("x60")
         full = lambda text: sum(int(line.split()[1]) if line.split()[1:] else 1
@@ -184,7 +201,7 @@ class FlightPage(unittest.TestCase):
         self.assertLessEqual(full(real), 6)  # 20 s: On and a pass each 4 s
         self.assertGreater(full(fast), 250)  # 20 minutes of instrument time
 
-    def test_4_a_shipped_track_plays_and_a_bad_value_is_said(self):
+    def test_5_a_shipped_track_plays_and_a_bad_value_is_said(self):
         self.open_held()
         self.choose_pace("x240")
         self.power_on()
@@ -231,7 +248,7 @@ class FlightPage(unittest.TestCase):
             self.assertLess(time.time(), deadline, what)
             time.sleep(0.02)
 
-    def test_5_controls_a_finger_hits_and_screenshots(self):
+    def test_6_controls_a_finger_hits_and_screenshots(self):
         folder = pathlib.Path(os.environ.get("QS9_SCREENSHOTS", tempfile.mkdtemp()))
         folder.mkdir(parents=True, exist_ok=True)
         for width, height in ((390, 844), (1366, 768)):

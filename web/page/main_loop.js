@@ -9,12 +9,16 @@
 // instrument is on or off. Keys, sliders and ticks are taken between
 // frames, as the page's events are. While the page is hidden nothing runs,
 // the timer included: a background tab takes no CPU, and its ticks are not
-// caught up (the timer's counters count the ticks handled).
+// caught up (the timer's counters count the ticks handled); nor is its
+// instrument time: the frames' clock moves at most maxFrameGapMs from one
+// frame to the next, so a tab shown again (or a page that stalled) goes on
+// where it stood instead of running the periods it missed.
 //
 // A test holds the clock (holdClock) and then advances it by hand: the
 // frames and ticks run at the times it gives, never at the wall's.
 const tickMs = 100;
 const pacedFrameMs = 1000 / 30;
+const maxFrameGapMs = 250;
 
 export class MainLoop {
   // afterPass() runs after each pass (the page shows what it drew);
@@ -29,6 +33,7 @@ export class MainLoop {
     this.poweredOnce = false; // the stop flag reads "run" before the first "On"
     this.timer = 0;
     this.paced = false;
+    this.clock = { wall: null, frames: 0 }; // the frames' clock at the last frame's wall time
     this.frame = (now) => this.runPass(now);
     this.pacedFrame = () => this.runPass(performance.now());
     document.addEventListener('visibilitychange', () => this.resume());
@@ -90,8 +95,15 @@ export class MainLoop {
       this.looping = false;
       return;
     }
-    this.runFrame(now);
+    this.runFrame(this.frameTime(now));
     this.nextFrame();
+  }
+
+  frameTime(wall) {
+    const clock = this.clock;
+    clock.frames = clock.wall === null ? wall : clock.frames + Math.min(maxFrameGapMs, Math.max(0, wall - clock.wall));
+    clock.wall = wall;
+    return clock.frames;
   }
 
   nextFrame() {
