@@ -49,6 +49,9 @@ EMSCRIPTEN_KEEPALIVE void qs9WebFrame(double wallMs)
 
 EMSCRIPTEN_KEEPALIVE void qs9WebSetPace(uint32_t index) { pageInputs().setPace(index); }
 
+// A script plays (its own passes in place of the pace's): 1, else 0.
+EMSCRIPTEN_KEEPALIVE int qs9WebPlaying() { return pageInputs().playing(); }
+
 // {"pace":0,"paced":false,"paces":["Instrument loop","Real time",...],
 //  "explanation":"...","seconds":12.5}
 EMSCRIPTEN_KEEPALIVE const char* qs9WebPaceState()

@@ -74,6 +74,7 @@ export class Firmware {
   startRecording() { return this.module._qs9WebRecordStart() !== 0; }
   stopRecording() { return this.module.UTF8ToString(this.module._qs9WebRecordStop()); }
   recording() { return this.module._qs9WebRecording() !== 0; }
+  playing() { return this.module._qs9WebPlaying() !== 0; }
   // Plays the script (text) at the pace of the passes and ticks, through
   // module.pageInputs; call between passes. playControl pauses (0),
   // resumes (1), steps (2), stops (3) or sets the speed (4 + index);

@@ -5,7 +5,8 @@
 // At a paced one a frame is a pass without the flow step until the wall
 // time it is given makes a measurement period due, and frames come from a
 // timer, pacedFrameMs apart: quick enough for keys and the knob, and the
-// browser paints only when the picture changed. The 100 ms timer ticks at wall time whether the
+// browser paints only when the picture changed. A played script makes its
+// own passes, one a frame: it has the animation frames at any pace. The 100 ms timer ticks at wall time whether the
 // instrument is on or off. Keys, sliders and ticks are taken between
 // frames, as the page's events are. While the page is hidden nothing runs,
 // the timer included: a background tab takes no CPU, and its ticks are not
@@ -107,7 +108,7 @@ export class MainLoop {
   }
 
   nextFrame() {
-    if (this.paced)
+    if (this.paced && !this.firmware.playing())
       setTimeout(this.pacedFrame, pacedFrameMs);
     else
       requestAnimationFrame(this.frame);
