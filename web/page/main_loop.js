@@ -6,14 +6,15 @@
 // time it is given makes a measurement period due, and frames come from a
 // timer, pacedFrameMs apart: quick enough for keys and the knob, and the
 // browser paints only when the picture changed. A played script makes its
-// own passes, one a frame: it has the animation frames at any pace. The 100 ms timer ticks at wall time whether the
-// instrument is on or off. Keys, sliders and ticks are taken between
-// frames, as the page's events are. While the page is hidden nothing runs,
-// the timer included: a background tab takes no CPU, and its ticks are not
-// caught up (the timer's counters count the ticks handled); nor is its
-// instrument time: the frames' clock moves at most maxFrameGapMs from one
-// frame to the next, so a tab shown again (or a page that stalled) goes on
-// where it stood instead of running the periods it missed.
+// own passes, one a frame: it has the animation frames at any pace. The
+// 100 ms timer ticks at wall time whether the instrument is on or off.
+// Keys, sliders and ticks are taken between frames, as the page's events
+// are. While the page is hidden nothing runs, the timer included: a
+// background tab takes no CPU, and its ticks are not caught up (the
+// timer's counters count the ticks handled); nor is its instrument time:
+// the frames' clock moves at most maxFrameGapMs from one frame to the
+// next, so a tab shown again (or a page that stalled) goes on where it
+// stood instead of running the periods it missed.
 //
 // A test holds the clock (holdClock) and then advances it by hand: the
 // frames and ticks run at the times it gives, never at the wall's.
@@ -26,7 +27,7 @@ export class MainLoop {
   // powerChanged(on) after each "On" and "Off" that reached the firmware.
   constructor(firmware, { afterPass, powerChanged }) {
     this.firmware = firmware;
-    this.held = null; // { now } once a test holds the clock
+    this.held = null; // { now, nextTick } once a test holds the clock
     this.afterPass = afterPass;
     this.powerListener = powerChanged;
     this.passes = 0;
