@@ -19,14 +19,14 @@ import unittest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.support.ui import Select
 
-from browser_test import Site, native_picture
-from local_chromium import start_chromium
+import browser_test
+import learner_page_test
+from browser_test import BUILD, native_picture
 
 FRAME_MS = 1000 / 60
 # 4,667 pulses a period: 600.0 L/h at the factory K-factor of 7000, 10 L of
 # fuel used in the 16 full passes of a minute (the display's whole litres).
 FLOW = 4667
-BUILD = pathlib.Path(os.environ.get("QS9_BUILD", pathlib.Path(__file__).resolve().parents[2] / "build")).resolve()
 
 
 def runner_log(script):
@@ -39,31 +39,15 @@ def runner_log(script):
 
 
 class FlightPage(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.site = Site()
-        cls.profile = tempfile.TemporaryDirectory()
-        cls.downloads = tempfile.TemporaryDirectory()
-        cls.driver = start_chromium(cls.profile.name, cls.downloads.name)
-        cls.driver.set_script_timeout(60)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-        cls.site.stop()
-        cls.profile.cleanup()
-        cls.downloads.cleanup()
+    # The browser edition's one browser (with a downloads folder) and its
+    # helpers, and the learner page's text of an element.
+    shared = browser_test.BrowserEdition
+    setUpClass = classmethod(shared.setUpClass.__func__)
+    tearDownClass = classmethod(shared.tearDownClass.__func__)
+    js, js_async, canvas_rgb = shared.js, shared.js_async, shared.canvas_rgb
+    text = learner_page_test.LearnerPage.text
 
     # ---- helpers ----
-
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
-    def js_async(self, script, *args):
-        return self.driver.execute_async_script("const done = arguments[arguments.length - 1];" + script, *args)
-
-    def text(self, element_id):
-        return self.js("return document.getElementById(arguments[0]).textContent", element_id)
 
     def click(self, element_id):
         element = self.driver.find_element("id", element_id)
@@ -91,13 +75,6 @@ class FlightPage(unittest.TestCase):
     def power_on(self, flow=FLOW):
         self.js(f"qs9.slider('pressure', 2000); qs9.slider('level1', 600); qs9.slider('flow1', {flow})")
         self.click("Button1")
-
-    def canvas_rgb(self):
-        import base64
-        return base64.b64decode(self.js("""const d = document.getElementById('display').getContext('2d')
-            .getImageData(0, 0, 160, 120).data;
-            let s = ''; for (let i = 0; i < d.length; ++i) if (i % 4 !== 3) s += String.fromCharCode(d[i]);
-            return btoa(s);"""))
 
     def downloaded(self, prefix):
         """The text of the one file downloaded whose name starts so, once it is there."""
@@ -259,7 +236,8 @@ class FlightPage(unittest.TestCase):
             if width == 390:
                 small = self.js("""return [...document.querySelectorAll(
                     '#pace-choices label, #flight button, #flight select, #track-position')]
-                    .filter(e => e.getBoundingClientRect().height < 44).map(e => e.id || e.textContent)""")
+                    .filter(e => Math.min(e.getBoundingClientRect().width, e.getBoundingClientRect().height) < 44)
+                    .map(e => e.id || e.textContent)""")
                 self.assertEqual(small, [])
             self.js("document.getElementById('pace').scrollIntoView()")
             self.driver.save_screenshot(str(folder / f"pace-and-tracks-{width}x{height}.png"))
