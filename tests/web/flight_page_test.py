@@ -231,8 +231,12 @@ class FlightPage(unittest.TestCase):
         for width, height in ((390, 844), (1366, 768)):
             self.driver.set_window_size(width, height)
             self.open_held()
+            self.power_on()
+            self.choose_pace("x60")
             self.until_tracks_listed()
             Select(self.driver.find_element("id", "shipped-tracks")).select_by_visible_text("cruise-tank-switch.csv")
+            self.click("play-track")
+            self.advance(30_000)
             if width == 390:
                 small = self.js("""return [...document.querySelectorAll(
                     '#pace-choices label, #flight button, #flight select, #track-position')]
