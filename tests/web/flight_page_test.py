@@ -17,6 +17,7 @@ import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 import browser_test
@@ -102,7 +103,7 @@ class FlightPage(unittest.TestCase):
         self.assertIn("4-second", self.text("pace-explanation"))
         # Keyboard: the arrow keys move along the choices, as in any radio group.
         first = self.driver.find_element("id", "pace-0")
-        first.send_keys("\ue015")  # arrow down
+        first.send_keys(Keys.ARROW_DOWN)
         self.assertTrue(self.js("return document.getElementById('pace-1').checked"))
         self.assertIn("Real time", self.text("status"))
 
@@ -197,6 +198,11 @@ class FlightPage(unittest.TestCase):
         position = self.js("return +document.getElementById('track-position').value")
         self.advance(2_000)
         self.assertEqual(self.js("return +document.getElementById('track-position').value"), position)
+        # The keyboard seeks: Page Up a twentieth of the track on, played at the next frame.
+        self.js("document.getElementById('track-position').focus()")
+        ActionChains(self.driver).send_keys(Keys.PAGE_UP).perform()
+        self.assertEqual(self.js("return +document.getElementById('track-position').value"), position + 135)
+        self.assertIn(f"leak.csv: {(position + 135) // 60}:", self.text("track-state"))
 
         # A track of one's own, chosen in the file dialog: more than the tank holds.
         folder = tempfile.TemporaryDirectory()

@@ -9,6 +9,7 @@
 // message line (module.pageInputs.flightMessage).
 import { shippedTracks } from './shipped_files.js';
 import { downloadText } from './page_scripts.js';
+import { pageSteps } from './sensor_pages.js';
 
 const element = (id) => document.getElementById(id);
 // The position follows a playing track a few times a second, not each frame.
@@ -53,10 +54,12 @@ export class TrackPlayer {
     // While a finger or the mouse holds it, the position is the user's.
     position.addEventListener('pointerdown', () => { this.held = true; });
     addEventListener('pointerup', () => { this.held = false; });
-    position.addEventListener('input', () => {
+    const seek = () => {
       this.firmware.seekTrack(Number(position.value));
       this.show();
-    });
+    };
+    position.addEventListener('input', seek);
+    pageSteps(position, seek);
     element('flight-log').addEventListener('click', () => (this.firmware.flightLogging() ? this.saveLog() : this.startLog()));
   }
 
