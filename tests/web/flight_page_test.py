@@ -179,7 +179,7 @@ class FlightPage(unittest.TestCase):
         self.assertLessEqual(full(real), 6)  # 20 s: On and a pass each 4 s
         self.assertGreater(full(fast), 250)  # 20 minutes of instrument time
 
-    def test_5_a_shipped_track_plays_and_a_bad_value_is_said(self):
+    def test_5_tracks_shipped_chosen_and_dropped_and_what_they_cannot_show(self):
         self.open_held()
         self.choose_pace("x240")
         self.power_on()
@@ -216,11 +216,18 @@ class FlightPage(unittest.TestCase):
         self.advance(1_000)
         self.until("document.getElementById('status').textContent.includes('clamped')", "the clamp said")
 
+        # A track dropped on the page opens in the track player, not as a script.
+        self.js("""const files = new DataTransfer();
+            files.items.add(new File(['time_s,flow1\\n0,20\\n8,40\\n'], 'dropped.csv', { type: 'text/csv' }));
+            document.dispatchEvent(new DragEvent('drop', { dataTransfer: files, cancelable: true }));""")
+        self.until("document.getElementById('track-state').textContent === 'dropped.csv: 0:00 of 0:08'", "the drop")
+        self.assertEqual(self.text("script-state"), "")
+
         bad = pathlib.Path(folder.name, "no-track.csv")
         bad.write_text("flow1,time_s\n30,0\n")
         self.driver.find_element("id", "track-file").send_keys(str(bad))
         self.until("document.getElementById('status').textContent.includes('no-track.csv is not a track')", "why")
-        self.assertIn("too-full.csv", self.text("track-state"), "the open track stays")
+        self.assertIn("dropped.csv", self.text("track-state"), "the open track stays")
 
     def until_tracks_listed(self):
         self.until("document.getElementById('shipped-tracks').options.length > 4", "the shipped tracks")
