@@ -1,5 +1,5 @@
-// Instrument time on the shown instrument: the page's frames at the pace the
-// user chose, a track played over that time, and the flight log of what
+// Instrument time on the shown instrument: the pace the user chose for the
+// page's frames, a track played over that time, and the flight log of what
 // the instrument showed. All of it is the page's HostInputs
 // (page_inputs.cpp); this hands it to the page's pace control and track
 // player (page/pace_control.js, page/track_player.js) as plain calls and
@@ -13,7 +13,6 @@
 #include "script/instrument_pace.h"
 #include "web/json_text.h"
 #include "web/page_inputs.h"
-#include "web/page_lessons.h"
 
 namespace {
 
@@ -39,18 +38,8 @@ std::string jsonList(const std::vector<std::string>& names)
 
 extern "C" {
 
-// One frame of the page's loop at wall time ms (performance.now()): a pass,
-// or at a pace a pass without the flow step until a period is due.
-EMSCRIPTEN_KEEPALIVE void qs9WebFrame(double wallMs)
-{
-    pageInputs().frame(wallMs);
-    checkLesson();
-}
-
 EMSCRIPTEN_KEEPALIVE void qs9WebSetPace(uint32_t index) { pageInputs().setPace(index); }
 
-// A script plays (its own passes in place of the pace's): 1, else 0.
-EMSCRIPTEN_KEEPALIVE int qs9WebPlaying() { return pageInputs().playing(); }
 
 // {"pace":0,"paced":false,"paces":["Instrument loop","Real time",...],
 //  "explanation":"...","seconds":12.5}

@@ -79,6 +79,14 @@ EMSCRIPTEN_KEEPALIVE void qs9WebPass()
     checkLesson();
 }
 
+// One frame of the page's loop at wall time ms (performance.now()): a pass,
+// or at a pace a pass without the flow step until a period is due.
+EMSCRIPTEN_KEEPALIVE void qs9WebFrame(double wallMs)
+{
+    inputs().frame(wallMs);
+    checkLesson();
+}
+
 EMSCRIPTEN_KEEPALIVE void qs9WebTick()
 {
     inputs().tick();
@@ -120,6 +128,9 @@ EMSCRIPTEN_KEEPALIVE const char* qs9WebRecordStop()
 }
 
 EMSCRIPTEN_KEEPALIVE int qs9WebRecording() { return inputs().recording(); }
+
+// A script plays (its own passes in place of the pace's frames): 1, else 0.
+EMSCRIPTEN_KEEPALIVE int qs9WebPlaying() { return inputs().playing(); }
 
 // Plays the script (length bytes) from here on, in place of one playing.
 // Call between passes; the page hears the end through pageInputs.played.
