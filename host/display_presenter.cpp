@@ -117,6 +117,13 @@ void DisplayPresenter::present()
     ++presentedFrames;
 }
 
+void DisplayPresenter::presentChanged()
+{
+    frameBufferToPanelPixels(nextPixels);
+    if (presentedFrames == 0 || nextPixels != pixels)
+        present();
+}
+
 void DisplayPresenter::swap()
 {
     glFlush();

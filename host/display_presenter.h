@@ -26,6 +26,9 @@ public:
     void setUp();
     // One main-loop presentation: draw the frame buffer and swap buffers.
     void present();
+    // The same only when the frame buffer shows another picture than the
+    // one presented last (a paced loop redraws the same one many times).
+    void presentChanged();
     // Releases the rendering context; later presentations do nothing.
     void tearDown();
 
@@ -52,4 +55,5 @@ private:
     QSize projectedSize; // device pixels the projection was set for
     uint64_t presentedFrames = 0;
     PanelPixels pixels{};
+    PanelPixels nextPixels{}; // presentChanged's picture, to compare
 };

@@ -481,7 +481,12 @@ void TfrmMain::runMainLoop()
             continue;
         inputs.frame(wallClock());
         lessonDesk->check();
-        presenter->present();
+        // Paced, most frames draw what the last drew: only a new picture goes
+        // to the panel.
+        if (inputs.paced())
+            presenter->presentChanged();
+        else
+            presenter->present();
         if (!inputs.paced())
             QCoreApplication::processEvents();
     }

@@ -119,14 +119,22 @@ void HostFlight::beforeFrame(double instrumentSecondsPassed, double wallSeconds)
 
 void HostFlight::afterFullPass(double instrumentSeconds)
 {
-    if (log_)
-        logText_ += log_->row(instrumentSeconds) + "\n";
+    if (!log_)
+        return;
+    logText_ += log_->row(instrumentSeconds) + "\n";
+    if (++logRows_ < mostFlightLogRows)
+        return;
+    log_.reset();
+    if (say_)
+        say_("The flight log is full at " + std::to_string(mostFlightLogRows) +
+             " rows and has stopped: save it, then start another");
 }
 
 void HostFlight::startLog(std::vector<std::string> names)
 {
     log_ = std::make_unique<FlightLog>(std::move(names));
     logText_ = log_->header() + "\n";
+    logRows_ = 0;
 }
 
 void HostFlight::stopLog() { log_.reset(); }

@@ -26,6 +26,10 @@ struct TrackState {
 
 enum class LiveKind : uint8_t { off, flightgear, xplane };
 
+// A flight log keeps its first rows, and ends when it has this many: at the
+// instrument loop pace a host makes thousands of full passes a second.
+constexpr size_t mostFlightLogRows = 100000;
+
 // The values "Save Flight Log" writes: flows, fuel used, contents, pressure,
 // range, endurance and the alarm bits.
 std::vector<std::string> defaultFlightLogNames();
@@ -77,4 +81,5 @@ private:
     double wallSeconds_ = 0;
     std::unique_ptr<FlightLog> log_;
     std::string logText_;
+    size_t logRows_ = 0;
 };

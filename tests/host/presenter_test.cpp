@@ -115,6 +115,21 @@ private slots:
         QCOMPARE(panel->framesPresented(), 1u);
     }
 
+    // A paced loop presents a frame only when its picture is new.
+    void anUnchangedPictureIsNotPresentedAgain()
+    {
+        panel->presentChanged(); // the first, black as before
+        fillWithEveryIndex();
+        panel->presentChanged();
+        panel->presentChanged();
+        QCOMPARE(panel->framesPresented(), 2u);
+        verifyPanelShowsFrameBuffer();
+        setPixel(5, 5, 3);
+        panel->presentChanged();
+        QCOMPARE(panel->framesPresented(), 3u);
+        verifyPanelShowsFrameBuffer();
+    }
+
     void blackPaletteEntriesAreNotDrawn()
     {
         for (int i = 0; i < frameBufferSize; ++i)

@@ -182,6 +182,21 @@ TEST(HostPace, PacedLevelsMoveAtOnceAndFuelUsedCountsOnePeriodEachFourSeconds)
     EXPECT_NEAR(host.inputs.instrumentSeconds(), 4, 0.02);
 }
 
+TEST(HostPace, PacedTheFirstKeyAfterOnAcknowledgesTheLowPressureAlarm)
+{
+    PacedHost host;
+    host.inputs.moveInput("pressure", 100);
+    host.inputs.moveInput("level1", 600);
+    host.inputs.setPace(x60);
+    host.inputs.powerOn();
+    host.fly(frameMs / 1000);
+    EXPECT_EQ(value("alarmFlags"), 64);
+    host.inputs.postKey(QS9_KEY_PLUS);
+    host.fly(frameMs / 1000); // a frame without the flow step takes the key
+    EXPECT_EQ(host.inputs.passesRun(), 1u);
+    EXPECT_EQ(value("alarmAcked"), 64);
+}
+
 TEST(HostPace, APlayedScriptSaysWhatEachOfTheHostsFramesMakes)
 {
     PacedHost host;
