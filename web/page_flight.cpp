@@ -89,9 +89,7 @@ EMSCRIPTEN_KEEPALIVE const char* qs9WebTrackState()
 
 // The flight log with the hosts' default names, afresh.
 EMSCRIPTEN_KEEPALIVE void qs9WebFlightLogStart() { pageInputs().startFlightLog(defaultFlightLogNames()); }
-EMSCRIPTEN_KEEPALIVE int qs9WebFlightLogging() { return pageInputs().flightLogging(); }
 // The log's CSV so far.
 EMSCRIPTEN_KEEPALIVE const char* qs9WebFlightLogText() { return handOver(pageInputs().flightLogText()); }
-EMSCRIPTEN_KEEPALIVE void qs9WebFlightLogStop() { pageInputs().stopFlightLog(); }
 
 } // extern "C"

@@ -90,7 +90,7 @@ class FlightPage(unittest.TestCase):
             time.sleep(0.05)
 
     def save_log(self):
-        self.click("flight-log")  # "Save Flight Log"
+        self.click("save-flight-log")
         return list(csv.DictReader(io.StringIO(self.downloaded("qs9-flight-log-"))))
 
     # ---- steps ----
@@ -132,11 +132,11 @@ class FlightPage(unittest.TestCase):
         self.open_held()
         self.choose_pace("Real time")
         self.power_on()
-        self.click("flight-log")  # "Start Flight Log"
-        self.assertEqual(self.text("flight-log"), "Save Flight Log")
+        self.assertTrue(self.js("return document.getElementById('save-flight-log').disabled"), "no log yet")
+        self.click("start-flight-log")
         self.advance(60_000 + FRAME_MS)  # instrument time starts at the first frame
         rows = self.save_log()
-        self.assertEqual(self.text("flight-log"), "Start Flight Log")
+        self.assertFalse(self.js("return document.getElementById('save-flight-log').disabled"), "the log goes on")
         self.assertIn("Flight log saved as qs9-flight-log-", self.text("status"))
         # Levels and pressure are measured each frame, fuel once a period:
         # the fuel columns are the runner's after as many full passes.
@@ -148,7 +148,7 @@ class FlightPage(unittest.TestCase):
 
         self.open_held()
         self.power_on()
-        self.click("flight-log")
+        self.click("start-flight-log")
         self.advance(60_000)
         looped = self.save_log()
         self.assertGreater(len(looped), 3500)
@@ -196,6 +196,9 @@ class FlightPage(unittest.TestCase):
                             "the track moved the level sender")
         self.click("play-track")  # Pause
         position = self.js("return +document.getElementById('track-position').value")
+        logged = self.save_log()  # opening the track started it
+        self.assertGreater(len(logged), 250)
+        self.assertGreater(int(logged[0]["tank1"]), int(logged[-1]["tank1"]), "the leak empties the tank")
         self.advance(2_000)
         self.assertEqual(self.js("return +document.getElementById('track-position').value"), position)
         # The keyboard seeks: Page Up a twentieth of the track on, played at the next frame.

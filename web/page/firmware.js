@@ -93,11 +93,9 @@ export class Firmware {
   closeTrack() { this.module._qs9WebTrackControl(2); }
   seekTrack(seconds) { this.module._qs9WebTrackSeek(seconds); }
   trackState() { return JSON.parse(this.text(this.module._qs9WebTrackState())); }
-  // The flight log with the default names, its CSV so far.
+  // The flight log afresh with the default names; its CSV so far.
   startFlightLog() { this.module._qs9WebFlightLogStart(); }
-  flightLogging() { return this.module._qs9WebFlightLogging() !== 0; }
   flightLogText() { return this.text(this.module._qs9WebFlightLogText()); }
-  stopFlightLog() { this.module._qs9WebFlightLogStop(); }
   currentScreenName() { return this.text(this.module._qs9CurrentScreenName()); }
 
   // For the learner, from the last pass (sim/simulator.h says what each holds).

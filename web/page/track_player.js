@@ -2,9 +2,10 @@
 // CSV file of the senders' values over instrument time, opened from a file,
 // dropped on the page, or one of the shipped tracks) moves the senders
 // while it plays, at the pace chosen; Play and Pause, its position in
-// seconds of the track, and Close. "Start Flight Log" keeps what the
-// instrument shows, a row each measurement period; "Save Flight Log"
-// downloads it as CSV to lay beside the track. The firmware's side is
+// seconds of the track, and Close. The flight log keeps what the
+// instrument shows, a row each measurement period: opening a track starts
+// it afresh, as "Start Flight Log" does at any time, and "Save Flight Log"
+// downloads it so far as CSV to lay beside the track. The firmware's side is
 // web/page_flight.cpp; what the track's values cannot show is said in the
 // message line (module.pageInputs.flightMessage).
 import { shippedTracks } from './shipped_files.js';
@@ -30,6 +31,7 @@ export class TrackPlayer {
     this.shown = '';
     this.lastShownMs = 0;
     this.held = false;
+    this.logStarted = false; // the log's text stays when it stops itself, full
     this.wire();
     this.library = shippedTracks().catch((fault) => {
       this.display.say(`The shipped tracks are not available: ${fault.message}`);
@@ -60,7 +62,11 @@ export class TrackPlayer {
     };
     position.addEventListener('input', seek);
     pageSteps(position, seek);
-    element('flight-log').addEventListener('click', () => (this.firmware.flightLogging() ? this.saveLog() : this.startLog()));
+    element('start-flight-log').addEventListener('click', () => {
+      this.startLog();
+      this.display.say('Flight log started: a row at the end of each measurement period');
+    });
+    element('save-flight-log').addEventListener('click', () => this.saveLog());
   }
 
   listShipped(tracks) {
@@ -97,8 +103,9 @@ export class TrackPlayer {
       return false;
     }
     this.name = name;
+    this.startLog();
     const { length, columns } = this.firmware.trackState();
-    this.display.say(`Track ${name} opened, ${trackTime(length)} of ${columns}: Play plays it`);
+    this.display.say(`Track ${name} opened: ${columns} over ${trackTime(length)}; Play plays it at the pace`);
     this.show();
     return true;
   }
@@ -121,18 +128,16 @@ export class TrackPlayer {
 
   startLog() {
     this.firmware.startFlightLog();
-    this.display.say('Keeping the flight log: a row each measurement period; Save Flight Log downloads it');
+    this.logStarted = true;
     this.show();
   }
 
-  // The log so far as a downloaded CSV file, and no log kept from here on.
+  // The log so far as a downloaded CSV file; it goes on.
   saveLog() {
     const text = this.firmware.flightLogText();
-    this.firmware.stopFlightLog();
     const rows = Math.max(0, text.trim().split('\n').length - 1);
     const file = downloadText('qs9-flight-log', text, 'csv');
     this.display.say(`Flight log saved as ${file}: ${rows} ${rows === 1 ? 'row' : 'rows'}`);
-    this.show();
     return text;
   }
 
@@ -145,8 +150,7 @@ export class TrackPlayer {
   show(now = performance.now()) {
     this.lastShownMs = now;
     const track = this.firmware.trackState();
-    const logging = this.firmware.flightLogging();
-    const key = `${track.open}${track.playing}${Math.round(track.position)}${track.length}${logging}`;
+    const key = `${track.open}${track.playing}${Math.round(track.position)}${track.length}${this.logStarted}`;
     if (key === this.shown)
       return;
     this.shown = key;
@@ -161,6 +165,6 @@ export class TrackPlayer {
     position.setAttribute('aria-valuetext', place);
     element('play-track').textContent = track.playing ? 'Pause' : 'Play';
     element('track-state').textContent = track.open ? `${this.name}: ${place}${track.playing ? ', playing' : ''}` : 'No track';
-    element('flight-log').textContent = logging ? 'Save Flight Log' : 'Start Flight Log';
+    element('save-flight-log').disabled = !this.logStarted;
   }
 }
