@@ -58,9 +58,9 @@ async function start() {
   const say = (text) => display.say(text);
   let aids = null; // built once the controls it tells about are
   let tracks = null;
-  const afterPass = (now) => {
+  const afterPass = () => {
     aids.afterPass();
-    tracks.afterFrame(now);
+    tracks.afterFrame();
   };
   const loop = new MainLoop(firmware, { afterPass, powerChanged: (on) => aids.powerChanged(on) });
   const frontPanel = buildFrontPanel(element('instrument'), tables.keys, loop, say);

@@ -117,7 +117,7 @@ export class MainLoop {
 
   runFrame(now) {
     this.firmware.frame(now);
-    this.afterPass(now);
+    this.afterPass();
     ++this.passes;
   }
 

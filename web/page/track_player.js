@@ -14,7 +14,7 @@ import { pageSteps } from './sensor_pages.js';
 
 const element = (id) => document.getElementById(id);
 // The position follows a playing track a few times a second, not each frame.
-const positionMs = 250;
+const positionFrames = 8;
 
 // 75 s as "1:15", 7200 s as "2:00:00".
 export function trackTime(seconds) {
@@ -29,7 +29,7 @@ export class TrackPlayer {
     Object.assign(this, { firmware, display });
     this.name = '';
     this.shown = '';
-    this.lastShownMs = 0;
+    this.frames = 0;
     this.held = false;
     this.logStarted = false; // the log's text stays when it stops itself, full
     this.wire();
@@ -142,13 +142,12 @@ export class TrackPlayer {
   }
 
   // After each frame: the position of a playing track, now and then.
-  afterFrame(now) {
-    if (now - this.lastShownMs >= positionMs)
-      this.show(now);
+  afterFrame() {
+    if (++this.frames % positionFrames === 0)
+      this.show();
   }
 
-  show(now = performance.now()) {
-    this.lastShownMs = now;
+  show() {
     const track = this.firmware.trackState();
     const key = `${track.open}${track.playing}${Math.round(track.position)}${track.length}${this.logStarted}`;
     if (key === this.shown)
