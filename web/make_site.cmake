@@ -2,19 +2,22 @@
 # bundles the shipped lessons into lessons.gz and the shipped tracks into
 # tracks.gz, and writes the service worker
 # from its template (page/sw.js): the list of every file of the site, and a
-# cache name made from their contents.
+# cache name made from their contents. A file left in the site by an earlier
+# build (a page file since renamed or removed) is deleted, so that it is
+# neither cached nor served.
 #   cmake "-DFILES=a;b;..." "-DLESSONS=a.qs9;..." "-DTRACKS=a.csv;..." -DORDER=lessons/README.md
-#         -DSITE=dir -DSTAMP=file
-#         -P make_site.cmake
-foreach(var FILES LESSONS TRACKS ORDER SITE STAMP)
+#         "-DMODULE=qs9.js;qs9.wasm" -DSITE=dir -DSTAMP=file -P make_site.cmake
+foreach(var FILES LESSONS TRACKS ORDER MODULE SITE STAMP)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_site.cmake: ${var} is not set")
   endif()
 endforeach()
 
 set(worker_template "")
+set(site_names ${MODULE} lessons.gz tracks.gz sw.js)
 foreach(file IN LISTS FILES)
   get_filename_component(name "${file}" NAME)
+  list(APPEND site_names "${name}")
   if(name STREQUAL "sw.js")
     set(worker_template "${file}")
   else()
@@ -56,6 +59,14 @@ lesson_order("${LESSONS}" "${ORDER}" LESSONS)
 bundle_files("${LESSONS}" lessons.gz)
 list(SORT TRACKS)
 bundle_files("${TRACKS}" tracks.gz)
+
+file(GLOB site_files RELATIVE "${SITE}" "${SITE}/*")
+foreach(name IN LISTS site_files)
+  list(FIND site_names "${name}" at)
+  if(at EQUAL -1)
+    file(REMOVE "${SITE}/${name}")
+  endif()
+endforeach()
 
 # Every file but the service worker itself, index.html first.
 file(GLOB site_files RELATIVE "${SITE}" "${SITE}/*")

@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """The browser edition in headless Chromium, driven by Selenium with real
 input events: the page against qs9-script, touch and wheel on the knob,
-the page's layout at phone and desktop sizes, qs9.run, a hidden tab, a
-failed load and working offline.
+the page's layout at phone and desktop sizes with a photograph as sharp as
+it is shown, qs9.run, a hidden tab, a failed load, working offline and the
+site's weight within its budget.
     tests/web/browser_test.py   (QS9_BUILD, QS9_WEB_BUILD: the build trees)"""
 import base64
 import io
 import os
 import pathlib
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
@@ -24,6 +26,8 @@ from selenium.webdriver.common.keys import Keys
 from local_chromium import serve, start_chromium
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "bench"))
+from web_page_figures import BUDGET, page_weight  # noqa: E402
 BUILD = pathlib.Path(os.environ.get("QS9_BUILD", ROOT / "build")).resolve()
 SITE = (pathlib.Path(os.environ.get("QS9_WEB_BUILD", ROOT / "build-web")) / "site").resolve()
 # Sliders that raise no alarm, so the first knob press opens the main menu.
@@ -361,8 +365,13 @@ class BrowserEdition(unittest.TestCase):
         self.assertEqual(back, script)
         self.assertEqual(broken, [True, True, True])
 
+    def test_8g_the_site_weighs_within_its_budget(self):
+        total, sizes = page_weight(SITE)
+        self.assertLessEqual(total, BUDGET, sorted(sizes.items(), key=lambda i: -i[1])[:3])
+
     def test_9_scales_from_phone_to_desktop_and_works_offline(self):
-        for width, height, ratio in [(390, 844, 3), (800, 600, 1.25), (1920, 1080, 1)]:
+        sizes = [(390, 844, 3), (800, 600, 1.25), (1366, 768, 2), (1920, 1080, 1), (1920, 1080, 2)]
+        for width, height, ratio in sizes:
             self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                 "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": width < height})
             layout = self.js_async("requestAnimationFrame(() => requestAnimationFrame(() => {"
@@ -373,6 +382,10 @@ class BrowserEdition(unittest.TestCase):
             off_whole = min(device_width % 160, 160 - device_width % 160)
             self.assertLess(off_whole, 0.1, f"{width} x {height}: {layout}")
             self.assertTrue(0 <= left and right <= inner, f"{width} x {height}: {layout}")
+            # The photograph has a pixel for each device pixel it is shown on.
+            shown, pixels = self.js("const p = document.getElementById('photograph');"
+                                    "return [p.getBoundingClientRect().width * devicePixelRatio, p.naturalWidth]")
+            self.assertLessEqual(shown, pixels + 0.5, f"{width} x {height} at {ratio}")
         self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         self.js_async("navigator.serviceWorker.ready.then(() => done())")
         self.site.stop()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the photograph of the instrument's front from instrument_front.pov
 # and encodes it as the baseline JPEG that the simulator embeds:
-# assets/instrument_front.jpg, 1749 x 1749 pixels, 3 components.
+# assets/instrument_front.jpg, 1749 x 1749 pixels, 3 components; then the
+# browser page's smaller rendition of it (make-page-photograph.sh).
 #
 #   tools/photo/make-photograph.sh            full render (a few minutes)
 #   tools/photo/make-photograph.sh --preview  quick small render into /tmp
@@ -44,3 +45,4 @@ render "$side" 0.05 front.png
 convert "$work/front.png" -seed 9 -attenuate 0.12 +noise Gaussian -depth 8 "$work/front.ppm"
 cjpeg -baseline -quality "$quality" -optimize -sample 2x2 -outfile "$root/assets/instrument_front.jpg" "$work/front.ppm"
 echo "wrote $root/assets/instrument_front.jpg ($(stat -c %s "$root/assets/instrument_front.jpg") bytes)"
+"$here/make-page-photograph.sh"
