@@ -243,6 +243,18 @@ class LessonPage(unittest.TestCase):
         self.click("lesson-leave")
         self.assertFalse(self.shown("lesson"))
 
+    def test_7_a_dealers_page_shows_the_lesson_below_the_instrument(self):
+        self.open_page("#view=instrument&lesson=k-factor", size=(540, 700, 1))
+        self.wait_progress("Step 1 of 7")
+        boxes = self.js("""return ['instrument', 'lesson-instruction', 'lesson-show-me'].map((id) => {
+            const r = document.getElementById(id).getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; })""")
+        for left, top, right, bottom in boxes:
+            self.assertTrue(0 <= left and right <= 540 and 0 <= top and bottom <= 700, boxes)
+        self.assertLessEqual(boxes[0][3], boxes[1][1], "the lesson below the instrument")
+        self.assertFalse(self.js("return document.getElementById('key-help').checkVisibility()"), "the guide's other parts stay hidden")
+        self.click("lesson-show-me")
+        self.wait_progress("Step 2 of 7")
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -13,7 +13,8 @@
 //   beside   instrument and sensor pages, the guide below them
 //   column   instrument, guide, sensor pages, one under the other (a phone)
 // The instrument view (#view=instrument, for a dealer's page) shows the
-// instrument alone, as large as its frame takes it, in the frame's middle.
+// instrument alone, as large as its frame takes it, in the frame's middle;
+// with a lesson open, the lesson's panel below it.
 const instrument = { width: 241, height: 300 };
 const sensors = { width: 257, height: 310 };
 const gap = 5;                // units between the parts
@@ -61,11 +62,17 @@ function choose(room, dpr, instrumentOnly) {
   return { arrangement: best.arrangement, unit: Math.max(1 / dpr, best.unit) };
 }
 
+// The open lesson's panel, which the instrument view shows below the instrument.
+function lessonHeight() {
+  const lesson = document.getElementById('lesson');
+  return lesson.hidden ? 0 : lesson.offsetHeight + gap;
+}
+
 const onDevicePixel = (css, dpr) => Math.floor(css * dpr) / dpr;
 
 export function fitToWindow(simulator, instrumentOnly) {
   const dpr = window.devicePixelRatio || 1;
-  const heading = instrumentOnly ? 0 : document.getElementById('heading').offsetHeight;
+  const heading = instrumentOnly ? lessonHeight() : document.getElementById('heading').offsetHeight;
   const room = { width: innerWidth - 2 * margin, height: innerHeight - 2 * margin - heading };
   const { arrangement, unit } = choose(room, dpr, instrumentOnly);
   const guideWidth = Math.floor(arrangement.guide(unit, room.width));
@@ -73,7 +80,7 @@ export function fitToWindow(simulator, instrumentOnly) {
     ? Math.max(arrangement.width(unit) - guide.least + guideWidth, sensors.width * unit)
     : Math.max(arrangement.width(unit), arrangement === column ? room.width : 0);
   const left = Math.max(margin, onDevicePixel((innerWidth - used) / 2, dpr));
-  const top = instrumentOnly ? Math.max(margin, onDevicePixel((innerHeight - arrangement.height(unit)) / 2, dpr)) : margin;
+  const top = instrumentOnly ? Math.max(margin, onDevicePixel((room.height - arrangement.height(unit)) / 2 + margin, dpr)) : margin;
   const style = document.documentElement.style;
   style.setProperty('--u', `${unit}px`);
   style.setProperty('--guide', `${guideWidth}px`);
@@ -87,4 +94,6 @@ export function fitToWindow(simulator, instrumentOnly) {
 export function keepFitted(simulator, instrumentOnly = false) {
   fitToWindow(simulator, instrumentOnly);
   addEventListener('resize', () => fitToWindow(simulator, instrumentOnly));
+  if (instrumentOnly)
+    new ResizeObserver(() => fitToWindow(simulator, true)).observe(document.getElementById('lesson'));
 }
