@@ -4,8 +4,9 @@
 #    bench/pass_timing.cpp built both ways (Release, build-bench/ and
 #    build-web/), run alternately twice; per screen the better median;
 #  - in headless Chromium from a local server (bench/web_page_figures.py):
-#    load to the first drawn frame, CPU while off, running and hidden, and
-#    the page weight.
+#    load to the first drawn frame, CPU while off, running and hidden,
+#    running at the "Real time" pace beside the "Instrument loop" pace
+#    (alternately), and the page weight.
 # The machine's load is printed first and last. ROUNDS (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."

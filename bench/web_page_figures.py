@@ -4,8 +4,9 @@ beside its baseline: load to the first drawn frame against a blank page's
 load; the CPU of an empty page that asks for one animation frame after
 another, and of the page's renderer (the renderer processes there are
 once the page is open) with the instrument off (the timer alone), running,
-and running in a hidden tab, and of all Chromium's processes; the page weight against its
-budget. Medians over ROUNDS.
+and running in a hidden tab, and of all Chromium's processes; running at
+the "Real time" pace against the "Instrument loop" pace, alternately ROUNDS
+times each; the page weight against its budget. Medians over ROUNDS.
     bench/web_page_figures.py SITE_DIR [ROUNDS] [SECONDS]"""
 import os
 import pathlib
@@ -72,6 +73,21 @@ def cpu_shares(driver, seconds, renderers):
     return [100 * (a - b) / seconds for a, b in zip(after, before)]
 
 
+def pace_shares(driver, seconds, renderers, rounds):
+    """Median CPU shares and frames a second at the instrument loop pace
+    (pace-0) and at Real time (pace-1), measured alternately."""
+    shares = {0: [], 1: []}
+    for _ in range(rounds):
+        for pace in shares:
+            driver.execute_script(f"document.getElementById('pace-{pace}').click()")
+            time.sleep(0.5)
+            frames = driver.execute_script("return qs9.passes()")
+            share = cpu_shares(driver, seconds, renderers)
+            rate = (driver.execute_script("return qs9.passes()") - frames) / seconds
+            shares[pace].append(share + [rate])
+    return {pace: [statistics.median(column) for column in zip(*rows)] for pace, rows in shares.items()}
+
+
 def page_weight(site):
     sizes = {p.name: p.stat().st_size for p in pathlib.Path(site).iterdir() if p.is_file()}
     return sum(sizes.values()), sizes
@@ -113,6 +129,7 @@ def main(site, rounds=3, seconds=5):
         passes = driver.execute_script("return qs9.passes()")
         on = cpu_shares(driver, seconds, renderers)
         rate = (driver.execute_script("return qs9.passes()") - passes) / seconds
+        paced = pace_shares(driver, seconds, renderers, rounds)
         page = driver.current_window_handle
         driver.switch_to.new_window("tab")
         time.sleep(1)  # the new tab's own start
@@ -124,6 +141,10 @@ def main(site, rounds=3, seconds=5):
         print(f"  instrument off (timer only): {off[0]:.1f} / {off[1]:.1f}")
         print(f"  instrument running, {rate:.0f} passes/s: {on[0]:.1f} / {on[1]:.1f}")
         print(f"  instrument running, tab hidden: {hidden[0]:.1f} / {hidden[1]:.1f}")
+        print(f"  side by side, alternately, median of {rounds}:")
+        for pace, label in ((0, "Instrument loop"), (1, "Real time")):
+            share = paced[pace]
+            print(f"    pace {label}, {share[2]:.0f} frames/s: {share[0]:.1f} / {share[1]:.1f}")
     finally:
         driver.quit()
         server.shutdown()

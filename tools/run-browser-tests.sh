@@ -2,8 +2,8 @@
 # The browser edition's tests: builds it (build-web/) and qs9-script (in
 # QS9_BUILD, default build/), then checks the WebAssembly runner against
 # qs9-script under Node.js on every project script and seed walk, and the
-# page in headless Chromium, its instrument memory, playing scripts and
-# lessons on it too. Prints how long the checks took.
+# page in headless Chromium, its instrument memory, playing scripts,
+# lessons and instrument time on it too. Prints how long the checks took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QS9_BUILD=${QS9_BUILD:-build}
@@ -28,4 +28,6 @@ echo "== playing scripts on the page"
 /usr/bin/python3 tests/web/playback_test.py
 echo "== lessons in the page, in headless Chromium"
 /usr/bin/python3 tests/web/lesson_page_test.py
+echo "== instrument time on the page: pace, tracks, flight log"
+/usr/bin/python3 tests/web/flight_page_test.py
 echo "browser tests: $(( ($(date +%s%N) - started) / 1000000 )) ms"

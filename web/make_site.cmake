@@ -1,19 +1,20 @@
 # Copies the page's files into the site folder beside the WebAssembly module,
-# bundles the shipped lessons into lessons.gz, and writes the service worker
+# bundles the shipped lessons into lessons.gz and the shipped tracks into
+# tracks.gz, and writes the service worker
 # from its template (page/sw.js): the list of every file of the site, and a
 # cache name made from their contents. A file left in the site by an earlier
 # build (a page file since renamed or removed) is deleted, so that it is
 # neither cached nor served.
-#   cmake "-DFILES=a;b;..." "-DLESSONS=a.qs9;..." -DORDER=lessons/README.md "-DMODULE=qs9.js;qs9.wasm"
-#         -DSITE=dir -DSTAMP=file -P make_site.cmake
-foreach(var FILES LESSONS ORDER MODULE SITE STAMP)
+#   cmake "-DFILES=a;b;..." "-DLESSONS=a.qs9;..." "-DTRACKS=a.csv;..." -DORDER=lessons/README.md
+#         "-DMODULE=qs9.js;qs9.wasm" -DSITE=dir -DSTAMP=file -P make_site.cmake
+foreach(var FILES LESSONS TRACKS ORDER MODULE SITE STAMP)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_site.cmake: ${var} is not set")
   endif()
 endforeach()
 
 set(worker_template "")
-set(site_names ${MODULE} lessons.gz sw.js)
+set(site_names ${MODULE} lessons.gz tracks.gz sw.js)
 foreach(file IN LISTS FILES)
   get_filename_component(name "${file}" NAME)
   list(APPEND site_names "${name}")
@@ -27,29 +28,37 @@ if(NOT worker_template)
   message(FATAL_ERROR "make_site.cmake: no sw.js among the page's files")
 endif()
 
-# The lessons in teaching order (tools/lessons/lesson_order.cmake), each led
-# by a form feed (which no lesson holds)
-# and its name on a line of its own, gzipped: the page unpacks them with the
-# browser's own decompression (page/lesson_library.js).
+# Bundles the files (in the list's order) into SITE/bundle: each led by a
+# form feed (which no file holds) and its name without extension on a line
+# of its own, gzipped; the page unpacks them with the browser's own
+# decompression (page/shipped_files.js).
 string(ASCII 12 formFeed)
-set(bundle "")
+get_filename_component(stampFolder "${STAMP}" DIRECTORY)
+function(bundle_files files bundle)
+  set(text "")
+  foreach(file IN LISTS files)
+    get_filename_component(name "${file}" NAME_WE)
+    file(READ "${file}" contents)
+    string(FIND "${contents}" "${formFeed}" at)
+    if(NOT at EQUAL -1)
+      message(FATAL_ERROR "make_site.cmake: ${file} holds a form feed")
+    endif()
+    string(APPEND text "${formFeed}${name}\n${contents}")
+  endforeach()
+  set(plain "${stampFolder}/${bundle}.txt")
+  file(WRITE "${plain}" "${text}")
+  file(ARCHIVE_CREATE OUTPUT "${SITE}/${bundle}" PATHS "${plain}" FORMAT raw
+       COMPRESSION GZip COMPRESSION_LEVEL 9 MTIME 0)
+  file(REMOVE "${plain}")
+endfunction()
+
+# The lessons in teaching order (tools/lessons/lesson_order.cmake), the
+# tracks by name.
 include("${CMAKE_CURRENT_LIST_DIR}/../tools/lessons/lesson_order.cmake")
 lesson_order("${LESSONS}" "${ORDER}" LESSONS)
-foreach(lesson IN LISTS LESSONS)
-  get_filename_component(name "${lesson}" NAME_WE)
-  file(READ "${lesson}" text)
-  string(FIND "${text}" "${formFeed}" at)
-  if(NOT at EQUAL -1)
-    message(FATAL_ERROR "make_site.cmake: ${lesson} holds a form feed")
-  endif()
-  string(APPEND bundle "${formFeed}${name}\n${text}")
-endforeach()
-get_filename_component(stampFolder "${STAMP}" DIRECTORY)
-set(bundleText "${stampFolder}/lessons.txt")
-file(WRITE "${bundleText}" "${bundle}")
-file(ARCHIVE_CREATE OUTPUT "${SITE}/lessons.gz" PATHS "${bundleText}" FORMAT raw
-     COMPRESSION GZip COMPRESSION_LEVEL 9 MTIME 0)
-file(REMOVE "${bundleText}")
+bundle_files("${LESSONS}" lessons.gz)
+list(SORT TRACKS)
+bundle_files("${TRACKS}" tracks.gz)
 
 file(GLOB site_files RELATIVE "${SITE}" "${SITE}/*")
 foreach(name IN LISTS site_files)

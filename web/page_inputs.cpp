@@ -1,7 +1,7 @@
 // The shown instrument's inputs as the page makes them: every power change,
-// pass, tick, key, slider and box goes through the page's HostInputs, which
-// records them and plays scripts at the pace of the page's passes and
-// ticks. The page lends it its controls (page/page_scripts.js), so that
+// frame, tick, key, slider and box goes through the page's HostInputs, which
+// records them and plays scripts at the pace of the page's frames and
+// ticks (page_flight.cpp hands the page its pace and tracks). The page lends it its controls (page/page_scripts.js), so that
 // they show what a played script did, and takes the playback controls
 // (pause, step, stop, speed) to the one player.
 #include <emscripten/emscripten.h>
@@ -33,6 +33,11 @@ EM_JS(void, pageKeyPosted, (int key, int status), {
     if (Module.pageFrontPanel)
         Module.pageFrontPanel.keyPosted(key, status);
 });
+// What a track has to say: a value clamped, a sender the set-up does not read.
+EM_JS(void, pageFlightMessage, (const char* text), {
+    if (Module.pageInputs.flightMessage)
+        Module.pageInputs.flightMessage(UTF8ToString(text));
+});
 EM_JS(void, pageAlarmAcknowledged, (const char* text), {
     if (Module.pageInputs.alarmAcknowledged)
         Module.pageInputs.alarmAcknowledged(UTF8ToString(text));
@@ -46,6 +51,7 @@ public:
     void alarmAcknowledged(const char* text) override { pageAlarmAcknowledged(text); }
     void inputRefused(const char* why) override { pageInputRefused(why); }
     void playbackChanged() override { pagePlaybackChanged(); }
+    void flightMessage(const std::string& message) override { pageFlightMessage(message.c_str()); }
 };
 
 HostInputs& inputs()
@@ -70,6 +76,14 @@ EMSCRIPTEN_KEEPALIVE void qs9WebPower(int on) { on ? inputs().powerOn() : inputs
 EMSCRIPTEN_KEEPALIVE void qs9WebPass()
 {
     inputs().pass();
+    checkLesson();
+}
+
+// One frame of the page's loop at wall time ms (performance.now()): a pass,
+// or at a pace a pass without the flow step until a period is due.
+EMSCRIPTEN_KEEPALIVE void qs9WebFrame(double wallMs)
+{
+    inputs().frame(wallMs);
     checkLesson();
 }
 
@@ -114,6 +128,9 @@ EMSCRIPTEN_KEEPALIVE const char* qs9WebRecordStop()
 }
 
 EMSCRIPTEN_KEEPALIVE int qs9WebRecording() { return inputs().recording(); }
+
+// A script plays (its own passes in place of the pace's frames): 1, else 0.
+EMSCRIPTEN_KEEPALIVE int qs9WebPlaying() { return inputs().playing(); }
 
 // Plays the script (length bytes) from here on, in place of one playing.
 // Call between passes; the page hears the end through pageInputs.played.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The site's assembly (web/make_site.cmake) twice into one folder, as two
 # builds do: a page file the second build no longer has leaves the site and
-# the service worker's list; the module and the lessons stay.
+# the service worker's list; the module, the lessons and the tracks stay.
 #   tests/build/site_assembly_test.sh SOURCE_DIR WORK_DIR
 set -euo pipefail
 source=$1 work=$2
@@ -11,7 +11,8 @@ echo "// a page file of the first build" > "$work/page/old_page.js"
 touch "$work/site/qs9.js" "$work/site/qs9.wasm"
 assemble() { # page files...
   local files=("${@/#/$work/page/}") IFS=';'
-  cmake "-DFILES=${files[*]}" "-DLESSONS=$source/lessons/switching-on.qs9" -DORDER="$source/lessons/README.md" \
+  cmake "-DFILES=${files[*]}" "-DLESSONS=$source/lessons/switching-on.qs9" "-DTRACKS=$source/tracks/leak.csv" \
+        -DORDER="$source/lessons/README.md" \
         "-DMODULE=qs9.js;qs9.wasm" -DSITE="$work/site" -DSTAMP="$work/site.stamp" -P "$source/web/make_site.cmake"
 }
 fail() { echo "site assembly: $*" >&2; exit 1; }
@@ -22,8 +23,8 @@ grep -q "'./old_page.js'" "$work/site/sw.js" || fail "the first service worker d
 assemble index.html sw.js
 [ ! -e "$work/site/old_page.js" ] || fail "old_page.js stayed in the site"
 ! grep -q old_page "$work/site/sw.js" || fail "the service worker still lists old_page.js"
-for kept in index.html qs9.js qs9.wasm lessons.gz sw.js; do
+for kept in index.html qs9.js qs9.wasm lessons.gz tracks.gz sw.js; do
   [ -f "$work/site/$kept" ] || fail "$kept left the site"
   [ "$kept" = sw.js ] || grep -q "'./$kept'" "$work/site/sw.js" || fail "the service worker does not list $kept"
 done
-echo "site assembly: a removed page file leaves the site and its list; the module and the lessons stay"
+echo "site assembly: a removed page file leaves the site and its list; the module, the lessons and the tracks stay"

@@ -2,8 +2,8 @@
 // (display black, instrument off), the instrument and its controls built
 // from the firmware's own tables, what helps the learner (the keys' help,
 // the senders' readings, the display in words), the main loop and timer,
-// recording and playing scripts, the instrument memory, the options of the
-// page's address (a share link plays at once), window.qs9, and the service
+// recording and playing scripts, the pace, tracks and the flight log, the
+// instrument memory, the options of the page's address (a share link plays at once), window.qs9, and the service
 // worker that keeps the site for use offline.
 import { compileFirmware, newFirmware } from './firmware.js';
 import { DisplayView } from './display_view.js';
@@ -17,6 +17,8 @@ import { PageMemory } from './page_memory.js';
 import { LearnerAids } from './learner_aids.js';
 import { pageOptions } from './page_options.js';
 import { PageLessons } from './lesson_panel.js';
+import { PaceControl } from './pace_control.js';
+import { TrackPlayer } from './track_player.js';
 
 const element = (id) => document.getElementById(id);
 
@@ -55,7 +57,12 @@ async function start() {
   const display = new DisplayView(element('display'), firmware, element('status'));
   const say = (text) => display.say(text);
   let aids = null; // built once the controls it tells about are
-  const loop = new MainLoop(firmware, { afterPass: () => aids.afterPass(), powerChanged: (on) => aids.powerChanged(on) });
+  let tracks = null;
+  const afterPass = () => {
+    aids.afterPass();
+    tracks.afterFrame();
+  };
+  const loop = new MainLoop(firmware, { afterPass, powerChanged: (on) => aids.powerChanged(on) });
   const frontPanel = buildFrontPanel(element('instrument'), tables.keys, loop, say);
   const sensors = buildSensorPages(element('sensor-pages'), tables.inputs, loop);
   aids = new LearnerAids({ firmware, display, frontPanel, sensors });
@@ -68,10 +75,14 @@ async function start() {
   keepFitted(element('simulator'), options.view === 'instrument');
   display.present();
   const scripts = new PageScripts({ firmware, loop, showInput, display });
+  tracks = new TrackPlayer({ firmware, display });
+  scripts.tracks = tracks; // a track chosen or dropped plays there
+  firmware.module.pageInputs.flightMessage = say;
+  const pace = new PaceControl(firmware, loop, say);
   const memory = new PageMemory({ firmware, display });
   const lessons = new PageLessons({ compiled, firmware, tables, display, scripts });
   followOptions(options, { loop, scripts, lessons, say });
-  return { compiled, firmware, tables, loop, showInput, display, scripts, memory, lessons };
+  return { compiled, firmware, tables, loop, showInput, display, scripts, pace, tracks, memory, lessons };
 }
 
 // The address's options, once the instrument is shown: power, then a

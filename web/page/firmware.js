@@ -60,6 +60,9 @@ export class Firmware {
   powerOff() { this.module._qs9WebPower(0); }
   mainLoopRuns() { return this.module._qs9MainLoopRuns() !== 0; }
   pass() { this.module._qs9WebPass(); }
+  // One frame of the page's loop at wall time ms: a pass, or at a pace a
+  // pass without the flow step until a measurement period is due.
+  frame(ms) { this.module._qs9WebFrame(ms); }
   tick() { this.module._qs9WebTick(); }
   // 0 taken, 1 dropped (the slot was full); negative: no such key.
   postKey(key) { return this.module._qs9WebPostKey(key); }
@@ -71,6 +74,7 @@ export class Firmware {
   startRecording() { return this.module._qs9WebRecordStart() !== 0; }
   stopRecording() { return this.module.UTF8ToString(this.module._qs9WebRecordStop()); }
   recording() { return this.module._qs9WebRecording() !== 0; }
+  playing() { return this.module._qs9WebPlaying() !== 0; }
   // Plays the script (text) at the pace of the passes and ticks, through
   // module.pageInputs; call between passes. playControl pauses (0),
   // resumes (1), steps (2), stops (3) or sets the speed (4 + index);
@@ -78,6 +82,20 @@ export class Firmware {
   play(text) { withText(this.module, text, (start, length) => this.module._qs9WebPlay(start, length)); }
   playControl(what) { this.module._qs9WebPlayControl(what); }
   playState() { return JSON.parse(this.text(this.module._qs9WebPlayState())); }
+  // The pace (page_flight.cpp): { pace, paced, paces, explanation, seconds }.
+  setPace(index) { this.module._qs9WebSetPace(index); }
+  paceState() { return JSON.parse(this.text(this.module._qs9WebPaceState())); }
+  // A track: openTrack gives '' when it opened, else why not;
+  // trackState { open, playing, position, length, columns } in seconds.
+  openTrack(text) { return this.text(withText(this.module, text, (start, length) => this.module._qs9WebTrackOpen(start, length))); }
+  playTrack() { this.module._qs9WebTrackControl(0); }
+  pauseTrack() { this.module._qs9WebTrackControl(1); }
+  closeTrack() { this.module._qs9WebTrackControl(2); }
+  seekTrack(seconds) { this.module._qs9WebTrackSeek(seconds); }
+  trackState() { return JSON.parse(this.text(this.module._qs9WebTrackState())); }
+  // The flight log afresh with the default names; its CSV so far.
+  startFlightLog() { this.module._qs9WebFlightLogStart(); }
+  flightLogText() { return this.text(this.module._qs9WebFlightLogText()); }
   currentScreenName() { return this.text(this.module._qs9CurrentScreenName()); }
 
   // For the learner, from the last pass (sim/simulator.h says what each holds).

@@ -11,7 +11,7 @@
 import { newFirmware, withText } from './firmware.js';
 import { lessonLink, linkedLesson } from './lesson_links.js';
 import { downloadText } from './page_scripts.js';
-import { shippedLessons } from './lesson_library.js';
+import { shippedLessons } from './shipped_files.js';
 
 const element = (id) => document.getElementById(id);
 

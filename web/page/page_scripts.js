@@ -14,9 +14,10 @@ import { PlaybackControls } from './playback_controls.js';
 
 const element = (id) => document.getElementById(id);
 
-// Downloads the text as "STEM-DATE-TIME.qs9"; the file's name.
-export function downloadText(stem, text) {
-  const name = `${stem}-${new Date().toISOString().replace(/[:.]/g, '-')}.qs9`;
+// Downloads the text as "STEM-DATE-TIME.qs9" (or another extension); the
+// file's name.
+export function downloadText(stem, text, extension = 'qs9') {
+  const name = `${stem}-${new Date().toISOString().replace(/[:.]/g, '-')}.${extension}`;
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
   link.download = name;
@@ -112,8 +113,11 @@ export class PageScripts {
 
   copyShareLink() { return copyLink(element('share-link'), 'Share link', this.display); }
 
-  // A lesson file opens as a lesson (this.lessons, lesson_panel.js).
+  // A lesson file opens as a lesson (this.lessons, lesson_panel.js), a
+  // track in the track player (this.tracks, track_player.js).
   async playFile(file) {
+    if (this.tracks?.takes(file))
+      return this.tracks.openFile(file);
     try {
       const text = await file.text();
       if (!this.lessons?.takes(text, file.name))

@@ -13,6 +13,12 @@
 //   qs9.stopRecording()  a Promise of the recording's text, downloaded too
 //   qs9.play(text)       plays a script on the instrument at its pace: a
 //                        Promise, rejected with the line that stopped it
+//   qs9.holdClock()      for tests: the page's loop and timer stop following
+//                        the wall clock; from then on only qs9.advance runs
+//                        frames and ticks
+//   qs9.advance(ms, frameMs)  the held clock on by ms, a frame each frameMs
+//                        (default 1000 / 60) and a tick each 100 ms; the
+//                        track player then shows where it stands
 import { runScriptInWorker } from './script_runs.js';
 
 export function installQs9Interface(target, ready) {
@@ -50,5 +56,15 @@ export function installQs9Interface(target, ready) {
     record: () => instrument().scripts.record(),
     stopRecording: () => instrument().scripts.stopRecording(),
     play: (text) => instrument().scripts.play(String(text), 'a script of qs9.play'),
+    holdClock: () => instrument().loop.holdClock(),
+    advance(ms, frameMs = 1000 / 60) {
+      const { loop, tracks } = instrument();
+      if (!loop.held)
+        throw new Error('qs9.advance needs the clock held: qs9.holdClock() first');
+      if (!(ms >= 0) || !(frameMs > 0))
+        throw new RangeError(`qs9.advance takes a time of 0 ms or more and a frame of more than 0 ms, not ${ms} and ${frameMs}`);
+      loop.advance(ms, frameMs);
+      tracks.show(); // where the clock stands, not where the last look saw it
+    },
   };
 }

@@ -8,7 +8,7 @@ let unique = 0;
 
 // Page Up and Page Down move a slider by a twentieth of its range (the
 // arrow keys by 1, Home and End to its ends, as the browser does).
-function pageSteps(slider, moved) {
+export function pageSteps(slider, moved) {
   slider.addEventListener('keydown', (event) => {
     const direction = { PageUp: 1, PageDown: -1 }[event.key];
     if (!direction || event.ctrlKey || event.altKey || event.shiftKey || event.metaKey)
