@@ -1,5 +1,6 @@
 #include "script/instrument_time.h"
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -119,24 +120,12 @@ void InstrumentTime::beforePass(double seconds)
         liveDrive_->drive(live_->feed().values(instrumentUnits()));
 }
 
-void InstrumentTime::waitFor(uint64_t ticks)
-{
-    waitEnd_ = clock.ticks + ticks;
-    const uint64_t nextEnd = clock.ticks - clock.ticks % QS9_TICKS_PER_PERIOD + QS9_TICKS_PER_PERIOD;
-    if (nextEnd <= waitEnd_)
-        beforePass(double(nextEnd) / 10);
-    else
-        clock.ticks = waitEnd_;
-}
+void InstrumentTime::waitFor(uint64_t ticks) { waitEnd_ = clock.ticks + ticks; }
 
-void InstrumentTime::periodPlayed()
+uint64_t InstrumentTime::ticksToPlay() const
 {
-    clock.ticks = clock.ticks - clock.ticks % QS9_TICKS_PER_PERIOD + QS9_TICKS_PER_PERIOD;
-    const uint64_t nextEnd = clock.ticks + QS9_TICKS_PER_PERIOD;
-    if (nextEnd <= waitEnd_)
-        beforePass(double(nextEnd) / 10);
-    else
-        clock.ticks = waitEnd_;
+    const uint64_t toPeriodEnd = QS9_TICKS_PER_PERIOD - clock.ticks % QS9_TICKS_PER_PERIOD;
+    return std::min(toPeriodEnd, waitEnd_ - clock.ticks);
 }
 
 void InstrumentTime::afterPass()

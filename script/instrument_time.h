@@ -48,11 +48,13 @@ public:
     // After it: the log's row.
     void afterPass();
 
-    // A host that plays "run" makes the full passes itself: the clock then
-    // goes from period end to period end as they come, and the senders
-    // move before each.
+    // A host that plays "run" makes its ticks and full passes itself, in the
+    // runner's order: for each period that ends, the ticks up to its end,
+    // the senders moved and the full pass; after the last, the ticks left.
     void waitFor(uint64_t ticks);
-    void periodPlayed();
+    // The ticks from the clock to the next period's end, or to the wait's
+    // end when that comes first.
+    uint64_t ticksToPlay() const;
 
     void startLog(FlightLog log, std::filesystem::path file);
     bool logging() const { return log_ != nullptr; }

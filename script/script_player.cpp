@@ -63,8 +63,7 @@ void ScriptPlayer::hostTicked()
 }
 
 // Runs the passes and ticks that the credits pay for, in the script's order.
-// The full pass that ends a measurement period of "run" moves the
-// instrument's clock on to the next.
+// A pass of the host's pays for a whole measurement period of "run".
 void ScriptPlayer::advance()
 {
     while (!ended_ && !paused_) {
@@ -72,10 +71,10 @@ void ScriptPlayer::advance()
             passCredit_ -= whole;
             if (waiting_.kind == WaitKind::frames)
                 clock_.runFrame();
+            else if (waiting_.kind == WaitKind::periods)
+                playPeriod();
             else
                 clock_.runPass();
-            if (waiting_.kind == WaitKind::periods)
-                session_.time().periodPlayed();
         } else if (waiting_.kind == WaitKind::ticks && tickCredit_ >= whole) {
             tickCredit_ -= whole;
             clock_.runTick();
@@ -83,6 +82,28 @@ void ScriptPlayer::advance()
             return;
         }
         counted();
+    }
+}
+
+// As the runner makes a period of "run": its timer ticks, the senders
+// moved, the full pass; after the run's last period, the ticks left of it.
+void ScriptPlayer::playPeriod()
+{
+    InstrumentTime& time = session_.time();
+    playTicks();
+    time.beforePass(time.clock.seconds());
+    clock_.runPass();
+    if (waiting_.count == 1)
+        playTicks();
+}
+
+// The ticks up to the next period's end or to the end of "run".
+void ScriptPlayer::playTicks()
+{
+    InstrumentTime& time = session_.time();
+    for (uint64_t n = time.ticksToPlay(); n > 0; --n) {
+        clock_.runTick();
+        ++time.clock.ticks;
     }
 }
 
@@ -181,6 +202,8 @@ void ScriptPlayer::runLine(const ScriptLine& line)
     if (!line.command->wait)
         return line.command->run(session_, line.arguments);
     waiting_ = line.command->wait(session_, line.arguments);
+    if (waiting_.kind == WaitKind::periods && waiting_.count == 0)
+        playTicks(); // a "run" within one period: its ticks alone, at once
     if (waiting_.count == 0)
         waiting_ = {};
 }

@@ -3,9 +3,9 @@
 // follow it: the input lines go to the host's inputs, a line that lets time
 // pass waits for what its command says ("pass N" for N of the host's
 // passes, "frame N" for N of them, each made a pass without the flow step,
-// "tick N" for N of its timer ticks, "run 1h" for the full passes of the
-// 900 measurement periods it holds), and the output lines (print,
-// shot, expect, ...) are skipped. The first bad line stops playing.
+// "tick N" for N of its timer ticks, "run 1h" for the 900 measurement
+// periods it holds, each its 40 ticks and full pass), and the output lines
+// (print, shot, expect, ...) are skipped. The first bad line stops playing.
 //
 // While a script plays, the firmware's passes and ticks are the script's:
 // the host's clock paces them, and the player runs them through the host's
@@ -95,6 +95,8 @@ private:
     }
     void runLine(const ScriptLine& line);
     void advance();
+    void playPeriod();
+    void playTicks();
     void counted(); // one of what the player waits for
     void stopAt(const std::string& why);
 

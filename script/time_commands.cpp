@@ -70,8 +70,8 @@ void run(ScriptSession& session, Arguments arguments)
     }
 }
 
-// A player waits for the full passes of the periods that end; it keeps the
-// clock (InstrumentTime::periodPlayed).
+// A player waits for the periods that end, one a pass of its host's, and
+// makes their ticks and full passes itself (InstrumentTime::ticksToPlay).
 PlayerWait runWait(ScriptSession& session, Arguments arguments)
 {
     const uint64_t ticks = durationAsked(session, arguments);

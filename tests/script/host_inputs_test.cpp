@@ -261,6 +261,47 @@ TEST(HostInputs, TheSpeedMultipliesTheScriptsWaitsNotItsPassesOrTicks)
     EXPECT_EQ(host.ends.size(), 2u);
 }
 
+// What the timer ticks move: the blink, the status line's cycle, the alarm
+// hold-off; and what the passes made of them.
+std::vector<int64_t> tickedState()
+{
+    std::vector<int64_t> values;
+    for (const char* name : {"blinkTicks", "blinkPhase", "slowTicks", "headerCycle", "alarmHoldOff", "alarmFlags",
+                             "used1Pulses"}) {
+        int64_t value = 0;
+        EXPECT_EQ(qs9ReadValue(name, &value), QS9_OK) << name;
+        values.push_back(value);
+    }
+    return values;
+}
+
+// A played "run" goes a measurement period a pass of the host's, each
+// period its ticks and full pass, and ends where the runner ends.
+TEST(HostInputs, APlayedRunMakesTheTicksAndPassesOfTheRunner)
+{
+    const std::string script = "on\nslider flow1 234\nslider level1 4000\nrun 90s\nrun 2s\nrun 2s\nrun 5s\n";
+    HostUnderTest host;
+    host.play(script.c_str());
+    host.passes(22); // 88 s, and the 2 s left of the run after its last pass
+    EXPECT_EQ(host.inputs.passesRun(), 22u);
+    EXPECT_EQ(host.inputs.ticksRun(), 900u);
+    host.passes(1); // 92 s; the next run 2s ends no period and plays at once
+    EXPECT_EQ(host.inputs.ticksRun(), 940u);
+    EXPECT_TRUE(host.inputs.playing());
+    host.passes(1); // 96 s, the failed sender's FAIL lit, and the 3 s left
+    ASSERT_EQ(host.ends.size(), 1u);
+    EXPECT_EQ(host.ends[0].fault, "");
+    EXPECT_EQ(host.inputs.passesRun(), 24u);
+    EXPECT_EQ(host.inputs.ticksRun(), 990u);
+    const auto playedFrame = frame();
+    const std::vector<int64_t> played = tickedState();
+
+    const ScriptResult runner = runText(script);
+    ASSERT_EQ(runner.err, "");
+    EXPECT_TRUE(frame() == playedFrame) << "the frame buffers differ";
+    EXPECT_EQ(tickedState(), played);
+}
+
 TEST(HostInputs, StopEndsPlayingAsTheUsersChoiceAndHandsTheInstrumentBack)
 {
     HostUnderTest host;
