@@ -32,6 +32,13 @@ if [ -n "$base" ]; then
   # What an installed system has and debootstrap leaves out: the browser
   # tests reach chromedriver at "localhost".
   cp /etc/resolv.conf /etc/hosts "$root/etc/"
+  # A machine whose network adds its own certificate authorities lends
+  # them to npm in the copy, as its own environment does.
+  ca_bundle=
+  if [ -n "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f "$NODE_EXTRA_CA_CERTS" ]; then
+    cp "$NODE_EXTRA_CA_CERTS" "$root/etc/host-ca-certificates.crt"
+    ca_bundle=NODE_EXTRA_CA_CERTS=/etc/host-ca-certificates.crt
+  fi
   clone=$root/qs9
 else
   work=$(mktemp -d /tmp/qs9-timing-XXXX)
@@ -49,7 +56,7 @@ for run in first repeat; do
   echo "$run run, load: $(cut -d' ' -f1-3 /proc/loadavg)"
   time (
     if [ -n "$root" ]; then
-      chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root CI=true \
+      chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root CI=true $ca_bundle \
         bash -c 'cd /qs9 && bash .ci/run'
     else
       cd "$clone" && CI=true CCACHE_DISABLE=1 bash .ci/run
