@@ -292,14 +292,25 @@ uint16_t freePort()
     return probe.port();
 }
 
-TEST(LiveFlights, FlightGearsValuesDriveTheSendersAtEachPeriod)
-{
+// A runner on a test clock, with a free port for its live link.
+class LiveFlights : public ::testing::Test {
+protected:
+    static ScriptOptions onClock(WallClock& clock)
+    {
+        ScriptOptions options;
+        options.wallClock = &clock;
+        return options;
+    }
+
     TestClock clock;
-    ScriptOptions options;
-    options.wallClock = &clock;
+    ScriptOptions options = onClock(clock);
     std::ostringstream out, err;
-    ScriptRunner runner(out, err, options);
+    ScriptRunner runner{out, err, options};
     const uint16_t port = freePort();
+};
+
+TEST_F(LiveFlights, FlightGearsValuesDriveTheSendersAtEachPeriod)
+{
     std::istringstream start("on\nset settings.tank1Filter 0\nlive flightgear " + std::to_string(port) + "\n");
     runner.run(start);
     ASSERT_FALSE(runner.stopped()) << err.str();
@@ -320,14 +331,8 @@ TEST(LiveFlights, FlightGearsValuesDriveTheSendersAtEachPeriod)
     EXPECT_NEAR(clock.time, 1004, 1e-9);
 }
 
-TEST(LiveFlights, ASecondSenderAndAPacketThatDoesNotParseAreSaidAndChangeNothing)
+TEST_F(LiveFlights, ASecondSenderAndAPacketThatDoesNotParseAreSaidAndChangeNothing)
 {
-    TestClock clock;
-    ScriptOptions options;
-    options.wallClock = &clock;
-    std::ostringstream out, err;
-    ScriptRunner runner(out, err, options);
-    const uint16_t port = freePort();
     std::istringstream start("on\nlive flightgear " + std::to_string(port) + "\n");
     runner.run(start);
     UdpReceiver first(0), second(0);
@@ -360,7 +365,7 @@ std::string xPlaneReply(const std::vector<std::pair<int32_t, float>>& values)
     return reply;
 }
 
-TEST(LiveFlights, XPlaneIsAskedForItsDatarefsAndItsRepliesDriveTheSenders)
+TEST_F(LiveFlights, XPlaneIsAskedForItsDatarefsAndItsRepliesDriveTheSenders)
 {
     std::unique_ptr<UdpReceiver> xPlane;
     try {
@@ -368,12 +373,6 @@ TEST(LiveFlights, XPlaneIsAskedForItsDatarefsAndItsRepliesDriveTheSenders)
     } catch (const UdpError& error) {
         GTEST_SKIP() << "X-Plane's port is taken: " << error.message;
     }
-    TestClock clock;
-    ScriptOptions options;
-    options.wallClock = &clock;
-    std::ostringstream out, err;
-    ScriptRunner runner(out, err, options);
-    const uint16_t port = freePort();
     std::istringstream start("on\nset settings.tank1Filter 0\nlive xplane " + std::to_string(port) + "\n");
     runner.run(start);
     ASSERT_FALSE(runner.stopped()) << err.str();
@@ -395,7 +394,7 @@ TEST(LiveFlights, XPlaneIsAskedForItsDatarefsAndItsRepliesDriveTheSenders)
     EXPECT_EQ(out.str(), "flowRate1 = 231\ntank1Level = 20\ngpsSpeed = 81\n");
 }
 
-TEST(LiveFlights, RefusedWhereNoneIsTakenAndForABadSimulatorOrPort)
+TEST_F(LiveFlights, RefusedWhereNoneIsTakenAndForABadSimulatorOrPort)
 {
     ScriptOptions off;
     off.liveLinks = false;
